@@ -180,6 +180,7 @@ private:
     Modals &m_modals;
     QString m_txtSubGoal;
     QString m_txtGoalTasks;
+    QString m_unwritableTaskFile;   // reported once, until a write succeeds
     int m_txtGoalTasksRevision = 0;
     bool m_chkDueDate = false;
     QDate m_Calendar1;

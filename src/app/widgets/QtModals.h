@@ -1,0 +1,27 @@
+#pragma once
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "app/Modals.h"
+
+// The modal seam answered by real windows: message boxes, the project
+// dialogs, the tips window, the desktop's file browser and the printer.
+class QtModals : public Modals {
+public:
+    explicit QtModals(QString appFolder) : m_appFolder(std::move(appFolder)) {}
+    void setParentWindow(QWidget *parent) { m_parent = parent; }
+
+    int MsgBox(const QString &text, const QString &title, int style) override;
+    void showOpenDialog(OpenDialog &dialog) override;
+    void showSaveDialog(SaveDialog &dialog) override;
+    void showTips() override;
+    bool openFolder(const QString &path) override;
+    bool printLines(const QStringList &lines, QString *error) override;
+    void setClipboardText(const QString &text) override;
+    void DoEvents() override;
+
+private:
+    QString m_appFolder;
+    QPointer<QWidget> m_parent;
+};

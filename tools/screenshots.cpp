@@ -1,0 +1,146 @@
+// Renders Tarvo's windows offscreen to PNG files, so anyone can look at
+// the program without a display:  tarvo_screenshots [output folder]
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/widgets/FontSetup.h"
+#include "app/Modals.h"
+#include "app/widgets/Form1.h"
+#include "app/widgets/frmSplash.h"
+#include "app/widgets/frmTips.h"
+#include "project/OpenDialog.h"
+#include "project/SaveDialog.h"
+#include "project/widgets/frmOpen.h"
+#include "project/widgets/frmSave.h"
+
+namespace {
+
+// Answers every question at once, so no window ever waits.
+class SilentModals : public Modals {
+public:
+    int MsgBox(const QString &, const QString &, int style) override
+    {
+        return (style & 0x0F) == 4 || (style & 0x0F) == 3 ? Msg::Yes : Msg::Ok;
+    }
+    void showOpenDialog(OpenDialog &d) override { d.cmdCancel_Click(); }
+    void showSaveDialog(SaveDialog &d) override { d.cmdCancel_Click(); }
+    void showTips() override {}
+    bool openFolder(const QString &) override { return true; }
+    bool printLines(const QStringList &, QString *) override { return true; }
+    void setClipboardText(const QString &) override {}
+    void DoEvents() override { QCoreApplication::processEvents(); }
+};
+
+QString g_out;
+
+void shoot(QWidget &window, const QString &name)
+{
+    window.show();
+    QTest::qWait(50);
+    const QString path = g_out + u'/' + name + QStringLiteral(".png");
+    if (window.grab().save(path))
+        qInfo("wrote %s", qPrintable(path));
+    else
+        qWarning("could not write %s", qPrintable(path));
+}
+
+void copyPictures(const QString &to)
+{
+    const QString from = QCoreApplication::applicationDirPath() + QStringLiteral("/imgs");
+    QDir().mkpath(to + QStringLiteral("/imgs"));
+    for (const QString &name : QDir(from).entryList(QDir::Files))
+        QFile::copy(from + u'/' + name, to + QStringLiteral("/imgs/") + name);
+}
+
+void addSubGoal(Form1 &w, const QString &name)
+{
+    auto *box = w.findChild<QWidget *>(QStringLiteral("txtSubGoal"));
+    box->setFocus();
+    QTest::keyClicks(box, name);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void clickCard(Form1 &w, int index)
+{
+    QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("lblGoal_%1").arg(index)), Qt::LeftButton);
+}
+
+void typeTasks(Form1 &w, const QString &text)
+{
+    auto *box = w.findChild<QWidget *>(QStringLiteral("txtGoalTasks"));
+    for (const QString &line : text.split(u'\n')) {
+        QTest::keyClicks(box, line);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(g_out);
+    QTemporaryDir folder;
+    copyPictures(folder.path());
+    SilentModals modals;
+
+    {
+        frmSplash splash(folder.path(), [] { return nullptr; });
+        shoot(splash, QStringLiteral("splash"));
+        splash.stopTimer();
+    }
+
+    Form1 w(folder.path(), modals);
+    shoot(w, QStringLiteral("main-empty"));
+
+    QTest::keyClicks(w.findChild<QWidget *>(QStringLiteral("txtProjectName")), QStringLiteral(" 2027"));
+    addSubGoal(w, QStringLiteral("Design"));
+    addSubGoal(w, QStringLiteral("Content"));
+    addSubGoal(w, QStringLiteral("Launch"));
+    clickCard(w, 1);
+    typeTasks(w, QStringLiteral("Pick colours --\nDraw logo + 3 --\nMock up pages --"));
+    clickCard(w, 2);
+    typeTasks(w, QStringLiteral("Write about page --\nCollect photos\nProofread + 2"));
+    clickCard(w, 0);
+    shoot(w, QStringLiteral("main-three-subgoals"));
+
+    clickCard(w, 2);
+    w.findChild<QWidget *>(QStringLiteral("chkDueDate"))->setFocus();
+    QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("chkDueDate")), Qt::LeftButton);
+    shoot(w, QStringLiteral("main-selected-card"));
+    shoot(w, QStringLiteral("screenshot-main"));
+
+    QTest::mouseMove(w.findChild<QWidget *>(QStringLiteral("picGoal_3")), QPoint(150, 20));
+    w.state().picGoal_MouseMove(3);
+    w.render();
+    shoot(w, QStringLiteral("main-delete-mark"));
+
+    WorkingState &s = w.state();
+    {
+        OpenDialog dialog(s);
+        QDir().mkpath(s.projectsFolder());
+        for (const char *name : {"Launch-website.gpj", "Garden.gpj", "Thesis_2027.gpj"})
+            QFile(s.projectsFolder() + QString::fromLatin1(name)).open(QIODevice::WriteOnly);
+        frmOpen window(dialog, folder.path());
+        shoot(window, QStringLiteral("dialog-open"));
+    }
+    {
+        SaveDialog dialog(s);
+        frmSave window(dialog, folder.path());
+        shoot(window, QStringLiteral("dialog-save"));
+    }
+    {
+        frmTips window(folder.path());
+        shoot(window, QStringLiteral("dialog-tips"));
+    }
+    return 0;
+}
