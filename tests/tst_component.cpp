@@ -1,0 +1,164 @@
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "TempAppFolder.h"
+#include "component/KestrelFile.h"
+#include "component/KestrelTools.h"
+
+class TestComponent : public QObject {
+    Q_OBJECT
+private slots:
+    void fillListFromText_data();
+    void fillListFromText();
+    void readFileIntoList_data();
+    void readFileIntoList();
+    void readsUtf8AndWindows1252();
+    void writeReplacesWholeAndAtomically();
+    void writeReportsFailure();
+    void pathExistsTellsFoldersFromFiles();
+    void randomNumberStaysInRange();
+};
+
+void TestComponent::fillListFromText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("delimiter");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString crlf = QStringLiteral("\r\n");
+    QTest::newRow("empty text") << QString() << crlf << QString() << QStringList();
+    QTest::newRow("one piece") << "a" << crlf << QString() << QStringList{"a"};
+    QTest::newRow("final delimiter yields nothing") << "a\r\nb\r\n" << crlf << QString() << QStringList{"a", "b"};
+    QTest::newRow("empty pieces kept") << "a\r\n\r\nb" << crlf << QString() << QStringList{"a", "", "b"};
+    QTest::newRow("name and key") << QStringLiteral("Design\u00A84521-877-6010") << QStringLiteral("\u00A8")
+                                  << QString() << QStringList{"Design", "4521-877-6010"};
+    QTest::newRow("empty name still splits") << QStringLiteral("\u00A84521-877-6010") << QStringLiteral("\u00A8")
+                                             << QString() << QStringList{"", "4521-877-6010"};
+    QTest::newRow("filter anywhere in line") << "done --\r\n-- early\r\nopen\r\nmid--dle" << crlf << "--"
+                                             << QStringList{"done --", "-- early", "mid--dle"};
+    QTest::newRow("single dash is no mark") << "a - b\r\n-" << crlf << "--" << QStringList();
+}
+
+void TestComponent::fillListFromText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, delimiter);
+    QFETCH(QString, filter);
+    QFETCH(QStringList, expected);
+    KestrelTools tools;
+    QStringList list{"kept"};
+    tools.FillListFromText(text, delimiter, list, filter);
+    QCOMPARE(list, QStringList{"kept"} + expected);
+}
+
+void TestComponent::readFileIntoList_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("crlf with final break") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("no final break") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("lone lf") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("blank lines inside") << QByteArray("a\r\n\r\n\r\nb") << QStringList{"a", "", "", "b"};
+    QTest::newRow("only a break") << QByteArray("\r\n") << QStringList{""};
+}
+
+void TestComponent::readFileIntoList()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    TempAppFolder app;
+    app.write("t.txt", bytes);
+    QStringList list;
+    QVERIFY(KestrelFile().ReadFileIntoList(list, app.file("t.txt")));
+    QCOMPARE(list, expected);
+}
+
+void TestComponent::readsUtf8AndWindows1252()
+{
+    TempAppFolder app;
+    KestrelFile file;
+    QString text;
+
+    app.write("utf8.txt", QStringLiteral("Café – €5").toUtf8());
+    QVERIFY(file.ReadTextFile(text, app.file("utf8.txt")));
+    QCOMPARE(text, QStringLiteral("Café – €5"));
+
+    app.write("bom.txt", QByteArray("\xEF\xBB\xBFName=x"));
+    QVERIFY(file.ReadTextFile(text, app.file("bom.txt")));
+    QCOMPARE(text, QStringLiteral("Name=x"));
+
+    // "Caf\xe9 \x80 na\xefve" is Windows-1252: é, the euro sign, ï.
+    app.write("cp1252.txt", QByteArray("Caf\xE9 \x80 na\xEFve\r\n\x93quoted\x94"));
+    QVERIFY(file.ReadTextFile(text, app.file("cp1252.txt")));
+    QCOMPARE(text, QStringLiteral("Café € naïve\r\n\u201Cquoted\u201D"));
+    QStringList lines;
+    QVERIFY(file.ReadFileIntoList(lines, app.file("cp1252.txt")));
+    QCOMPARE(lines, (QStringList{QStringLiteral("Café € naïve"), QStringLiteral("\u201Cquoted\u201D")}));
+
+    QVERIFY(!file.ReadTextFile(text, app.file("missing.txt")));
+}
+
+void TestComponent::writeReplacesWholeAndAtomically()
+{
+    TempAppFolder app;
+    KestrelFile file;
+    const QString path = app.file("task.txt");
+    QVERIFY(file.WriteTextFile(QStringLiteral("a much longer first text\r\nwith two lines"), path));
+    QVERIFY(file.WriteTextFile(QStringLiteral("é\r\n"), path));
+    QCOMPARE(app.read("task.txt"), QByteArray("\xC3\xA9\r\n"));
+    QVERIFY(file.WriteTextFile(QString(), path));
+    QCOMPARE(QFileInfo(path).size(), 0);
+    // Nothing but the file itself is left beside it.
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files), QStringList{"task.txt"});
+}
+
+void TestComponent::writeReportsFailure()
+{
+    TempAppFolder app;
+    KestrelFile file;
+    QString error;
+    // A folder standing where the file must be: the folder survives, and
+    // the failure is said in words.
+    QDir().mkpath(app.file("blocked.txt"));
+    QVERIFY(!file.WriteTextFile(QStringLiteral("x"), app.file("blocked.txt"), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QFileInfo(app.file("blocked.txt")).isDir());
+
+    QVERIFY(!file.WriteTextFile(QStringLiteral("x"), app.file("no-such-folder/x.txt"), &error));
+    QVERIFY(!error.isEmpty());
+
+}
+
+void TestComponent::pathExistsTellsFoldersFromFiles()
+{
+    TempAppFolder app;
+    KestrelTools tools;
+    app.write("tmp/a.txt", "x");
+    QVERIFY(tools.PathExists(app.file("tmp/"), true));
+    QVERIFY(!tools.PathExists(app.file("tmp/"), false));
+    QVERIFY(tools.PathExists(app.file("tmp/a.txt"), false));
+    QVERIFY(!tools.PathExists(app.file("tmp/a.txt"), true));
+    QVERIFY(!tools.PathExists(app.file("projects/"), true));
+    QVERIFY(!tools.PathExists(app.file("tmp/b.txt"), false));
+}
+
+void TestComponent::randomNumberStaysInRange()
+{
+    KestrelTools tools;
+    bool sawZero = false, sawBound = false;
+    for (int i = 0; i < 20000; ++i) {
+        const int n = tools.RandomNumber(9);
+        QVERIFY(n >= 0 && n <= 9);
+        sawZero |= n == 0;
+        sawBound |= n == 9;
+    }
+    QVERIFY(sawZero && sawBound);
+    tools.randomSource = [](int) { return 42; };
+    QCOMPARE(tools.RandomNumber(9000), 42);
+}
+
+QTEST_GUILESS_MAIN(TestComponent)
+#include "tst_component.moc"

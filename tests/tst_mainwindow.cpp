@@ -1,0 +1,264 @@
+// The main window as a person uses it: real widgets, real keys and clicks.
+#include <QAction>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "ScriptedModals.h"
+#include "TempAppFolder.h"
+#include "app/widgets/Form1.h"
+
+namespace {
+
+struct Window {
+    TempAppFolder app;
+    ScriptedModals modals;
+    Form1 w{app.path(), modals};
+
+    Window()
+    {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+    }
+    template <typename T = QWidget> T *get(const QString &name) const
+    {
+        T *widget = w.findChild<T *>(name);
+        if (!widget)
+            qFatal("no widget %s", qPrintable(name));
+        return widget;
+    }
+    QString text(const QString &label) const { return get<QLabel>(label)->text(); }
+    bool shown(const QString &name) const { return get(name)->isVisible(); }
+    void addSubGoal(const QString &name)
+    {
+        auto *box = get<QLineEdit>("txtSubGoal");
+        box->setFocus();
+        QTest::keyClicks(box, name);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    void click(const QString &name) { QTest::mouseClick(get(name), Qt::LeftButton); }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    void opensInItsDesignedState();
+    void resizeKeepsTheCanvasCentred();
+    void addingAndSelectingWithKeysAndClicks();
+    void typingTasksUpdatesTheCard();
+    void mousePasteReachesTheTaskFile();
+    void dueDateControls();
+    void hoverShowsTheDeleteMark();
+    void shortcuts();
+};
+
+void TestMainWindow::opensInItsDesignedState()
+{
+    Window t;
+    QCOMPARE(t.w.windowTitle(), QStringLiteral("Tarvo Pro v1.4 "));
+    QCOMPARE(t.text("Label14"), QStringLiteral("Main Goal:"));
+    QCOMPARE(t.text("lblFilename"), QStringLiteral("New Project (No Filename)"));
+    QCOMPARE(t.get<QLineEdit>("txtProjectName")->text(), QStringLiteral("My Goal"));
+    QCOMPARE(t.text("lblGoal_0"), QStringLiteral("My Goal"));
+    QCOMPARE(t.text("lblSubgoalscharsleft"), QStringLiteral("Characters Left: 16"));
+    for (int i = 1; i <= 8; ++i)
+        QVERIFY(!t.shown(QStringLiteral("picGoal_%1").arg(i)));
+    for (const char *hidden : {"lblDelete", "lblNewGoal", "lblGoalTasks", "txtGoalTasks", "lblTaskInstructions",
+                               "lblDueDate", "chkDueDate", "Calendar1", "ListView2", "picGrid"})
+        QVERIFY2(!t.shown(hidden), hidden);
+    QVERIFY(t.shown("Picture2"));
+    QCOMPARE(t.get<QLineEdit>("txtSubGoal")->maxLength(), 16);
+    QCOMPARE(t.get<QLineEdit>("txtProjectName")->maxLength(), 40);
+    QCOMPARE(t.get<QLineEdit>("txtSubGoal")->textMargins(), QMargins(10, 0, 20, 0));
+    QCOMPARE(t.get<QLineEdit>("txtProjectName")->textMargins(), QMargins(10, 0, 20, 0));
+    QCOMPARE(t.get<QCheckBox>("chkDueDate")->text(), QStringLiteral("Enable \"Due Date\""));
+
+    QStringList captions;
+    for (QAction *a : t.get<QMenu>("mnuProject")->actions())
+        captions << (a->isSeparator() ? QStringLiteral("-") : a->text() + u'|' + a->shortcut().toString());
+    QCOMPARE(captions, (QStringList{"New|Ctrl+N", "Open|Ctrl+O", "Save|Ctrl+S", "Save As...|", "-", "Exit|"}));
+}
+
+void TestMainWindow::resizeKeepsTheCanvasCentred()
+{
+    Window t;
+    QWidget *container = t.get("picContainer");
+    QWidget *canvas = t.get("Picture1");
+    t.w.resize(1200, t.w.height());
+    QTest::qWait(10);
+    const int width = container->width(), left = canvas->x();
+    QCOMPARE(width, (t.w.frameGeometry().width() * 15 - 5310 - 700) / 15);
+    QVERIFY(qAbs(left - (width - canvas->width()) / 2) <= 1);
+
+    t.w.resize(1300, t.w.height());
+    QTest::qWait(10);
+    QVERIFY(qAbs(container->width() - (width + 100)) <= 1);
+    QVERIFY(qAbs(canvas->x() - (left + 50)) <= 1);
+
+    // So narrow that the width would be negative: it keeps the last one.
+    const int last = container->width();
+    t.w.setMinimumWidth(0);
+    t.w.resize(200, t.w.height());
+    QTest::qWait(10);
+    if (t.w.frameGeometry().width() * 15 - 5310 - 700 < 0)
+        QCOMPARE(container->width(), last);
+}
+
+void TestMainWindow::addingAndSelectingWithKeysAndClicks()
+{
+    Window t;
+    auto *box = t.get<QLineEdit>("txtSubGoal");
+    box->setFocus();
+    QTest::keyClicks(box, "Design");
+    QCOMPARE(t.text("lblSubgoalscharsleft"), QStringLiteral("Characters Left: 10"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(t.shown("picGoal_1"));
+    QCOMPARE(t.text("lblGoal_1"), QStringLiteral("Design"));
+    QCOMPARE(box->text(), QString());
+    QVERIFY(box->hasFocus());
+    QTest::keyClicks(box, "seventeen letters");
+    QCOMPARE(box->text(), QStringLiteral("seventeen letter"));
+    box->clear();
+
+    t.click("lblGoal_1");
+    QVERIFY(t.shown("shActive_1"));
+    QCOMPARE(t.text("Label14"), QStringLiteral("Sub Goal:"));
+    QCOMPARE(t.text("lblGoalName"), QStringLiteral("Edit Sub-Goal Name:"));
+    QCOMPARE(box->text(), QStringLiteral("Design"));
+    for (const char *shown : {"lblDelete", "lblNewGoal", "lblGoalTasks", "txtGoalTasks", "lblTaskInstructions",
+                              "lblDueDate", "chkDueDate", "Calendar1"})
+        QVERIFY2(t.shown(shown), shown);
+    QVERIFY(t.get("txtGoalTasks")->hasFocus());
+
+    // Enter renames in this mode.
+    box->setFocus();
+    QTest::keyClicks(box, " v2");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(t.text("lblGoal_1"), QStringLiteral("Design v2"));
+
+    t.click("lblNewGoal");
+    QCOMPARE(t.text("lblGoalName"), QStringLiteral("Add New Sub-Goal:"));
+    QVERIFY(!t.shown("txtGoalTasks") && !t.shown("shActive_1"));
+
+    auto *name = t.get<QLineEdit>("txtProjectName");
+    name->setFocus();
+    QTest::keyClicks(name, "!");
+    QCOMPARE(t.text("lblGoal_0"), QStringLiteral("My Goal!"));
+}
+
+void TestMainWindow::typingTasksUpdatesTheCard()
+{
+    Window t;
+    t.addSubGoal("Design");
+    t.click("lblGoal_1");
+    auto *tasks = t.get<QPlainTextEdit>("txtGoalTasks");
+    QTest::keyClicks(tasks, "Pick colours --");
+    QTest::keyClick(tasks, Qt::Key_Return);
+    QTest::keyClicks(tasks, "Draw logo");
+    QCOMPARE(t.text("lblTasks_Total_1"), QStringLiteral("Tasks: 2"));
+    QCOMPARE(t.text("lblTasks_Completed_1"), QStringLiteral("Completed: 1"));
+    QCOMPARE(t.text("lblTasks_Pending_1"), QStringLiteral("Pending: 1"));
+    const QString file = "tmp/" + t.w.state().CurrentGoalKey + ".txt";
+    QCOMPARE(t.app.read(file), QByteArray("Pick colours --\r\nDraw logo"));
+    QVERIFY(t.w.state().ProjectChanged);
+
+    t.w.state().ProjectChanged = false;
+    QTest::keyClick(tasks, Qt::Key_Left);
+    QVERIFY(!t.w.state().ProjectChanged);
+    QTest::keyClick(tasks, Qt::Key_End);
+    QTest::keyClicks(tasks, " --");
+    QCOMPARE(t.text("lblTasks_Pending_1"), QStringLiteral("Pending: 0"));
+    QCOMPARE(t.w.state().cards[1].picGoal_Picture, t.app.read("imgs/greencircle.gif"));
+
+    // Switching cards and back shows the file, with ordinary line breaks.
+    t.addSubGoal("Other");
+    t.click("lblGoal_2");
+    QCOMPARE(tasks->toPlainText(), QString());
+    t.click("lblGoal_1");
+    QCOMPARE(tasks->toPlainText(), QStringLiteral("Pick colours --\nDraw logo --"));
+}
+
+void TestMainWindow::mousePasteReachesTheTaskFile()
+{
+    Window t;
+    t.addSubGoal("Design");
+    t.click("lblGoal_1");
+    auto *tasks = t.get<QPlainTextEdit>("txtGoalTasks");
+    t.w.state().ProjectChanged = false;
+    tasks->insertPlainText("pasted line\nsecond --"); // what a context-menu paste does: no key event
+    QCOMPARE(t.app.read("tmp/" + t.w.state().CurrentGoalKey + ".txt"), QByteArray("pasted line\r\nsecond --"));
+    QCOMPARE(t.text("lblTasks_Total_1"), QStringLiteral("Tasks: 2"));
+    QVERIFY(t.w.state().ProjectChanged);
+
+    auto *name = t.get<QLineEdit>("txtProjectName");
+    name->selectAll();
+    name->insert("Dropped name"); // also no key; textEdited still fires
+    QCOMPARE(t.text("lblGoal_0"), QStringLiteral("Dropped name"));
+}
+
+void TestMainWindow::dueDateControls()
+{
+    Window t;
+    t.addSubGoal("Design");
+    t.click("lblGoal_1");
+    auto *calendar = t.get<QCalendarWidget>("Calendar1");
+    calendar->setSelectedDate(QDate(2024, 3, 15));
+    QVERIFY(!t.shown("lblDueDateDate_1"));
+    t.click("chkDueDate");
+    QVERIFY(t.shown("lblDueDateDate_1") && t.shown("shDueDate_1"));
+    QCOMPARE(t.text("lblDueDateDate_1"), QStringLiteral("Due Date: 15/03/2024"));
+    calendar->setSelectedDate(QDate(2024, 3, 20));
+    QCOMPARE(t.text("lblDueDateDate_1"), QStringLiteral("Due Date: 20/03/2024"));
+    t.click("lblGoal_0");
+    t.click("lblGoal_1");
+    QVERIFY(t.get<QCheckBox>("chkDueDate")->isChecked());
+    QCOMPARE(calendar->selectedDate(), QDate(2024, 3, 20));
+    t.click("chkDueDate");
+    QVERIFY(!t.shown("lblDueDateDate_1") && !t.shown("shDueDate_1"));
+    QCOMPARE(t.w.state().cards[1].lblDueDateDate_Tag, QString());
+}
+
+void TestMainWindow::hoverShowsTheDeleteMark()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.addSubGoal("Two");
+    QTest::mouseMove(t.get("picGoal_2"), QPoint(100, 10));
+    QTRY_VERIFY(t.shown("lblDeleteOnMouseOver_2"));
+    QVERIFY(!t.shown("lblDeleteOnMouseOver_1"));
+    QCOMPARE(t.text("lblDeleteOnMouseOver_2"), QStringLiteral("X"));
+    QCOMPARE(t.get("lblDeleteOnMouseOver_2")->geometry(), QRect(174, 9, 22, 19));
+    QTest::mouseMove(t.get("Picture1"), QPoint(5, 5));
+    QTRY_VERIFY(!t.shown("lblDeleteOnMouseOver_2"));
+
+    QTest::mouseMove(t.get("picGoal_2"), QPoint(100, 10));
+    QTRY_VERIFY(t.shown("lblDeleteOnMouseOver_2"));
+    t.modals.answer(Msg::Yes);
+    t.click("lblDeleteOnMouseOver_2");
+    QCOMPARE(t.modals.lastText(), QStringLiteral("Delete Sub Goal?"));
+    QVERIFY(!t.shown("picGoal_2"));
+    QVERIFY(t.shown("picGoal_1"));
+}
+
+void TestMainWindow::shortcuts()
+{
+    Window t;
+    t.w.activateWindow();
+    QTest::keyClick(&t.w, Qt::Key_F1);
+    QCOMPARE(t.modals.tipsShown, 1);
+
+    t.addSubGoal("One");
+    t.w.state().ProjectChanged = false;
+    QTest::keyClick(&t.w, Qt::Key_N, Qt::ControlModifier); // nothing unsaved: no question
+    QVERIFY(t.modals.asked.isEmpty());
+    QVERIFY(!t.shown("picGoal_1"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
