@@ -6,8 +6,47 @@
 #include "app/Modals.h"
 
 namespace {
-const QString kLineBreak = QStringLiteral("\r\n");
-const QString kDoneMark = QStringLiteral("--");
+
+struct TaskCounts {
+    qsizetype total = 0;
+    qsizetype completed = 0;
+};
+
+// Counts the task lines of a task text (lines split at CR LF) and those
+// carrying the done mark, without copying a line: this runs at every key
+// release, and a list may hold a hundred thousand tasks. The searches for
+// CR and "-" are the vectorised ones of QStringView.
+TaskCounts countTasks(QStringView text)
+{
+    TaskCounts counts;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype end = start;
+        for (;;) {
+            end = text.indexOf(u'\r', end);
+            if (end < 0 || (end + 1 < n && text[end + 1] == u'\n'))
+                break;
+            ++end;
+        }
+        if (end < 0)
+            end = n;
+        const QStringView line = text.sliced(start, end - start);
+        if (WorkingState::isTaskLine(line)) {
+            ++counts.total;
+            for (qsizetype dash = line.indexOf(u'-'); dash >= 0 && dash + 1 < line.size();
+                 dash = line.indexOf(u'-', dash + 1)) {
+                if (line[dash + 1] == u'-') {
+                    ++counts.completed;
+                    break;
+                }
+            }
+        }
+        start = end + 2;
+    }
+    return counts;
+}
+
 } // namespace
 
 bool WorkingState::isTaskLine(QStringView line)
@@ -84,19 +123,11 @@ void WorkingState::RefreshGoalTasks()
         m_unwritableTaskFile.clear();
     }
 
-    const auto notATask = [](const QString &line) { return !isTaskLine(line); };
-    lstProjectTasks.clear();
-    KestrelTools1.FillListFromText(m_txtGoalTasks, kLineBreak, lstProjectTasks, QString());
-    lstProjectTasks.removeIf(notATask);
-    const qsizetype total = lstProjectTasks.size();
+    const TaskCounts counts = countTasks(m_txtGoalTasks);
+    const qsizetype total = counts.total;
+    const qsizetype completed = counts.completed;
     card.lblTasks_Total = QStringLiteral("Tasks: ") + QString::number(total);
-
-    lstProjectTasks.clear();
-    KestrelTools1.FillListFromText(m_txtGoalTasks, kLineBreak, lstProjectTasks, kDoneMark);
-    lstProjectTasks.removeIf(notATask);
-    const qsizetype completed = lstProjectTasks.size();
     card.lblTasks_Completed = QStringLiteral("Completed: ") + QString::number(completed);
-
     const qsizetype pending = total - completed;
     card.lblTasks_Pending = QStringLiteral("Pending: ") + QString::number(pending);
 
