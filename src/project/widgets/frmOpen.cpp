@@ -37,7 +37,12 @@ frmOpen::frmOpen(OpenDialog &dialog, const QString &appFolder, QWidget *parent)
     setTabOrder(cmdOpen, cmdCancel);
     File1->setFocus();
 
-    connect(File1, &QListWidget::currentRowChanged, this, [this](int row) { m_dialog.File1_ListIndex = row; });
+    // The pick is the selected entry, not the keyboard's current one, which
+    // the list sets by itself when it takes the focus.
+    connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selected = File1->selectedItems();
+        m_dialog.File1_ListIndex = selected.isEmpty() ? -1 : File1->row(selected.first());
+    });
     connect(File1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
         m_dialog.File1_DblClick(File1->row(item));
         closeWhenUnloaded();
@@ -65,9 +70,8 @@ void frmOpen::showListing()
     const QSignalBlocker block(File1);
     File1->clear();
     File1->addItems(m_dialog.File1);
-    File1->setCurrentRow(m_dialog.File1_ListIndex);
-    if (m_dialog.File1_ListIndex < 0)
-        File1->clearSelection();
+    if (m_dialog.File1_ListIndex >= 0)
+        File1->setCurrentRow(m_dialog.File1_ListIndex);
 }
 
 void frmOpen::closeWhenUnloaded()

@@ -1,0 +1,396 @@
+// The open and save dialogs: their rules in the core, and the real windows
+// driven with keys and clicks.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "ScriptedModals.h"
+#include "TempAppFolder.h"
+#include "project/OpenDialog.h"
+#include "project/SaveDialog.h"
+#include "project/WorkingState.h"
+#include "project/widgets/frmOpen.h"
+#include "project/widgets/frmSave.h"
+
+using NameProblem = SaveDialog::NameProblem;
+Q_DECLARE_METATYPE(SaveDialog::NameProblem)
+
+namespace {
+
+const QString kInvalid = QStringLiteral("Please remove any spaces and/or special characters.");
+
+struct Fixture {
+    TempAppFolder app;
+    ScriptedModals modals;
+    WorkingState s{app.path(), modals};
+
+    void project(const QString &fileName) { app.write("projects/" + fileName, "[Project]\r\n"); }
+};
+
+template <typename T> T *child(QWidget &window, const char *name)
+{
+    T *widget = window.findChild<T *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no %s", name);
+    return widget;
+}
+
+QPoint rowCentre(QListWidget *list, int row)
+{
+    return list->visualItemRect(list->item(row)).center();
+}
+
+} // namespace
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void nameRules_data();
+    void nameRules();
+    void saveMessages_data();
+    void saveMessages();
+    void overwriteQuestion();
+    void saveCancel();
+
+    void openListing();
+    void openRules();
+
+    void frmSaveLayout();
+    void frmSaveEnterSaves();
+    void frmSaveRefusalKeepsItOpen();
+    void frmSaveEscCancels();
+    void frmOpenLayout();
+    void frmOpenDoubleClickOpens();
+    void frmOpenWithoutSelection();
+    void frmOpenEscCancels();
+    void frmOpenListsAfreshOnActivation();
+};
+
+void TestDialogs::nameRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<NameProblem>("problem");
+    QTest::newRow("letters digits - _") << "My-Plan_2027" << NameProblem::None;
+    QTest::newRow("accents") << QString::fromUtf8("Überblick-été") << NameProblem::None;
+    QTest::newRow("one character") << "x" << NameProblem::None;
+    QTest::newRow("empty") << "" << NameProblem::Empty;
+    for (const char *c : {" ", ".", ";", "'", "?", "@", "\"", "$", "/", "\\", ":", "*", "<", ">", "|"}) {
+        QTest::addRow("refused %s at start", c) << QString::fromLatin1(c) + "name" << NameProblem::RefusedCharacter;
+        QTest::addRow("refused %s at end", c) << "name" + QString::fromLatin1(c) << NameProblem::RefusedCharacter;
+    }
+    QTest::newRow("only a blank") << " " << NameProblem::RefusedCharacter;
+    QTest::newRow("parent folder") << ".." << NameProblem::RefusedCharacter;
+    QTest::newRow("tab") << "a\tb" << NameProblem::RefusedCharacter;
+    QTest::newRow("line feed") << "a\nb" << NameProblem::RefusedCharacter;
+    QTest::newRow("carriage return") << "a\rb" << NameProblem::RefusedCharacter;
+    QTest::newRow("NUL") << QString::fromUtf16(u"a\0b", 3) << NameProblem::RefusedCharacter;
+    QTest::newRow("DEL") << "a\x7F" << NameProblem::RefusedCharacter;
+    QTest::newRow("C1 control") << QString(QChar(0x85)) << NameProblem::RefusedCharacter;
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << NameProblem::RefusedCharacter;
+    QTest::newRow("emoji pair") << QString::fromUtf8("plan\xF0\x9F\x9A\x80") << NameProblem::None;
+    // 251 + ".gpj" is the longest file name; in bytes, so accents count double.
+    QTest::newRow("longest") << QString(251, u'a') << NameProblem::None;
+    QTest::newRow("one too long") << QString(252, u'a') << NameProblem::TooLong;
+    QTest::newRow("too long in bytes") << QString(126, QChar(0xE9)) << NameProblem::TooLong;
+}
+
+void TestDialogs::nameRules()
+{
+    QFETCH(QString, name);
+    QFETCH(NameProblem, problem);
+    QCOMPARE(SaveDialog::nameProblem(name), problem);
+}
+
+void TestDialogs::saveMessages_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("empty") << "" << "Please enter a name for the file." << "Missing Info";
+    QTest::newRow("blank") << "my plan" << kInvalid << "Invalid Name";
+    QTest::newRow("several refused, one message") << "a b.c;d$" << kInvalid << "Invalid Name";
+    QTest::newRow("slash") << "../escape" << kInvalid << "Invalid Name";
+    QTest::newRow("too long") << QString(300, u'n') << kInvalid << "Invalid Name";
+}
+
+void TestDialogs::saveMessages()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    Fixture f;
+    SaveDialog d(f.s);
+    d.txtSave = name;
+    d.cmdOpen_Click();
+    QCOMPARE(f.modals.asked.size(), 1);
+    QCOMPARE(f.modals.asked[0].text, text);
+    QCOMPARE(f.modals.asked[0].title, title);
+    QCOMPARE(f.modals.asked[0].style, 64);
+    QVERIFY(!d.unloaded);
+    QCOMPARE(d.txtSave, name);
+    QCOMPARE(f.s.CurrentProjectFile, QString());
+    QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
+}
+
+void TestDialogs::overwriteQuestion()
+{
+    Fixture f;
+    f.project("Plan.gpj");
+    SaveDialog d(f.s);
+    d.txtSave = "Plan";
+    f.modals.answer(Msg::No);
+    d.cmdOpen_Click();
+    QCOMPARE(f.modals.asked.size(), 1);
+    QCOMPARE(f.modals.asked[0].text, QString("File already exists. Want to overwrite it?"));
+    QCOMPARE(f.modals.asked[0].title, QString("File Already Exists"));
+    QCOMPARE(f.modals.asked[0].style, 36);
+    QVERIFY(!d.unloaded);
+    QCOMPARE(f.s.CurrentProjectFile, QString());
+
+    f.modals.answer(Msg::Yes);
+    d.cmdOpen_Click();
+    QVERIFY(d.unloaded && d.accepted);
+    const QString path = f.s.projectsFolder() + "Plan.gpj";
+    QCOMPARE(f.s.CurrentProjectFile, path);
+    QCOMPARE(f.s.lblFilename, path);
+    QCOMPARE(f.s.lblFilename_ToolTip, path);
+    QCOMPARE(f.app.read("projects/Plan.gpj"), QByteArray("[Project]\r\n"));   // the dialog writes nothing
+}
+
+void TestDialogs::saveCancel()
+{
+    Fixture f;
+    f.s.CurrentProjectFile = "was";
+    f.s.lblFilename = "was";
+    SaveDialog d(f.s);
+    d.txtSave = "New";
+    d.cmdCancel_Click();
+    QVERIFY(d.unloaded && !d.accepted);
+    QCOMPARE(f.s.CurrentProjectFile, QString("was"));
+    QCOMPARE(f.s.lblFilename, QString("was"));
+}
+
+void TestDialogs::openListing()
+{
+    Fixture f;
+    OpenDialog d(f.s);
+    d.Form_Activate();   // no projects folder yet
+    QVERIFY(d.File1.isEmpty());
+
+    f.project("b.gpj");
+    f.project("A.gpj");
+    f.project("Upper.GPJ");
+    f.project("notes.txt");
+    f.project("b.gpj.bak");
+    QDir().mkpath(f.app.file("projects/folder.gpj"));
+    d.Form_Activate();
+    QCOMPARE(d.File1, QStringList({"A.gpj", "b.gpj", "Upper.GPJ"}));
+
+    d.File1_ListIndex = 1;
+    f.project("0-first.gpj");
+    d.Form_Activate();   // the pick follows its file through a refresh
+    QCOMPARE(d.File1.at(d.File1_ListIndex), QString("b.gpj"));
+    QFile::remove(f.app.file("projects/b.gpj"));
+    d.Form_Activate();
+    QCOMPARE(d.File1_ListIndex, -1);
+}
+
+void TestDialogs::openRules()
+{
+    Fixture f;
+    f.project("Plan.gpj");
+    f.s.CurrentProjectFile = "was";
+    OpenDialog d(f.s);
+    d.Form_Activate();
+    d.cmdOpen_Click();
+    QCOMPARE(f.modals.lastText(), QString("Please select a file."));
+    QCOMPARE(f.modals.asked[0].title, QString("Missing Info"));
+    QVERIFY(!d.unloaded);
+    QCOMPARE(f.s.CurrentProjectFile, QString("was"));
+
+    d.cmdCancel_Click();
+    QVERIFY(d.unloaded && !d.accepted);
+    QCOMPARE(f.s.CurrentProjectFile, QString("was"));
+
+    OpenDialog again(f.s);
+    again.Form_Activate();
+    again.File1_DblClick(0);
+    QVERIFY(again.unloaded && again.accepted);
+    QCOMPARE(f.s.CurrentProjectFile, f.s.projectsFolder() + "Plan.gpj");
+}
+
+void TestDialogs::frmSaveLayout()
+{
+    Fixture f;
+    SaveDialog d(f.s);
+    frmSave w(d, f.app.path());
+    QCOMPARE(w.objectName(), QString("frmSave"));
+    QCOMPARE(w.windowTitle(), QString("Save Project"));
+    QCOMPARE(w.size(), QSize(636, 232));
+    QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(child<QLabel>(w, "Label1")->text(), QString(".gpj"));
+    QVERIFY(!child<QLabel>(w, "Label2")->text().isEmpty());
+    QCOMPARE(child<QLabel>(w, "Label3")->text(), QString("Please don't use spaces or special characters."));
+    QCOMPARE(child<QPushButton>(w, "cmdOpen")->text(), QString("Save"));
+    QVERIFY(child<QPushButton>(w, "cmdOpen")->isDefault());
+    QCOMPARE(child<QPushButton>(w, "cmdCancel")->text(), QString("Cancel"));
+    QCOMPARE(child<QLineEdit>(w, "txtSave")->geometry(), QRect(63, 87, 394, 34));
+    QCOMPARE(child<QLineEdit>(w, "txtSave")->font().family(), QString("Verdana"));
+    QCOMPARE(child<QLineEdit>(w, "txtSave")->text(), QString());
+}
+
+void TestDialogs::frmSaveEnterSaves()
+{
+    Fixture f;
+    SaveDialog d(f.s);
+    frmSave w(d, f.app.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *box = child<QLineEdit>(w, "txtSave");
+    QCOMPARE(QApplication::focusWidget(), box);
+    QTest::keyClicks(box, "Garden_2027");
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QCOMPARE(f.s.CurrentProjectFile, f.s.projectsFolder() + "Garden_2027.gpj");
+    QCOMPARE(f.s.lblFilename, f.s.CurrentProjectFile);
+    QVERIFY(f.modals.asked.isEmpty());
+}
+
+void TestDialogs::frmSaveRefusalKeepsItOpen()
+{
+    Fixture f;
+    SaveDialog d(f.s);
+    frmSave w(d, f.app.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *box = child<QLineEdit>(w, "txtSave");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(f.modals.lastText(), QString("Please enter a name for the file."));
+    QTest::keyClicks(box, "my plan");
+    QTest::mouseClick(child<QPushButton>(w, "cmdOpen"), Qt::LeftButton);
+    QCOMPARE(f.modals.lastText(), kInvalid);
+    QVERIFY(w.isVisible());
+    QCOMPARE(box->text(), QString("my plan"));
+    QCOMPARE(f.s.CurrentProjectFile, QString());
+}
+
+void TestDialogs::frmSaveEscCancels()
+{
+    Fixture f;
+    SaveDialog d(f.s);
+    frmSave w(d, f.app.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *box = child<QLineEdit>(w, "txtSave");
+    QTest::keyClicks(box, "Typed");
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(!w.isVisible());
+    QVERIFY(d.unloaded && !d.accepted);
+    QCOMPARE(f.s.CurrentProjectFile, QString());
+    QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
+}
+
+void TestDialogs::frmOpenLayout()
+{
+    Fixture f;
+    OpenDialog d(f.s);
+    frmOpen w(d, f.app.path());   // no projects folder: an empty list, no failure
+    QCOMPARE(w.objectName(), QString("frmOpen"));
+    QCOMPARE(w.windowTitle(), QString("Open Project"));
+    QCOMPARE(w.size(), QSize(668, 483));
+    QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(child<QLabel>(w, "Label1")->text(), QString("Select a Project to Open:"));
+    QCOMPARE(child<QListWidget>(w, "File1")->count(), 0);
+    QCOMPARE(child<QListWidget>(w, "File1")->geometry(), QRect(54, 66, 550, 330));
+    QVERIFY(!child<QPushButton>(w, "cmdOpen")->isDefault());
+    QCOMPARE(child<QPushButton>(w, "cmdOpen")->text(), QString("Open"));
+    QCOMPARE(child<QPushButton>(w, "cmdCancel")->text(), QString("Cancel"));
+}
+
+void TestDialogs::frmOpenDoubleClickOpens()
+{
+    Fixture f;
+    f.project("Alpha.gpj");
+    f.project("Beta.gpj");
+    OpenDialog d(f.s);
+    frmOpen w(d, f.app.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *list = child<QListWidget>(w, "File1");
+    QCOMPARE(list->count(), 2);
+    // A double click is a click and then the double-click event.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
+    QVERIFY(!w.isVisible());
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QCOMPARE(f.s.CurrentProjectFile, f.s.projectsFolder() + "Beta.gpj");
+}
+
+void TestDialogs::frmOpenWithoutSelection()
+{
+    Fixture f;
+    f.project("Alpha.gpj");
+    OpenDialog d(f.s);
+    frmOpen w(d, f.app.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(child<QPushButton>(w, "cmdOpen"), Qt::LeftButton);
+    QCOMPARE(f.modals.lastText(), QString("Please select a file."));
+    QVERIFY(w.isVisible());
+    auto *list = child<QListWidget>(w, "File1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
+    QTest::mouseClick(child<QPushButton>(w, "cmdOpen"), Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(f.s.CurrentProjectFile, f.s.projectsFolder() + "Alpha.gpj");
+}
+
+void TestDialogs::frmOpenEscCancels()
+{
+    Fixture f;
+    f.project("Alpha.gpj");
+    f.s.CurrentProjectFile = "was";
+    OpenDialog d(f.s);
+    frmOpen w(d, f.app.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *list = child<QListWidget>(w, "File1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
+    QTest::keyClick(list, Qt::Key_Return);   // not the default button: nothing opens
+    QVERIFY(w.isVisible());
+    QTest::keyClick(list, Qt::Key_Escape);
+    QVERIFY(!w.isVisible());
+    QVERIFY(d.unloaded && !d.accepted);
+    QCOMPARE(f.s.CurrentProjectFile, QString("was"));
+}
+
+void TestDialogs::frmOpenListsAfreshOnActivation()
+{
+    Fixture f;
+    f.project("Alpha.gpj");
+    OpenDialog d(f.s);
+    frmOpen w(d, f.app.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *list = child<QListWidget>(w, "File1");
+    QCOMPARE(list->count(), 1);
+
+    // Another window takes the focus; a project appears meanwhile.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    f.project("Beta.gpj");
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(1)->text(), QString("Beta.gpj"));
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
