@@ -1,8 +1,6 @@
 // New, Open, Save and Save As as the user meets them: the questions asked,
 // what is written, and what is left alone when a step is cancelled or fails.
 #include <QDir>
-#include <QFile>
-#include <QLocale>
 #include <QTest>
 
 #include "ScriptedModals.h"
@@ -12,46 +10,40 @@
 
 namespace {
 
-const QString kSaveQuestion = QStringLiteral("Want to save changes before?");
-const QString kSaved = QStringLiteral("Ready! Project saved.");
-
 struct Fixture {
     TempAppFolder app;
     ScriptedModals modals;
     WorkingState s{app.path(), modals};
 
-    void add(const QString &name, const QString &tasks = {})
+    // An open project saved as "Saved" with one sub-goal, then changed.
+    Fixture(bool saved = true)
+    {
+        add("First");
+        if (saved) {
+            modals.saveActions.append(typeAndSave("Saved"));
+            s.mnuSave_Click();
+            add("Unsaved");
+        }
+        app.write("projects/Other.gpj", "[Project]\r\nName=Other\r\n[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=N\r\n"
+                                        "Goal1_Tasks=1\r\nGoal1_Task1=done --\r\n");
+        modals.asked.clear();
+    }
+    void add(const QString &name)
     {
         s.lblGoal_Click(0);
         s.txtSubGoal_Change(name);
         s.txtSubGoal_KeyPress(13);
-        s.lblGoal_Click(int(s.lstSubGoals.size()));
-        s.txtGoalTasks_KeyPress('x');
-        s.txtGoalTasks_Change(tasks, true);
-        s.txtGoalTasks_KeyUp();
-        s.lblGoal_Click(0);
     }
     QString path(const QString &name) const { return s.projectsFolder() + name + ".gpj"; }
     QByteArray file(const QString &name) const { return app.read("projects/" + name + ".gpj"); }
-    // A saved project "Saved" with one sub-goal, open and unchanged.
-    void savedProject()
-    {
-        add("First", "one\r\ntwo");
-        modals.saveActions.append(typeAndSave("Saved"));
-        QVERIFY(s.mnuSave_Click());
-        modals.asked.clear();
-    }
-    void writeProject(const QString &name, const QByteArray &goalLines)
-    {
-        app.write("projects/" + name + ".gpj", "[Project]\r\nName=" + name.toUtf8() + "\r\n[Goals]\r\n" + goalLines);
-    }
-    QStringList titles() const
+    QStringList asked() const
     {
         QStringList out;
         for (const auto &a : modals.asked)
-            out << a.title;
+            out << a.title + "/" + QString::number(a.style);
         return out;
     }
+    bool stillAsItWas() const { return s.cards[2].lblGoal_Caption == "Unsaved" && s.ProjectChanged; }
 };
 
 } // namespace
@@ -59,283 +51,176 @@ struct Fixture {
 class TestProjectCommands : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
-
-    void newWithoutChangesAsksNothing();
-    void newWithChangesAnsweredNo();
-    void newWithChangesSavedFirst();
-    void newStopsWhenItsSaveIsCancelled();
-
-    void saveWithoutFileAsksForAName();
-    void saveWithFileWritesAtOnce();
-    void saveAsCancelledSavesNothing();
+    void newAsksOnlyAboutChanges_data();
+    void newAsksOnlyAboutChanges();
+    void saveAndSaveAs();
     void failedSaveIsReported_data();
     void failedSaveIsReported();
-    void failedSaveAsKeepsTheOldFileName();
-
-    void openLoadsTheChosenFile();
-    void openCancelledLeavesEverything();
-    void openAsksAfterAFileIsChosen();
-    void openSavesFirstToTheProjectsOwnFile();
-    void openStopsWhenItsSaveIsCancelled();
-    void openWithoutProjectsFolder();
+    void openFlows_data();
+    void openFlows();
     void openFailures_data();
     void openFailures();
-
     void closingAsks_data();
     void closingAsks();
 };
 
-void TestProjectCommands::newWithoutChangesAsksNothing()
+void TestProjectCommands::newAsksOnlyAboutChanges_data()
 {
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<bool>("reset");
+    QTest::newRow("unchanged") << false << 0 << QStringList() << true;
+    QTest::newRow("no") << true << Msg::No << QStringList({"Save Changes/36"}) << true;
+    QTest::newRow("yes") << true << Msg::Yes << QStringList({"Save Changes/36", "Done/64"}) << true;
+}
+
+void TestProjectCommands::newAsksOnlyAboutChanges()
+{
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
+    QFETCH(QStringList, asked);
+    QFETCH(bool, reset);
     Fixture f;
-    f.savedProject();
+    f.s.ProjectChanged = changed;
+    f.modals.answer(answer);
     f.s.mnuNew_Click();
-    QVERIFY(f.modals.asked.isEmpty());
+    QCOMPARE(f.asked(), asked);
+    if (!asked.isEmpty())
+        QCOMPARE(f.modals.asked[0].text, QString("Want to save changes before?"));
+    QCOMPARE(f.file("Saved").contains("Goal2_Name=Unsaved"), answer == Msg::Yes);
     QCOMPARE(f.s.CurrentProjectFile, QString());
     QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
     QCOMPARE(f.s.lblFilename_ToolTip, QString());
-    QCOMPARE(f.s.txtProjectName, QString("My Goal"));
-    QVERIFY(!f.s.cards[1].picGoal_Visible);
-    QCOMPARE(f.s.cards[1].lblTasks_Total, QString("Tasks: 0"));
-    QVERIFY(f.s.lstSubGoals.isEmpty() && f.s.lstSubgoalsAndKeys.isEmpty());
-    QCOMPARE(f.s.SelectedGoalIndex, 0);
-}
-
-void TestProjectCommands::newWithChangesAnsweredNo()
-{
-    Fixture f;
-    f.savedProject();
-    const QByteArray before = f.file("Saved");
-    f.add("Second");
-    f.modals.answer(Msg::No);
-    f.s.mnuNew_Click();
-    QCOMPARE(f.modals.asked.size(), 1);
-    QCOMPARE(f.modals.asked[0].text, kSaveQuestion);
-    QCOMPARE(f.modals.asked[0].title, QString("Save Changes"));
-    QCOMPARE(f.modals.asked[0].style, 36);
-    QCOMPARE(f.file("Saved"), before);
-    QVERIFY(!f.s.cards[1].picGoal_Visible);
+    QVERIFY(!f.s.cards[1].picGoal_Visible && f.s.lstSubGoals.isEmpty());
     QCOMPARE(f.s.ProjectChanged, false);
+
+    // Yes on a project without a file, and the save dialog cancelled: New stops.
+    Fixture g(false);
+    g.modals.answer(Msg::Yes);
+    g.modals.saveActions.append(cancelSave());
+    g.s.mnuNew_Click();
+    QVERIFY(g.s.cards[1].picGoal_Visible && g.s.ProjectChanged);
 }
 
-void TestProjectCommands::newWithChangesSavedFirst()
+void TestProjectCommands::saveAndSaveAs()
 {
-    Fixture f;
-    f.savedProject();
-    f.add("Second");
-    f.modals.answer(Msg::Yes);
-    f.s.mnuNew_Click();
-    QCOMPARE(f.titles(), QStringList({"Save Changes", "Done"}));
-    QCOMPARE(f.modals.asked[1].text, kSaved);
-    QVERIFY(f.file("Saved").contains("Goal2_Name=Second\r\n"));
-    QCOMPARE(f.s.CurrentProjectFile, QString());
-    QVERIFY(!f.s.cards[2].picGoal_Visible);
-}
-
-void TestProjectCommands::newStopsWhenItsSaveIsCancelled()
-{
-    Fixture f;
-    f.add("Unsaved");
-    f.modals.answer(Msg::Yes);
-    f.modals.saveActions.append(cancelSave());
-    f.s.mnuNew_Click();
-    QVERIFY(f.s.cards[1].picGoal_Visible);
-    QCOMPARE(f.s.cards[1].lblGoal_Caption, QString("Unsaved"));
-    QCOMPARE(f.s.ProjectChanged, true);
-    QVERIFY(!f.app.exists("projects"));
-}
-
-void TestProjectCommands::saveWithoutFileAsksForAName()
-{
-    Fixture f;
-    f.add("Goal", "a");
-    QVERIFY(!f.app.exists("projects"));   // a fresh install
+    // Save without a file asks for a name; the projects folder is created.
+    Fixture f(false);
+    QDir(f.app.file("projects")).removeRecursively();
     f.modals.saveActions.append(typeAndSave("Plan_2"));
     QVERIFY(f.s.mnuSave_Click());
-    QVERIFY(f.modals.saveActions.isEmpty());
     QCOMPARE(f.s.CurrentProjectFile, f.path("Plan_2"));
-    QCOMPARE(f.s.lblFilename, f.path("Plan_2"));
-    QCOMPARE(f.s.lblFilename_ToolTip, f.path("Plan_2"));
+    QCOMPARE(f.s.lblFilename + f.s.lblFilename_ToolTip, f.path("Plan_2") + f.path("Plan_2"));
     QVERIFY(f.file("Plan_2").startsWith("[Project]\r\nName=My Goal\r\n[Goals]\r\nGoal1="));
+    QCOMPARE(f.asked(), QStringList({"Done/64"}));
+    QCOMPARE(f.modals.lastText(), QString("Ready! Project saved."));
     QCOMPARE(f.s.ProjectChanged, false);
-    QCOMPARE(f.modals.asked.size(), 1);
-    QCOMPARE(f.modals.asked[0].text, kSaved);
-    QCOMPARE(f.modals.asked[0].title, QString("Done"));
-    QCOMPARE(f.modals.asked[0].style, 64);
-}
 
-void TestProjectCommands::saveWithFileWritesAtOnce()
-{
-    Fixture f;
-    f.savedProject();
+    // Save with a file writes at once; no dialog is queued, none is wanted.
     f.add("More");
     QVERIFY(f.s.mnuSave_Click());
-    QCOMPARE(f.titles(), QStringList({"Done"}));   // no dialog on the way
-    QVERIFY(f.file("Saved").contains("Goal2_Name=More\r\n"));
-    QCOMPARE(f.s.ProjectChanged, false);
-}
+    QVERIFY(f.file("Plan_2").contains("Goal2_Name=More\r\n"));
 
-void TestProjectCommands::saveAsCancelledSavesNothing()
-{
-    Fixture f;
-    f.savedProject();
-    const QByteArray before = f.file("Saved");
-    f.add("More");
+    // Save As cancelled writes nothing, even with a file name set.
+    const QByteArray before = f.file("Plan_2");
+    f.add("Third");
     f.modals.saveActions.append(cancelSave());
     QVERIFY(!f.s.mnuSaveAs_Click());
-    QCOMPARE(f.file("Saved"), before);
-    QCOMPARE(f.s.CurrentProjectFile, f.path("Saved"));
-    QCOMPARE(f.s.ProjectChanged, true);
-    QVERIFY(f.modals.asked.isEmpty());
+    QCOMPARE(f.file("Plan_2"), before);
+    QCOMPARE(f.s.CurrentProjectFile, f.path("Plan_2"));
+    QVERIFY(f.s.ProjectChanged);
 }
 
 void TestProjectCommands::failedSaveIsReported_data()
 {
-    QTest::addColumn<QString>("blocker");   // what stands in the way
-    QTest::newRow("projects folder is a file") << "projects";
-    QTest::newRow("project file is a folder") << "projects/Saved.gpj/";
+    QTest::addColumn<QString>("blocker");   // a file or folder (ending in "/") in the way
+    QTest::addColumn<bool>("saveAs");
+    QTest::newRow("projects folder is a file") << "projects" << false;
+    QTest::newRow("project file is a folder") << "projects/Saved.gpj/" << false;
+    QTest::newRow("save as onto a folder") << "projects/New.gpj/" << true;
 }
 
 void TestProjectCommands::failedSaveIsReported()
 {
     QFETCH(QString, blocker);
+    QFETCH(bool, saveAs);
     Fixture f;
-    f.add("Goal", "a");
-    if (blocker.endsWith('/'))
-        QDir().mkpath(f.app.file(blocker));
-    else
-        f.app.write(blocker, "not a folder");
-    f.s.CurrentProjectFile = f.path("Saved");
-    QVERIFY(!f.s.mnuSave_Click());
-    QCOMPARE(f.modals.asked.size(), 1);
-    QCOMPARE(f.modals.asked[0].title, QString("Save Failed"));
-    QCOMPARE(f.modals.asked[0].style, Msg::Critical);
-    QVERIFY(f.modals.asked[0].text.contains(f.path("Saved")));
-    QVERIFY(f.modals.asked[0].text.size() > f.path("Saved").size() + 40);   // a reason follows
-    QCOMPARE(f.s.ProjectChanged, true);
-}
-
-void TestProjectCommands::failedSaveAsKeepsTheOldFileName()
-{
-    Fixture f;
-    f.savedProject();
-    f.add("More");
-    QDir().mkpath(f.app.file("projects/Other.gpj"));   // a folder where the file would go
-    f.modals.saveActions.append(typeAndSave("Other"));
-    QVERIFY(!f.s.mnuSaveAs_Click());
-    QCOMPARE(f.titles(), QStringList({"Save Failed"}));
+    QDir(f.app.file("projects")).removeRecursively();
+    blocker.endsWith('/') ? void(QDir().mkpath(f.app.file(blocker))) : f.app.write(blocker, "x");
+    f.modals.saveActions.append(typeAndSave("New"));
+    QVERIFY(saveAs ? !f.s.mnuSaveAs_Click() : !f.s.mnuSave_Click());
+    QCOMPARE(f.asked(), QStringList({"Save Failed/16"}));
+    const QString text = f.modals.lastText();
+    QVERIFY2(text.contains(f.path(saveAs ? "New" : "Saved")) && text.contains("\n\n"), qPrintable(text));
+    QVERIFY(f.stillAsItWas());
+    // A Save As that failed leaves the project with the file it had.
     QCOMPARE(f.s.CurrentProjectFile, f.path("Saved"));
     QCOMPARE(f.s.lblFilename, f.path("Saved"));
-    QCOMPARE(f.s.ProjectChanged, true);
 }
 
-void TestProjectCommands::openLoadsTheChosenFile()
+void TestProjectCommands::openFlows_data()
 {
-    Fixture f;
-    f.writeProject("Other", "Goal1=1-2-3\r\nGoal1_Name=Loaded\r\nGoal1_Tasks=1\r\nGoal1_Task1=done --\r\n");
-    f.modals.openActions.append(pickAndOpen("Other.gpj"));
-    f.s.mnuOpen_Click();
-    QVERIFY(f.modals.asked.isEmpty());
-    QCOMPARE(f.s.CurrentProjectFile, f.path("Other"));
-    QCOMPARE(f.s.lblFilename, f.path("Other"));
-    QCOMPARE(f.s.lblFilename_ToolTip, f.path("Other"));
-    QCOMPARE(f.s.cards[1].lblGoal_Caption, QString("Loaded"));
-    QCOMPARE(f.s.cards[1].lblTasks_Completed, QString("Completed: 1"));
-    QCOMPARE(f.s.SelectedGoalIndex, 0);
+    QTest::addColumn<bool>("pick");          // a file is chosen, or the dialog cancelled
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<bool>("saveDialog");    // the project has no file, so Yes asks for a name
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<bool>("savedFirst");
+    QTest::newRow("cancel") << false << QList<int>() << false << QStringList() << false << false;
+    QTest::newRow("no") << true << QList<int>{Msg::No} << false << QStringList({"Save Changes/36"}) << true << false;
+    QTest::newRow("yes") << true << QList<int>{Msg::Yes} << false << QStringList({"Save Changes/36", "Done/64"})
+                         << true << true;
+    QTest::newRow("yes, name cancelled") << true << QList<int>{Msg::Yes} << true << QStringList({"Save Changes/36"})
+                                         << false << false;
 }
 
-void TestProjectCommands::openCancelledLeavesEverything()
+void TestProjectCommands::openFlows()
 {
+    QFETCH(bool, pick);
+    QFETCH(QList<int>, answers);
+    QFETCH(bool, saveDialog);
+    QFETCH(QStringList, asked);
+    QFETCH(bool, loaded);
+    QFETCH(bool, savedFirst);
     Fixture f;
-    f.savedProject();
-    f.add("Unsaved", "typed");
+    const QString current = saveDialog ? QString() : f.path("Saved");
+    f.s.CurrentProjectFile = current;
     f.s.lblGoal_Click(2);
-    f.modals.openActions.append(cancelOpen());
-    f.s.mnuOpen_Click();
-    QVERIFY(f.modals.asked.isEmpty());
-    QCOMPARE(f.s.CurrentProjectFile, f.path("Saved"));
-    QVERIFY(f.s.cards[2].picGoal_Visible);
-    QCOMPARE(f.s.cards[2].lblGoal_Caption, QString("Unsaved"));
-    QCOMPARE(f.s.SelectedGoalIndex, 2);
-    QCOMPARE(f.s.txtGoalTasks(), QString("typed"));
-    QCOMPARE(f.s.ProjectChanged, true);
-}
-
-void TestProjectCommands::openAsksAfterAFileIsChosen()
-{
-    Fixture f;
-    f.writeProject("Other", "");
-    f.add("Unsaved");
-    f.modals.answer(Msg::No);
-    f.modals.openActions.append([&](OpenDialog &d) {
-        QVERIFY(f.modals.asked.isEmpty());   // not asked before the choice
-        pickAndOpen("Other.gpj")(d);
-    });
-    f.s.mnuOpen_Click();
-    QCOMPARE(f.modals.asked.size(), 1);
-    QCOMPARE(f.modals.asked[0].text, kSaveQuestion);
-    QCOMPARE(f.modals.asked[0].style, 36);
-    QCOMPARE(f.s.txtProjectName, QString("Other"));
-    QVERIFY(!f.s.cards[1].picGoal_Visible);
-}
-
-void TestProjectCommands::openSavesFirstToTheProjectsOwnFile()
-{
-    Fixture f;
-    f.savedProject();
-    f.writeProject("Other", "");
-    const QByteArray other = f.file("Other");
-    f.add("Unsaved");
-    f.modals.answer(Msg::Yes);
-    f.modals.openActions.append(pickAndOpen("Other.gpj"));
-    f.s.mnuOpen_Click();
-    QCOMPARE(f.titles(), QStringList({"Save Changes", "Done"}));
-    QVERIFY(f.file("Saved").contains("Goal2_Name=Unsaved\r\n"));
-    QCOMPARE(f.file("Other"), other);
-    QCOMPARE(f.s.CurrentProjectFile, f.path("Other"));
-    QCOMPARE(f.s.txtProjectName, QString("Other"));
-}
-
-void TestProjectCommands::openStopsWhenItsSaveIsCancelled()
-{
-    Fixture f;
-    f.writeProject("Other", "");
-    f.add("Unsaved");
-    f.modals.answer(Msg::Yes);
-    f.modals.openActions.append(pickAndOpen("Other.gpj"));
+    f.modals.answers = answers;
     f.modals.saveActions.append(cancelSave());
-    f.s.mnuOpen_Click();
-    QCOMPARE(f.s.CurrentProjectFile, QString());
-    QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
-    QCOMPARE(f.s.cards[1].lblGoal_Caption, QString("Unsaved"));
-    QCOMPARE(f.s.ProjectChanged, true);
-}
-
-void TestProjectCommands::openWithoutProjectsFolder()
-{
-    Fixture f;
-    f.add("Kept");
-    f.modals.openActions.append([](OpenDialog &d) {
-        QVERIFY(d.File1.isEmpty());
-        d.cmdOpen_Click();
+    f.modals.openActions.append([&](OpenDialog &d) {
+        QVERIFY(f.modals.asked.isEmpty());   // nothing is asked before the choice
+        pick ? pickAndOpen("Other.gpj")(d) : d.cmdCancel_Click();
     });
-    f.modals.openActions.append(cancelOpen());
+    const QByteArray other = f.file("Other");
     f.s.mnuOpen_Click();
-    QCOMPARE(f.modals.asked.size(), 1);
-    QCOMPARE(f.modals.asked[0].text, QString("Please select a file."));
-    QCOMPARE(f.modals.asked[0].title, QString("Missing Info"));
-    QCOMPARE(f.modals.asked[0].style, 64);
-    QCOMPARE(f.s.cards[1].lblGoal_Caption, QString("Kept"));
+
+    QCOMPARE(f.asked(), asked);
+    QCOMPARE(f.file("Other"), other);   // a save first goes to the project's own file
+    QCOMPARE(f.file("Saved").contains("Goal2_Name=Unsaved"), savedFirst);
+    if (loaded) {
+        QCOMPARE(f.s.CurrentProjectFile, f.path("Other"));
+        QCOMPARE(f.s.lblFilename_ToolTip, f.path("Other"));
+        QCOMPARE(f.s.txtProjectName, QString("Other"));
+        QCOMPARE(f.s.cards[1].lblTasks_Completed, QString("Completed: 1"));
+        QVERIFY(!f.s.cards[2].picGoal_Visible);
+        QCOMPARE(f.s.SelectedGoalIndex, 0);
+    } else {
+        QCOMPARE(f.s.CurrentProjectFile, current);
+        QVERIFY(f.stillAsItWas());
+        QCOMPARE(f.s.SelectedGoalIndex, 2);
+    }
 }
 
 void TestProjectCommands::openFailures_data()
 {
-    QTest::addColumn<QString>("blocker");     // made after the file is chosen
-    QTest::addColumn<QString>("named");       // the file the message names
-    QTest::newRow("project file gone") << "" << "projects/Other.gpj";
+    QTest::addColumn<QString>("blocker");   // made once the file is chosen
+    QTest::addColumn<QString>("named");     // the file the message names
+    QTest::newRow("project file gone") << "projects/Other.gpj" << "projects/Other.gpj";
     QTest::newRow("tmp is a file") << "tmp" << "tmp/";
     QTest::newRow("task file is a folder") << "tmp/1-2-3.txt/" << "tmp/1-2-3.txt";
+    QTest::newRow("key outside tmp") << "key" << "projects/Other.gpj";
 }
 
 void TestProjectCommands::openFailures()
@@ -343,69 +228,59 @@ void TestProjectCommands::openFailures()
     QFETCH(QString, blocker);
     QFETCH(QString, named);
     Fixture f;
-    f.savedProject();
-    f.writeProject("Other", "Goal1=1-2-3\r\nGoal1_Name=N\r\nGoal1_Tasks=1\r\nGoal1_Task1=t\r\n");
+    f.s.ProjectChanged = false;
     f.modals.openActions.append([&](OpenDialog &d) {
         pickAndOpen("Other.gpj")(d);
-        QDir(f.app.path() + "/tmp").removeRecursively();
-        if (blocker.isEmpty())
-            QFile::remove(f.path("Other"));
-        else if (blocker.endsWith('/'))
-            QDir().mkpath(f.app.file(blocker));
+        QDir(f.app.file("tmp")).removeRecursively();
+        if (blocker == "key")
+            f.app.write("projects/Other.gpj", "[Goals]\r\nGoal1=../../x\r\nGoal1_Tasks=1\r\nGoal1_Task1=t\r\n");
+        else if (blocker.startsWith("projects"))
+            QFile::remove(f.app.file(blocker));
         else
-            f.app.write(blocker, "a file");
+            blocker.endsWith('/') ? void(QDir().mkpath(f.app.file(blocker))) : f.app.write(blocker, "x");
     });
     f.s.mnuOpen_Click();
 
-    QCOMPARE(f.modals.asked.size(), 1);
-    QCOMPARE(f.modals.asked[0].title, QString("Open Failed"));
-    QVERIFY(f.modals.asked[0].text.contains(f.path("Other")));
-    QVERIFY(f.modals.asked[0].text.contains(f.app.file(named)));
-    // A new empty project without a file: Save cannot overwrite the unread file.
+    QCOMPARE(f.asked(), QStringList({"Open Failed/16"}));
+    QVERIFY(f.modals.lastText().contains(f.path("Other")));
+    QVERIFY(f.modals.lastText().contains(f.app.file(named)));
+    QVERIFY(!QFile::exists(f.app.file("../x.txt")));
+    // A new empty project without a file name: Save cannot overwrite the unread file.
     QCOMPARE(f.s.CurrentProjectFile, QString());
     QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
-    QVERIFY(!f.s.cards[1].picGoal_Visible);
-    QCOMPARE(f.s.RebuildingCards, false);
-    QCOMPARE(f.s.SelectedGoalIndex, 0);
+    QVERIFY(!f.s.cards[1].picGoal_Visible && !f.s.RebuildingCards);
     f.modals.saveActions.append(cancelSave());
     QVERIFY(!f.s.mnuSave_Click());
-    QCOMPARE(f.modals.saveActions.size(), 0);   // it asked for a name
+    QVERIFY(f.modals.saveActions.isEmpty());   // it asked for a name
 }
 
 void TestProjectCommands::closingAsks_data()
 {
     QTest::addColumn<bool>("changed");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("saveDialogSaves");
+    QTest::addColumn<bool>("nameGiven");
     QTest::addColumn<bool>("mayClose");
     QTest::newRow("unchanged") << false << 0 << false << true;
     QTest::newRow("no") << true << Msg::No << false << true;
     QTest::newRow("cancel") << true << Msg::Cancel << false << false;
     QTest::newRow("yes, saved") << true << Msg::Yes << true << true;
-    QTest::newRow("yes, save cancelled") << true << Msg::Yes << false << false;
+    QTest::newRow("yes, name cancelled") << true << Msg::Yes << false << false;
 }
 
 void TestProjectCommands::closingAsks()
 {
     QFETCH(bool, changed);
     QFETCH(int, answer);
-    QFETCH(bool, saveDialogSaves);
+    QFETCH(bool, nameGiven);
     QFETCH(bool, mayClose);
-    Fixture f;
-    f.add("Goal");
+    Fixture f(false);
     f.s.ProjectChanged = changed;
     f.modals.answer(answer);
-    f.modals.saveActions.append(saveDialogSaves ? typeAndSave("Closing") : cancelSave());
+    f.modals.saveActions.append(nameGiven ? typeAndSave("Closing") : cancelSave());
     QCOMPARE(f.s.maybeSave(true), mayClose);
-    if (changed) {
-        QCOMPARE(f.modals.asked[0].text, kSaveQuestion);
-        QCOMPARE(f.modals.asked[0].title, QString("Save Changes"));
-        QCOMPARE(f.modals.asked[0].style, Msg::YesNoCancelQuestion);
-    } else {
-        QVERIFY(f.modals.asked.isEmpty());
-    }
-    QCOMPARE(f.app.exists("projects/Closing.gpj"), saveDialogSaves && answer == Msg::Yes);
-    QCOMPARE(f.s.cards[1].lblGoal_Caption, QString("Goal"));   // closing resets nothing
+    QCOMPARE(f.asked().value(0), changed ? QString("Save Changes/35") : QString());
+    QCOMPARE(f.app.exists("projects/Closing.gpj"), nameGiven && answer == Msg::Yes);
+    QCOMPARE(f.s.cards[1].lblGoal_Caption, QString("First"));   // closing resets nothing
 }
 
 QTEST_GUILESS_MAIN(TestProjectCommands)
