@@ -2,6 +2,8 @@
 // Open, Save and Save As commands.
 #include "project/WorkingState.h"
 
+#include <QFileInfo>
+#include <QSet>
 #include <limits>
 
 #include "app/Modals.h"
@@ -192,7 +194,10 @@ bool WorkingState::SaveProject()
         return false;   // ProjectChanged stays as it was
     };
 
-    ensureFolder(tmpFolder());
+    // The tasks live in tmp/ while the project is open: without that folder
+    // every sub-goal would be written with no tasks.
+    if (!ensureFolder(tmpFolder()))
+        return fail(QStringLiteral("The task folder \"%1\" is missing and could not be created.").arg(tmpFolder()));
 
     QString &text = txtProjectContent;
     text.clear();
@@ -209,6 +214,11 @@ bool WorkingState::SaveProject()
 
         const QString taskFile = taskFilePath(card.lblGoal_Tag);
         if (!KestrelTools1.PathExists(taskFile, false)) {
+            // Something else where the task file should be holds no tasks
+            // we could save; "no tasks" would lose the saved ones.
+            if (QFileInfo::exists(taskFile))
+                return fail(QStringLiteral("The tasks of \"%1\" could not be read: \"%2\" is not a file.")
+                                .arg(card.lblGoal_Caption, taskFile));
             appendEntry(text, goalKey(n, "_Tasks"), QStringLiteral("0"));
             continue;
         }
@@ -272,8 +282,9 @@ void WorkingState::LoadProject(const QString &path)
     cards[0].lblGoal_Caption = name;
 
     const QString goals = QStringLiteral("GOALS");
+    QSet<QString> keysSeen;
     for (int n = 1; n <= 8; ++n) {
-        const QString key = GetIni(goals, goalKey(n));
+        QString key = GetIni(goals, goalKey(n));
         const QString goalName = GetIni(goals, goalKey(n, "_Name"));
         if (!goalName.isEmpty())
             lstSubGoals.append(goalName);
@@ -284,6 +295,11 @@ void WorkingState::LoadProject(const QString &path)
                            .arg(n).arg(key));
             return;
         }
+        // Two sub-goals with one key would share one task file; the later
+        // one gets a key of its own (it avoids the task files written so far).
+        if (keysSeen.contains(key))
+            key = newGoalKey();
+        keysSeen.insert(key);
         lstSubgoalsAndKeys.append(goalName + kKeySeparator + key);
         const QString due = GetIni(goals, goalKey(n, "_Due"));
         lstDueDates.append(due.isEmpty() ? QStringLiteral(".") : due);
