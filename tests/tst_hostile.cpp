@@ -143,6 +143,7 @@ private slots:
     void lineEndsAndByteOrderMark_data();
     void lineEndsAndByteOrderMark();
     void nulBytes();
+    void byteOrderMarkInsideValues();
     void binaryJunk();
     void tenMegabyteLines();
     void hugeTaskCounts_data();
@@ -203,6 +204,26 @@ void TestHostile::nulBytes()
     QVERIFY(g.modals.asked.isEmpty());
     QCOMPARE(g.s.txtProjectName, QString());
     QCOMPARE(g.cardsShown(), 0);
+}
+
+void TestHostile::byteOrderMarkInsideValues()
+{
+    // U+FEFF opening a value: it opens the task file written on the load,
+    // where the readers' dropping of a byte-order mark must not take it,
+    // and it survives the task box and a save.
+    Fixture f;
+    QByteArray bytes = kWorkedExample;
+    bytes.replace("Goal1_Task1=Pick colours", "Goal1_Task1=\xEF\xBB\xBFPick colours");
+    bytes.replace("Goal2_Tasks=0", "Goal2_Tasks=1\r\nGoal2_Task1=\xEF\xBB\xBF\xEF\xBB\xBF");
+    f.open(bytes);
+    QVERIFY(f.modals.asked.isEmpty());
+    f.s.lblGoal_Click(1);
+    QCOMPARE(f.s.txtGoalTasks().left(13), QStringLiteral("\uFEFFPick colours"));
+    f.s.lblGoal_Click(2);
+    QCOMPARE(f.s.txtGoalTasks(), QStringLiteral("\uFEFF\uFEFF\r\n"));
+    f.s.lblGoal_Click(0);
+    QVERIFY(f.s.mnuSave_Click());
+    QCOMPARE(f.app.read("projects/hostile.gpj"), bytes);
 }
 
 void TestHostile::binaryJunk()
