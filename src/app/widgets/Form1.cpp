@@ -131,7 +131,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int x,
     return label;
 }
 
-QFont font(const char *family, double points, bool bold = false, bool underline = false)
+QFont designFont(const char *family, double points, bool bold = false, bool underline = false)
 {
     QFont f(QString::fromLatin1(family));
     f.setPointSizeF(points);
@@ -198,7 +198,8 @@ void Form1::build()
     central->setObjectName(QStringLiteral("Form1_client"));
     fill(central, Qt::white);
     setCentralWidget(central);
-    resize(px(17130), px(10005) + menuBar()->sizeHint().height());
+    // Wide enough that the card canvas shows whole beside the side bar.
+    resize(1280, px(10005) + menuBar()->sizeHint().height());
 
     picSidebar = new QWidget(central);
     picSidebar->setObjectName(QStringLiteral("picSidebar"));
@@ -234,14 +235,14 @@ void Form1::buildSidebar()
 {
     const QColor white(255, 255, 255), silver(192, 192, 192);
     auto *title = makeLabel(picSidebar, "lblSidebarTitle", QStringLiteral("Tarvo"), 225, 150, 4200, 450,
-                            font("Verdana", 15.75, true), white);
+                            designFont("Verdana", 15.75, true), white);
     title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto *file = new ClickLabel(picSidebar);
     lblFilename = file;
     lblFilename->setObjectName(QStringLiteral("lblFilename"));
     lblFilename->setGeometry(px(225), px(600), px(4740), px(300));
-    lblFilename->setFont(font("Verdana", 8.25));
+    lblFilename->setFont(designFont("Verdana", 8.25));
     lblFilename->setCursor(Qt::PointingHandCursor);
     {
         QPalette p = lblFilename->palette();
@@ -250,25 +251,25 @@ void Form1::buildSidebar()
     }
     connect(file, &ClickLabel::clicked, this, [this] { forward([](WorkingState &s) { s.lblFilename_Click(); }); });
 
-    Label14 = makeLabel(picSidebar, "Label14", QString(), 225, 1035, 4200, 300, font("Verdana", 9.75, true), white);
+    Label14 = makeLabel(picSidebar, "Label14", QString(), 225, 1035, 4200, 300, designFont("Verdana", 9.75, true), white);
 
     txtProjectName = new QLineEdit(picSidebar);
     txtProjectName->setObjectName(QStringLiteral("txtProjectName"));
     txtProjectName->setGeometry(px(225), px(1350), px(4740), px(420));
     txtProjectName->setMaxLength(WorkingState::kProjectNameMaxLength);
-    txtProjectName->setFont(font("Verdana", 9.75));
+    txtProjectName->setFont(designFont("Verdana", 9.75));
     txtProjectName->installEventFilter(this);
     connect(txtProjectName, &QLineEdit::textEdited, this, [this](const QString &text) {
         forward([&](WorkingState &s) { s.txtProjectName_Change(text, m_keyDown); });
     });
 
-    lblGoalName = makeLabel(picSidebar, "lblGoalName", QString(), 225, 1935, 4200, 360, font("Verdana", 9.75, true), white);
+    lblGoalName = makeLabel(picSidebar, "lblGoalName", QString(), 225, 1935, 4200, 360, designFont("Verdana", 9.75, true), white);
 
     txtSubGoal = new QLineEdit(picSidebar);
     txtSubGoal->setObjectName(QStringLiteral("txtSubGoal"));
     txtSubGoal->setGeometry(px(225), px(2295), px(2445), px(420));
     txtSubGoal->setMaxLength(WorkingState::kSubGoalMaxLength);
-    txtSubGoal->setFont(font("Verdana", 9.75));
+    txtSubGoal->setFont(designFont("Verdana", 9.75));
     txtSubGoal->installEventFilter(this);
     connect(txtSubGoal, &QLineEdit::textEdited, this, [this](const QString &text) {
         forward([&](WorkingState &s) { s.txtSubGoal_Change(text); });
@@ -282,7 +283,7 @@ void Form1::buildSidebar()
     lblNewGoal->setObjectName(QStringLiteral("lblNewGoal"));
     lblNewGoal->setGeometry(px(3645), px(2385), px(1200), px(285));
     for (ClickLabel *l : {lblDelete, lblNewGoal}) {
-        l->setFont(font("Verdana", 8.25, false, true));
+        l->setFont(designFont("Verdana", 8.25, false, true));
         l->setCursor(Qt::PointingHandCursor);
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, link);
@@ -292,16 +293,16 @@ void Form1::buildSidebar()
     connect(lblNewGoal, &ClickLabel::clicked, this, [this] { forward([](WorkingState &s) { s.lblNewGoal_Click(); }); });
 
     lblSubgoalscharsleft = makeLabel(picSidebar, "lblSubgoalscharsleft", QString(), 225, 2790, 4800, 225,
-                                     font("Verdana", 6.75), silver);
+                                     designFont("Verdana", 6.75), silver);
     makeLabel(picSidebar, "Label7", QStringLiteral("Press Enter to add the Sub-Goal to the dashboard."), 225, 3015,
-              4800, 225, font("Verdana", 6.75), silver);
+              4800, 225, designFont("Verdana", 6.75), silver);
 
     lblGoalTasks = makeLabel(picSidebar, "lblGoalTasks", QStringLiteral("Project Tasks:"), 225, 3390, 4200, 300,
-                             font("Verdana", 9.75, true), white);
+                             designFont("Verdana", 9.75, true), white);
     txtGoalTasks = new TaskBox(picSidebar);
     txtGoalTasks->setObjectName(QStringLiteral("txtGoalTasks"));
     txtGoalTasks->setGeometry(px(225), px(3705), px(4740), px(2700));
-    txtGoalTasks->setFont(font("Verdana", 9));
+    txtGoalTasks->setFont(designFont("Verdana", 9));
     txtGoalTasks->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtGoalTasks->installEventFilter(this);
     connect(txtGoalTasks, &QPlainTextEdit::textChanged, this, [this] {
@@ -312,14 +313,14 @@ void Form1::buildSidebar()
     });
     lblTaskInstructions = makeLabel(picSidebar, "lblTaskInstructions",
                                     QStringLiteral("Enter 1 Task Per Line. Each Task Must Have at least 2 chararcters."),
-                                    225, 6450, 4740, 225, font("Verdana", 6.75), silver);
+                                    225, 6450, 4740, 225, designFont("Verdana", 6.75), silver);
 
     lblDueDate = makeLabel(picSidebar, "lblDueDate", QStringLiteral("Due Date:"), 225, 6780, 1500, 300,
-                           font("Verdana", 9.75, true), white);
+                           designFont("Verdana", 9.75, true), white);
     chkDueDate = new QCheckBox(QStringLiteral("Enable \"Due Date\""), picSidebar);
     chkDueDate->setObjectName(QStringLiteral("chkDueDate"));
     chkDueDate->setGeometry(px(1800), px(6765), px(3165), px(330));
-    chkDueDate->setFont(font("Verdana", 8.25));
+    chkDueDate->setFont(designFont("Verdana", 8.25));
     {
         QPalette p = chkDueDate->palette();
         p.setColor(QPalette::WindowText, white);
@@ -334,7 +335,7 @@ void Form1::buildSidebar()
     Calendar1->setGeometry(px(225), px(7140), px(4740), px(2775));
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setGridVisible(false);
-    Calendar1->setFont(font("Verdana", 8.25));
+    Calendar1->setFont(designFont("Verdana", 8.25));
     connect(Calendar1, &QCalendarWidget::selectionChanged, this, [this] {
         if (m_rendering)
             return;
@@ -355,7 +356,7 @@ void Form1::buildCards()
     auto *mainCaption = new ClickLabel(Picture2);
     mainCaption->setObjectName(QStringLiteral("lblGoal_0"));
     mainCaption->setGeometry(px(450), px(450), px(2670), px(645));
-    mainCaption->setFont(font("Trebuchet MS", 11.25, true, true));
+    mainCaption->setFont(designFont("Trebuchet MS", 11.25, true, true));
     mainCaption->setAlignment(Qt::AlignCenter);
     mainCaption->setWordWrap(true);
     mainCaption->setCursor(Qt::PointingHandCursor);
@@ -385,7 +386,7 @@ void Form1::buildCards()
         c.lblGoal = new ClickLabel(c.picGoal);
         c.lblGoal->setObjectName(QStringLiteral("lblGoal_") + n);
         c.lblGoal->setGeometry(px(180), px(900), px(2580), px(330));
-        c.lblGoal->setFont(font("Trebuchet MS", 11.25, true, true));
+        c.lblGoal->setFont(designFont("Trebuchet MS", 11.25, true, true));
         c.lblGoal->setCursor(Qt::PointingHandCursor);
         {
             QPalette p = c.lblGoal->palette();
@@ -394,13 +395,13 @@ void Form1::buildCards()
         }
         connect(c.lblGoal, &ClickLabel::clicked, this, [this, k] { forward([k](WorkingState &s) { s.lblGoal_Click(k); }); });
 
-        c.lblTasks_Total = makeLabel(c.picGoal, "", QString(), 675, 1260, 1590, 330, font("Trebuchet MS", 9.75),
+        c.lblTasks_Total = makeLabel(c.picGoal, "", QString(), 675, 1260, 1590, 330, designFont("Trebuchet MS", 9.75),
                                      QColor(0, 0, 64));
         c.lblTasks_Total->setObjectName(QStringLiteral("lblTasks_Total_") + n);
-        c.lblTasks_Completed = makeLabel(c.picGoal, "", QString(), 675, 1530, 1590, 330, font("Trebuchet MS", 9.75),
+        c.lblTasks_Completed = makeLabel(c.picGoal, "", QString(), 675, 1530, 1590, 330, designFont("Trebuchet MS", 9.75),
                                          QColor(0, 64, 0));
         c.lblTasks_Completed->setObjectName(QStringLiteral("lblTasks_Completed_") + n);
-        c.lblTasks_Pending = makeLabel(c.picGoal, "", QString(), 675, 1800, 1590, 330, font("Trebuchet MS", 9.75),
+        c.lblTasks_Pending = makeLabel(c.picGoal, "", QString(), 675, 1800, 1590, 330, designFont("Trebuchet MS", 9.75),
                                        QColor(128, 0, 0));
         c.lblTasks_Pending->setObjectName(QStringLiteral("lblTasks_Pending_") + n);
 
@@ -409,7 +410,7 @@ void Form1::buildCards()
         c.shDueDate->setGeometry(px(0), px(2205), px(2985), px(555));
         fill(c.shDueDate, QColor(0, 0, 128));
         c.shDueDate->hide();
-        c.lblDueDateDate = makeLabel(c.picGoal, "", QString(), 225, 2340, 2490, 285, font("Trebuchet MS", 9.75, true),
+        c.lblDueDateDate = makeLabel(c.picGoal, "", QString(), 225, 2340, 2490, 285, designFont("Trebuchet MS", 9.75, true),
                                      Qt::white);
         c.lblDueDateDate->setObjectName(QStringLiteral("lblDueDateDate_") + n);
         c.lblDueDateDate->hide();
