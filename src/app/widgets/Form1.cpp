@@ -198,8 +198,6 @@ void Form1::build()
     central->setObjectName(QStringLiteral("Form1_client"));
     fill(central, Qt::white);
     setCentralWidget(central);
-    // Wide enough that the card canvas shows whole beside the side bar.
-    resize(1280, px(10005) + menuBar()->sizeHint().height());
 
     picSidebar = new QWidget(central);
     picSidebar->setObjectName(QStringLiteral("picSidebar"));
@@ -223,6 +221,9 @@ void Form1::build()
     buildCards();
     buildMenu();
     eventList = new EventListPanel(central, m_state->ListView2, m_state->modals());
+
+    // Wide enough that the card canvas shows whole beside the side bar.
+    resize(1280, px(10005) + menuBar()->sizeHint().height());
 
     m_state->Form_Load();
     SetEditMargins(10, 20, txtSubGoal);
@@ -301,9 +302,10 @@ void Form1::buildSidebar()
                              designFont("Verdana", 9.75, true), white);
     txtGoalTasks = new TaskBox(picSidebar);
     txtGoalTasks->setObjectName(QStringLiteral("txtGoalTasks"));
-    txtGoalTasks->setGeometry(px(225), px(3705), px(4740), px(2700));
+    txtGoalTasks->setGeometry(px(225), px(3705), px(4740), px(2340));
     txtGoalTasks->setFont(designFont("Verdana", 9));
     txtGoalTasks->setLineWrapMode(QPlainTextEdit::NoWrap);
+    fill(txtGoalTasks, Qt::white); // the inner margins show as part of the box
     txtGoalTasks->installEventFilter(this);
     connect(txtGoalTasks, &QPlainTextEdit::textChanged, this, [this] {
         if (m_rendering)
@@ -313,13 +315,13 @@ void Form1::buildSidebar()
     });
     lblTaskInstructions = makeLabel(picSidebar, "lblTaskInstructions",
                                     QStringLiteral("Enter 1 Task Per Line. Each Task Must Have at least 2 chararcters."),
-                                    225, 6450, 4740, 225, designFont("Verdana", 6.75), silver);
+                                    225, 6090, 4740, 225, designFont("Verdana", 6.75), silver);
 
-    lblDueDate = makeLabel(picSidebar, "lblDueDate", QStringLiteral("Due Date:"), 225, 6780, 1500, 300,
+    lblDueDate = makeLabel(picSidebar, "lblDueDate", QStringLiteral("Due Date:"), 225, 6420, 1500, 300,
                            designFont("Verdana", 9.75, true), white);
     chkDueDate = new QCheckBox(QStringLiteral("Enable \"Due Date\""), picSidebar);
     chkDueDate->setObjectName(QStringLiteral("chkDueDate"));
-    chkDueDate->setGeometry(px(1800), px(6765), px(3165), px(330));
+    chkDueDate->setGeometry(px(1800), px(6405), px(3165), px(330));
     chkDueDate->setFont(designFont("Verdana", 8.25));
     {
         QPalette p = chkDueDate->palette();
@@ -332,7 +334,7 @@ void Form1::buildSidebar()
 
     Calendar1 = new QCalendarWidget(picSidebar);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Calendar1->setGeometry(px(225), px(7140), px(4740), px(2775));
+    Calendar1->setGeometry(px(225), px(6780), px(4740), px(3150));
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setGridVisible(false);
     Calendar1->setFont(designFont("Verdana", 8.25));
