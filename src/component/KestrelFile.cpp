@@ -75,12 +75,18 @@ QStringList KestrelFile::splitLines(const QString &text)
 bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QString *error) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a full disk shows in write(): a buffered save file
+    // lets the last short flush pass and would report success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = text.toUtf8();
+    QByteArray bytes = text.toUtf8();
+    // The readers drop one leading byte-order mark; a text that itself
+    // begins with U+FEFF gets one more, so it reads back unchanged.
+    if (text.startsWith(QChar(0xFEFF)))
+        bytes.prepend("\xEF\xBB\xBF");
     if (file.write(bytes) != bytes.size()) {
         if (error)
             *error = file.errorString();
