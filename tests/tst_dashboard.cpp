@@ -321,7 +321,7 @@ void TestDashboard::missingPictureLeavesThePrevious()
     const QByteArray green = f.s.cards[1].picGoal_Picture;
     QVERIFY(!green.isEmpty());
     QFile::remove(f.app.file("imgs/bluecircle.gif"));
-    f.typeTasks("a --\r\nb");
+    f.typeTasks("a --\r\nb2");
     QCOMPARE(f.counters(1), QStringLiteral("Tasks: 2|Completed: 1|Pending: 1"));
     QCOMPARE(f.s.cards[1].picGoal_Picture, green);
 }

@@ -30,5 +30,9 @@ public:
     void cmdRemove_Click();
 };
 
+// The lines a print of the list holds: three empty lines, the heading, an
+// empty line, then per item its text and, for each further column, a blank
+// and that column's text.
+QStringList printedLines(const EventList &list);
 // Prints the list as plain lines and reports how it went.
 void PrintaListview(const EventList &list, Modals &modals);

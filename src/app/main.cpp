@@ -1,0 +1,35 @@
+// Tarvo keeps everything beside itself: the folder of the executable is
+// its application folder.
+#include <QApplication>
+#include <QLockFile>
+
+#include "app/StartUp.h"
+#include "app/widgets/FontSetup.h"
+#include "app/widgets/Form1.h"
+#include "app/widgets/QtModals.h"
+#include "app/widgets/frmSplash.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvo"));
+    installFontSubstitutions();
+    const QString appFolder = QCoreApplication::applicationDirPath();
+
+    // A second Tarvo in this folder would empty tmp/ under the first one.
+    QLockFile lock(instanceLockPath(appFolder));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0)) {
+        QtModals(appFolder).MsgBox(QStringLiteral("Tarvo is already running from this folder."),
+                                   QStringLiteral("Tarvo"), Msg::Information);
+        return 1;
+    }
+
+    std::unique_ptr<Form1> mainWindow;
+    frmSplash splash(appFolder, [&] {
+        mainWindow = std::make_unique<Form1>(appFolder);
+        return mainWindow.get();
+    });
+    splash.show();
+    return app.exec();
+}
