@@ -16,7 +16,7 @@ card() { # out, extra draw arguments...
   convert -size 200x190 xc:white \
     -fill '#f4f6fb' -stroke '#c9d1e3' -strokewidth 2 -draw 'roundrectangle 3,3 196,186 14,14' \
     -stroke none -fill '#e3e8f4' -draw 'rectangle 5,44 194,46' \
-    "$@" -colors 64 "$out"
+    "$@" +dither -colors 64 "$out"
 }
 
 card card.gif
@@ -28,5 +28,5 @@ card greencircle.gif -fill '#2fa84f' -stroke '#1f7a37' -strokewidth 2 -draw 'cir
 convert -size 270x100 xc:white \
   -fill '#fff8e1' -stroke '#e0b84c' -strokewidth 3 -draw 'roundrectangle 3,3 266,96 18,18' \
   -stroke none -fill '#f3d77a' -draw 'rectangle 20,84 250,86' \
-  -colors 64 maingoal.gif
+  +dither -colors 64 maingoal.gif
 echo "wrote imgs/card.gif, bluecircle.gif, greencircle.gif, maingoal.gif"

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian packages Tarvo needs that are missing.
+#   tools/install-deps.sh          to build and run
+#   tools/install-deps.sh test     to build and run the tests as well
+#   tools/install-deps.sh xvfb     to build and run on a machine without a display
+set -euo pipefail
+packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+case "${1:-}" in
+  test) packages+=(poppler-utils) ;;
+  xvfb) packages+=(xvfb xauth) ;;
+esac
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
