@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+
+#include "app/Modals.h"
 
 #include "component/KestrelTools.h"
 
@@ -22,4 +25,16 @@ QString instanceLockPath(const QString &appFolder)
 {
     // Hidden, so emptying tmp/ and listing projects/ never meet it.
     return appFolder + QStringLiteral("/.tarvo.lock");
+}
+
+bool takeInstanceLock(QLockFile &lock, Modals &modals)
+{
+    // No age limit: a live Tarvo may run for weeks. A crashed one's lock
+    // names a process that is gone, which QLockFile treats as stale.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0))
+        return true;
+    modals.MsgBox(QStringLiteral("Tarvo is already running from this folder."), QStringLiteral("Tarvo"),
+                  Msg::Information);
+    return false;
 }

@@ -10,3 +10,11 @@ void prepareTaskFolder(const QString &appFolder, const KestrelTools &tools);
 
 // The name of the lock file that marks a running Tarvo in its folder.
 QString instanceLockPath(const QString &appFolder);
+
+class QLockFile;
+class Modals;
+
+// Takes the folder's instance lock. When another Tarvo holds it, says so
+// and returns false: the caller ends without touching tmp/. A lock left by
+// a run that crashed is taken over.
+bool takeInstanceLock(QLockFile &lock, Modals &modals);

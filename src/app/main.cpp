@@ -18,12 +18,9 @@ int main(int argc, char *argv[])
 
     // A second Tarvo in this folder would empty tmp/ under the first one.
     QLockFile lock(instanceLockPath(appFolder));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
-        QtModals(appFolder).MsgBox(QStringLiteral("Tarvo is already running from this folder."),
-                                   QStringLiteral("Tarvo"), Msg::Information);
+    QtModals modals(appFolder);
+    if (!takeInstanceLock(lock, modals))
         return 1;
-    }
 
     std::unique_ptr<Form1> mainWindow;
     frmSplash splash(appFolder, [&] {

@@ -1,0 +1,169 @@
+// The tips window, the project-folder shortcut and the calendar event list.
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "ScriptedModals.h"
+#include "TempAppFolder.h"
+#include "app/widgets/frmTips.h"
+#include "events/EventList.h"
+#include "events/widgets/Printing.h"
+#include "project/WorkingState.h"
+
+namespace {
+EventItem item(const QString &text, const QString &tag, QStringList sub = {})
+{
+    return {text, sub, tag};
+}
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void tipsTextsAndClose();
+    void folderShortcut();
+    void folderShortcutFailures();
+    void eventListHandlers();
+    void printedLinesAndMessages();
+    void printsToARealPrinter();
+};
+
+void TestShell::tipsTextsAndClose()
+{
+    TempAppFolder app;
+    frmTips tips(app.path());
+    tips.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tips));
+    const auto text = [&](const char *name) { return tips.findChild<QLabel *>(name)->text(); };
+    QCOMPARE(tips.windowTitle(), QStringLiteral("Tips"));
+    QCOMPARE(text("Label1"), QStringLiteral("Tips:"));
+    QCOMPARE(text("Label2"), QStringLiteral("You can set the duration of each task by adding a \"+ X days\"  of it."));
+    QCOMPARE(text("Label3"), QStringLiteral("Example: "));
+    QCOMPARE(text("Label7"), QStringLiteral(" Do This + 7 Days"));
+    QCOMPARE(text("Label5"), QStringLiteral("or "));
+    QCOMPARE(text("Label6"), QStringLiteral(" Do This + 7"));
+    QCOMPARE(text("Label4"), QStringLiteral("This will set the duration of the task to 7 days."));
+    QVERIFY(text("lblPro").startsWith(QStringLiteral("In the \"Pro\" version, you can create parallel tasks")));
+    QVERIFY(text("lblPro").endsWith(QStringLiteral("it will inherit the start date of the previous task.")));
+    QVERIFY(tips.findChild<QLabel *>("lblPro")->isVisible());
+    QCOMPARE(tips.findChild<QPushButton *>("Command1")->text(), QStringLiteral("Close"));
+    QVERIFY(tips.isModal());
+
+    QTest::keyClick(&tips, Qt::Key_Escape);
+    QVERIFY(!tips.isVisible());
+    tips.show();
+    QTest::mouseClick(tips.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    QVERIFY(!tips.isVisible());
+}
+
+void TestShell::folderShortcut()
+{
+    TempAppFolder app;
+    ScriptedModals modals;
+    WorkingState s(app.path(), modals);
+    s.lblFilename_Click();
+    QVERIFY(QFileInfo(app.file("projects")).isDir());
+    QCOMPARE(modals.foldersOpened, QStringList{app.file("projects")});
+
+    // With the folder there, and a project open, it opens the same folder.
+    app.write("projects/a.gpj", "x");
+    s.CurrentProjectFile = app.file("projects/a.gpj");
+    s.lblFilename_Click();
+    QCOMPARE(modals.foldersOpened, (QStringList{app.file("projects"), app.file("projects")}));
+    QCOMPARE(app.read("projects/a.gpj"), QByteArray("x"));
+    QVERIFY(modals.asked.isEmpty());
+
+    s.ShowTips();
+    QCOMPARE(modals.tipsShown, 1);
+}
+
+void TestShell::folderShortcutFailures()
+{
+    TempAppFolder app;
+    ScriptedModals modals;
+    WorkingState s(app.path(), modals);
+    app.write("projects", "a file where the folder must be");
+    s.lblFilename_Click();
+    QVERIFY(modals.foldersOpened.isEmpty());
+    QCOMPARE(modals.asked.size(), 1);
+    QVERIFY(modals.lastText().contains(app.file("projects")));
+
+    QFile::remove(app.file("projects"));
+    modals.folderOpens = false;
+    s.lblFilename_Click();
+    QCOMPARE(modals.asked.size(), 2);
+    QVERIFY(modals.lastText().startsWith(QStringLiteral("No file browser could be started")));
+}
+
+void TestShell::eventListHandlers()
+{
+    ScriptedModals modals;
+    EventList list;
+    list.ColumnHeaders = EventList::columnHeaders();
+    list.cmdRemoveSelected_Click(); // nothing there, nothing selected: silently nothing
+    list.ListItems = {item("A", "tag a"), item("B", "tag b"), item("C", "")};
+    list.cmdConvertToList_Click(modals);
+    QCOMPARE(modals.clipboard, QStringLiteral("tag a\r\ntag b\r\n\r\n"));
+
+    list.SelectedIndex = -1;
+    list.cmdRemoveSelected_Click();
+    QCOMPARE(list.ListItems.size(), 3);
+    list.SelectedIndex = 1;
+    list.cmdRemoveSelected_Click();
+    QCOMPARE(list.ListItems.size(), 2);
+    QCOMPARE(list.ListItems[1].Text, QStringLiteral("C"));
+    list.cmdRemove_Click();
+    QVERIFY(list.ListItems.isEmpty());
+}
+
+void TestShell::printedLinesAndMessages()
+{
+    ScriptedModals modals;
+    EventList list;
+    list.ColumnHeaders = EventList::columnHeaders();
+    list.ListItems = {item("Meeting", "", {"1/2/2025", "10:00", "1/2/2025", "11:00", "False", "Plan", "Office", "True"}),
+                      item("Short", "", {"3/4/2025"})};
+    list.cmdPrint_Click(modals);
+    QCOMPARE(modals.printed.size(), 1);
+    QCOMPARE(modals.printed[0],
+             (QStringList{"", "", "", "ListView Print Sample Heading", "",
+                          "Meeting 1/2/2025 10:00 1/2/2025 11:00 False Plan Office True",
+                          "Short 3/4/2025       "}));
+    QCOMPARE(modals.asked.last().text, QStringLiteral("Print Job Finished"));
+    QCOMPARE(modals.asked.last().title, QStringLiteral("Tarvo"));
+    QCOMPARE(modals.asked.last().style, 0);
+
+    modals.printerWorks = false;
+    PrintaListview(list, modals);
+    QVERIFY(modals.asked.last().text != QStringLiteral("Print Job Finished"));
+    QVERIFY(modals.asked.last().text.contains(QStringLiteral("No printer is available.")));
+}
+
+void TestShell::printsToARealPrinter()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    TempAppFolder app;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(app.file("out.pdf"));
+    QStringList lines = {"", "", "", "ListView Print Sample Heading", ""};
+    for (int i = 1; i <= 120; ++i) // more than a page
+        lines << QStringLiteral("Item %1 Start End").arg(i);
+    QString error;
+    QVERIFY(printLinesOnPrinter(printer, lines, &error));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {app.file("out.pdf"), QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished());
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY(text.contains(QStringLiteral("ListView Print Sample Heading")));
+    QVERIFY(text.contains(QStringLiteral("Item 1 Start End")));
+    QVERIFY(text.contains(QStringLiteral("Item 120 Start End")));
+    QVERIFY(text.count(u'\f') >= 2); // it went on to a second page
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
