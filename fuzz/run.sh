@@ -11,7 +11,12 @@ SECONDS_EACH=${1:-60}
 BUILD=${TARVO_FUZZ_BUILD:-build-fuzz}
 JOBS=${JOBS:-2}
 
-cmake -S . -B "$BUILD" -DCMAKE_CXX_COMPILER="${CXX_FUZZ:-clang++}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# libFuzzer comes with clang's runtime package; install them when missing.
+CXX_FUZZ=${CXX_FUZZ:-clang++-14}
+if ! command -v "$CXX_FUZZ" >/dev/null || [ ! -d /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux ]; then
+  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq clang-14 libclang-rt-14-dev
+fi
+cmake -S . -B "$BUILD" -DCMAKE_CXX_COMPILER="$CXX_FUZZ" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTARVO_FUZZ=ON -DBUILD_TESTING=OFF -DTARVO_BENCHMARKS=OFF >/dev/null
 cmake --build "$BUILD" -j "$JOBS" --target fuzz_all
 
