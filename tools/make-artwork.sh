@@ -23,7 +23,8 @@ card card.gif
 card bluecircle.gif  -fill '#2f6fd6' -stroke '#1d4f9e' -strokewidth 2 -draw 'circle 26,25 26,12' \
                      -fill white -stroke none -draw 'circle 26,25 26,20'
 card greencircle.gif -fill '#2fa84f' -stroke '#1f7a37' -strokewidth 2 -draw 'circle 26,25 26,12' \
-                     -stroke white -strokewidth 3 -fill none -draw 'polyline 19,25 24,30 33,19'
+                     -stroke white -strokewidth 3 -fill none \
+                     -draw 'stroke-linecap round line 19,25 24,30 line 24,30 33,19'
 
 convert -size 270x100 xc:white \
   -fill '#fff8e1' -stroke '#e0b84c' -strokewidth 3 -draw 'roundrectangle 3,3 266,96 18,18' \
