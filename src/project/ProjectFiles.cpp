@@ -164,7 +164,6 @@ void WorkingState::NewProject()
     cards[0].lblGoal_Caption = QStringLiteral("My Goal");
     txtProjectName = cards[0].lblGoal_Caption;
     lblFilename = QStringLiteral("New Project (No Filename)");
-    lstProjectTasks.clear();
     lstDecompose.clear();
     lstSubgoalsAndKeys.clear();
     lstTasksLoop.clear();

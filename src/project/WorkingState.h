@@ -59,7 +59,6 @@ public:
     QStringList lstDecompose;
     QStringList lstDueDates;
     QStringList lstTasksLoop;
-    QStringList lstProjectTasks;
     QString txtTasksLoadOnOpen;
     QString txtProjectContent;
 
