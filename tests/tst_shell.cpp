@@ -1,5 +1,7 @@
 // The tips window, the project-folder shortcut and the calendar event list.
 #include <QLabel>
+#include <QPrinterInfo>
+#include <QTreeWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 #include "TempAppFolder.h"
 #include "app/widgets/frmTips.h"
 #include "events/EventList.h"
+#include "events/widgets/EventListPanel.h"
 #include "events/widgets/Printing.h"
 #include "project/WorkingState.h"
 
@@ -29,6 +32,8 @@ private slots:
     void eventListHandlers();
     void printedLinesAndMessages();
     void printsToARealPrinter();
+    void noDefaultPrinterIsReported();
+    void eventListPanelShowsAndForwards();
 };
 
 void TestShell::tipsTextsAndClose()
@@ -49,7 +54,21 @@ void TestShell::tipsTextsAndClose()
     QVERIFY(text("lblPro").startsWith(QStringLiteral("In the \"Pro\" version, you can create parallel tasks")));
     QVERIFY(text("lblPro").endsWith(QStringLiteral("it will inherit the start date of the previous task.")));
     QVERIFY(tips.findChild<QLabel *>("lblPro")->isVisible());
+    const auto label = [&](const char *name) { return tips.findChild<QLabel *>(name); };
+    QVERIFY(label("Label1")->font().bold());
+    QCOMPARE(label("Label1")->font().pointSizeF(), 14.25);
+    QCOMPARE(label("Label2")->font().pointSizeF(), 9.75);
+    QCOMPARE(label("Label2")->pos(), QPoint(30, 51));
+    QCOMPARE(label("Label7")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    QCOMPARE(label("Label6")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    QCOMPARE(label("Label3")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    // The examples sit on the lines of their lead-ins, to the right of them.
+    QCOMPARE(label("Label7")->y(), label("Label3")->y());
+    QVERIFY(label("Label7")->x() >= label("Label3")->geometry().right());
+    QCOMPARE(label("lblPro")->geometry(), QRect(33, 201, 748, 58));
+    QCOMPARE(tips.size(), QSize(837, 325));
     QCOMPARE(tips.findChild<QPushButton *>("Command1")->text(), QStringLiteral("Close"));
+    QVERIFY(tips.findChild<QPushButton *>("Command1")->font().bold());
     QVERIFY(tips.isModal());
 
     QTest::keyClick(&tips, Qt::Key_Escape);
@@ -163,6 +182,70 @@ void TestShell::printsToARealPrinter()
     QVERIFY(text.contains(QStringLiteral("Item 1 Start End")));
     QVERIFY(text.contains(QStringLiteral("Item 120 Start End")));
     QVERIFY(text.count(u'\f') >= 2); // it went on to a second page
+}
+
+void TestShell::noDefaultPrinterIsReported()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a default printer, which a test must not use");
+    QString error;
+    QVERIFY(!printLinesOnDefaultPrinter({QStringLiteral("x")}, &error));
+    QVERIFY(error.contains(QStringLiteral("no printer")));
+}
+
+void TestShell::eventListPanelShowsAndForwards()
+{
+    ScriptedModals modals;
+    EventList list;
+    list.ColumnHeaders = EventList::columnHeaders();
+    QWidget window;
+    window.resize(1500, 700);
+    EventListPanel panel(&window, list, modals);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *view = window.findChild<QTreeWidget *>(QStringLiteral("ListView2"));
+    auto *grid = window.findChild<QWidget *>(QStringLiteral("picGrid"));
+    QVERIFY(view && grid);
+    QVERIFY(!view->isVisible());
+    QVERIFY(!grid->isVisible());
+    QCOMPARE(view->geometry(), QRect(429, 348, 1045, 310));
+    QCOMPARE(view->columnCount(), 9);
+    QStringList shown;
+    for (int c = 0; c < view->columnCount(); ++c)
+        shown << view->headerItem()->text(c);
+    QCOMPARE(shown, EventList::columnHeaders());
+    const auto button = [&](const char *name) { return grid->findChild<QPushButton *>(name); };
+    QCOMPARE(button("cmdConvertToList")->text(), QStringLiteral("Convert Items to List"));
+    QCOMPARE(button("cmdRemoveSelected")->text(), QStringLiteral("Remove Selected"));
+    QCOMPARE(button("cmdPrint")->text(), QStringLiteral("Print"));
+    QCOMPARE(button("cmdRemove")->text(), QStringLiteral("Remove Items"));
+
+    // Shown here only so that the clicks are real ones.
+    list.Visible = true;
+    list.ListItems = {item("Meeting", "tag m", {"1/2/2025", "10:00"}), item("Call", "tag c"), item("Lunch", "tag l")};
+    panel.refresh();
+    QVERIFY(view->isVisible() && grid->isVisible());
+    QCOMPARE(view->topLevelItemCount(), 3);
+    QCOMPARE(view->topLevelItem(0)->text(2), QStringLiteral("10:00"));
+
+    QTest::mouseClick(button("cmdRemoveSelected"), Qt::LeftButton); // none selected
+    QCOMPARE(view->topLevelItemCount(), 3);
+    const QRect second = view->visualItemRect(view->topLevelItem(1));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(list.SelectedIndex, 1);
+    QTest::mouseClick(button("cmdRemoveSelected"), Qt::LeftButton);
+    QCOMPARE(view->topLevelItemCount(), 2);
+    QCOMPARE(view->topLevelItem(1)->text(0), QStringLiteral("Lunch"));
+
+    QTest::mouseClick(button("cmdConvertToList"), Qt::LeftButton);
+    QCOMPARE(modals.clipboard, QStringLiteral("tag m\r\ntag l\r\n"));
+    QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
+    QCOMPARE(modals.printed.size(), 1);
+    QCOMPARE(modals.printed[0].mid(5), (QStringList{"Meeting 1/2/2025 10:00" + QString(6, u' '), "Lunch" + QString(8, u' ')}));
+    QCOMPARE(modals.lastText(), QStringLiteral("Print Job Finished"));
+    QTest::mouseClick(button("cmdRemove"), Qt::LeftButton);
+    QCOMPARE(view->topLevelItemCount(), 0);
+    QVERIFY(list.ListItems.isEmpty());
 }
 
 QTEST_MAIN(TestShell)

@@ -19,7 +19,8 @@ private slots:
     void anEmptyTaskFolderStaysEmpty();
     void anUndeletableFileStays();
     void secondInstanceIsRefusedAndTouchesNothing();
-    void staleLockIsTakenOver();
+    void realInstancesShareOneFolder();
+    void aFolderThatCannotHoldTheLockDoesNotStopTarvo();
     void splashLooksAsDesignedAndOpensTheMainWindow();
 };
 
@@ -94,46 +95,121 @@ void TestStartUp::secondInstanceIsRefusedAndTouchesNothing()
     QVERIFY(takeInstanceLock(second, modals));
 }
 
-void TestStartUp::staleLockIsTakenOver()
+void TestStartUp::realInstancesShareOneFolder()
+{
+    const QString built = qEnvironmentVariable("TARVO_BUILD_DIR") + QStringLiteral("/tarvo");
+    if (!QFileInfo(built).isExecutable())
+        QSKIP("the tarvo program is not built");
+    TempAppFolder app;
+    QVERIFY(QFile::copy(built, app.file("tarvo")));
+    app.write("tmp/old.txt", "from an earlier run");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const auto start = [&](QProcess &p) {
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(app.file("tarvo"), {});
+        return p.waitForStarted();
+    };
+
+    QProcess first;
+    QVERIFY(start(first));
+    QTRY_VERIFY_WITH_TIMEOUT(!app.exists("tmp/old.txt"), 15000); // its splash emptied tmp/
+    QCOMPARE(first.state(), QProcess::Running);
+    app.write("tmp/101-301-301.txt", "the first Tarvo's tasks");
+
+    // The lock is held across processes ...
+    ScriptedModals modals;
+    QLockFile here(instanceLockPath(app.path()));
+    QVERIFY(!takeInstanceLock(here, modals));
+    QCOMPARE(modals.lastText(), QStringLiteral("Tarvo is already running from this folder."));
+
+    // ... and a second real Tarvo, stopped at its message, leaves tmp/ alone
+    // well past the two seconds after which a splash would have emptied it.
+    QProcess second;
+    QVERIFY(start(second));
+    QTest::qWait(3500);
+    QCOMPARE(app.read("tmp/101-301-301.txt"), QByteArray("the first Tarvo's tasks"));
+    second.kill();
+    second.waitForFinished();
+
+    // A crash leaves the lock file behind; the next start takes it over.
+    first.kill();
+    QVERIFY(first.waitForFinished());
+    QVERIFY(QFileInfo::exists(instanceLockPath(app.path())));
+    QVERIFY(takeInstanceLock(here, modals));
+    QCOMPARE(modals.asked.size(), 1);
+}
+
+void TestStartUp::aFolderThatCannotHoldTheLockDoesNotStopTarvo()
 {
     TempAppFolder app;
-    // A lock naming a process that no longer runs, as a crash leaves it.
-    QProcess gone;
-    gone.start(QStringLiteral("true"));
-    QVERIFY(gone.waitForFinished());
-    const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
-    app.write(".tarvo.lock", QByteArray::number(deadPid) + "\nTarvo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     ScriptedModals modals;
-    QLockFile lock(instanceLockPath(app.path()));
+    QLockFile lock(instanceLockPath(app.file("gone")));
     QVERIFY(takeInstanceLock(lock, modals));
     QVERIFY(modals.asked.isEmpty());
 }
+
+namespace {
+// Notes whether another window is still up when the watched one is shown.
+class ShowWatch : public QObject {
+public:
+    explicit ShowWatch(QWidget *other) : m_other(other) {}
+    bool otherVisibleAtShow = false;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            otherVisibleAtShow = m_other->isVisible();
+        return false;
+    }
+
+private:
+    QWidget *m_other;
+};
+} // namespace
 
 void TestStartUp::splashLooksAsDesignedAndOpensTheMainWindow()
 {
     TempAppFolder app;
     app.write("tmp/old.txt", "x");
-    QWidget *opened = nullptr;
+    int opened = 0;
+    bool tmpEmptiedFirst = false;
     auto main = std::make_unique<QWidget>();
     frmSplash splash(app.path(), [&] {
-        opened = main.get();
+        ++opened;
+        tmpEmptiedFirst = !app.exists("tmp/old.txt");
         return main.get();
     });
+    ShowWatch watch(&splash);
+    main->installEventFilter(&watch);
     splash.show();
+    const auto label = [&](const char *name) { return splash.findChild<QLabel *>(name); };
     QCOMPARE(splash.windowTitle(), QStringLiteral("Loading..."));
     QCOMPARE(splash.size(), QSize(605, 253));
     QCOMPARE(splash.palette().color(QPalette::Window), QColor(64, 64, 64));
-    QCOMPARE(splash.findChild<QLabel *>("lblAppName")->text(), QStringLiteral("Tarvo"));
-    QCOMPARE(splash.findChild<QLabel *>("Label1")->text(), QStringLiteral("Please Wait ..."));
+    QCOMPARE(label("lblAppName")->text(), QStringLiteral("Tarvo"));
+    QCOMPARE(label("lblAppName")->geometry(), QRect(135, 81, 334, 37));
+    QVERIFY(label("lblAppName")->font().bold());
+    QCOMPARE(label("lblAppName")->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QVERIFY(!label("lblFilename")->text().isEmpty());
+    QCOMPARE(label("lblFilename")->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    QCOMPARE(label("Label1")->text(), QStringLiteral("Please Wait ..."));
+    QCOMPARE(label("Label1")->palette().color(QPalette::WindowText), QColor(192, 192, 192));
     QVERIFY(!(splash.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QCOMPARE(splash.tmrLoad.interval(), 2000);
     QVERIFY(splash.tmrLoad.isActive() && splash.tmrLoad.isSingleShot());
 
-    QTRY_VERIFY_WITH_TIMEOUT(opened != nullptr, 4000);
+    QTest::qWait(1500);
+    QCOMPARE(opened, 0); // not before the two seconds
+    QVERIFY(app.exists("tmp/old.txt"));
+    QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 4000);
+    QVERIFY(tmpEmptiedFirst);
     QVERIFY(main->isVisible());
+    QVERIFY(watch.otherVisibleAtShow); // the main window came up before the splash went
     QVERIFY(!splash.isVisible());
     QVERIFY(!splash.tmrLoad.isActive());
-    QVERIFY(!app.exists("tmp/old.txt"));
+    QTest::qWait(2500);
+    QCOMPARE(opened, 1); // the tick runs once
 }
 
 QTEST_MAIN(TestStartUp)

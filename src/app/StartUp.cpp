@@ -34,6 +34,10 @@ bool takeInstanceLock(QLockFile &lock, Modals &modals)
     lock.setStaleLockTime(0);
     if (lock.tryLock(0))
         return true;
+    // Only a live Tarvo refuses. Where no lock file can be made at all
+    // (a read-only folder), Tarvo starts as it would without the lock.
+    if (lock.error() != QLockFile::LockFailedError)
+        return true;
     modals.MsgBox(QStringLiteral("Tarvo is already running from this folder."), QStringLiteral("Tarvo"),
                   Msg::Information);
     return false;

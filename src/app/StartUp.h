@@ -16,5 +16,6 @@ class Modals;
 
 // Takes the folder's instance lock. When another Tarvo holds it, says so
 // and returns false: the caller ends without touching tmp/. A lock left by
-// a run that crashed is taken over.
+// a run that crashed is taken over; a folder that cannot hold the lock
+// does not keep Tarvo from starting.
 bool takeInstanceLock(QLockFile &lock, Modals &modals);
