@@ -1,9 +1,11 @@
 // Start-up: the task folder, the instance lock and the splash window.
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QLockFile>
 #include <QProcess>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
@@ -40,9 +42,12 @@ void TestStartUp::emptiesTheTaskFolderButKeepsFoldersAndHiddenFiles()
     app.write("tmp/.hidden", "kept");
     app.write("tmp/sub/inner.txt", "kept");
     app.write("projects/p.gpj", "[Project]\r\n");
-    prepareTaskFolder(app.path(), KestrelTools());
-    QCOMPARE(QDir(app.file("tmp")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             (QStringList{".hidden", "sub"}));
+    QVERIFY(QFile::link(app.file("projects/p.gpj"), app.file("tmp/link.txt")));
+    QCOMPARE(::mkfifo(QFile::encodeName(app.file("tmp/pipe")).constData(), 0600), 0); // a special file
+    QCOMPARE(prepareTaskFolder(app.path(), KestrelTools()),
+             (QStringList{"101-301-301.txt", "202-302-302.txt", "link.txt", "notes"}));
+    QCOMPARE(QDir(app.file("tmp")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             (QStringList{".hidden", "pipe", "sub"}));
     QVERIFY(app.exists("tmp/sub/inner.txt"));
     QVERIFY(app.exists("projects/p.gpj"));
 }
@@ -204,6 +209,10 @@ void TestStartUp::splashLooksAsDesignedAndOpensTheMainWindow()
     QVERIFY(app.exists("tmp/old.txt"));
     QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 4000);
     QVERIFY(tmpEmptiedFirst);
+    auto *fileTMP = splash.findChild<QListWidget *>(QStringLiteral("fileTMP"));
+    QVERIFY(fileTMP && fileTMP->isHidden());
+    QCOMPARE(fileTMP->count(), 1);
+    QCOMPARE(fileTMP->item(0)->text(), QStringLiteral("old.txt"));
     QVERIFY(main->isVisible());
     QVERIFY(watch.otherVisibleAtShow); // the main window came up before the splash went
     QVERIFY(!splash.isVisible());

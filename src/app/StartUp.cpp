@@ -8,17 +8,18 @@
 
 #include "component/KestrelTools.h"
 
-void prepareTaskFolder(const QString &appFolder, const KestrelTools &tools)
+QStringList prepareTaskFolder(const QString &appFolder, const KestrelTools &tools)
 {
     const QString folder = appFolder + QStringLiteral("/tmp/");
     if (!tools.PathExists(folder, true)) {
         QDir().mkpath(folder);
-        return;
+        return {};
     }
-    // The listing is taken once; hidden files are not in it.
+    // The listing is taken once; hidden and special files are not in it.
     const QStringList listing = QDir(folder).entryList(QDir::Files, QDir::Name);
     for (const QString &name : listing)
         QFile::remove(folder + name);
+    return listing;
 }
 
 QString instanceLockPath(const QString &appFolder)

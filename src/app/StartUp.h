@@ -1,12 +1,14 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class KestrelTools;
 
 // Empties the task-file folder "<app>/tmp/" left by an earlier run, or
 // creates it. Hidden files and subfolders stay; a file that cannot be
 // deleted stays too. Nothing is reported: start-up goes on in any case.
-void prepareTaskFolder(const QString &appFolder, const KestrelTools &tools);
+// Returns the listing it worked through (empty when it made the folder).
+QStringList prepareTaskFolder(const QString &appFolder, const KestrelTools &tools);
 
 // The name of the lock file that marks a running Tarvo in its folder.
 QString instanceLockPath(const QString &appFolder);

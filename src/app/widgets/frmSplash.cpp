@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QScreen>
 
 #include "app/Layout.h"
@@ -47,6 +48,10 @@ frmSplash::frmSplash(const QString &appFolder, MainWindowFactory openMainWindow,
           QColor(128, 128, 128), 9.75);
     label(this, "Label1", QStringLiteral("Please Wait ..."), 2475, 375, QColor(192, 192, 192), 9.75);
 
+    fileTMP = new QListWidget(this);
+    fileTMP->setObjectName(QStringLiteral("fileTMP"));
+    fileTMP->hide();
+
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -60,7 +65,8 @@ frmSplash::frmSplash(const QString &appFolder, MainWindowFactory openMainWindow,
 void frmSplash::tmrLoad_Timer()
 {
     tmrLoad.stop();
-    prepareTaskFolder(m_appFolder, KestrelTools1);
+    fileTMP->clear();
+    fileTMP->addItems(prepareTaskFolder(m_appFolder, KestrelTools1));
     if (m_openMainWindow) {
         if (QWidget *main = m_openMainWindow())
             main->show();

@@ -16,6 +16,7 @@ public:
     frmSplash(const QString &appFolder, MainWindowFactory openMainWindow, QWidget *parent = nullptr);
 
     QTimer tmrLoad;
+    QListWidget *fileTMP = nullptr;   // hidden: the listing of tmp/ the tick worked through
     void tmrLoad_Timer();
     void stopTimer() { tmrLoad.stop(); }
 
