@@ -58,14 +58,10 @@ void TestShell::tipsTextsAndClose()
     QVERIFY(label("Label1")->font().bold());
     QCOMPARE(label("Label1")->font().pointSizeF(), 14.25);
     QCOMPARE(label("Label2")->font().pointSizeF(), 9.75);
-    QCOMPARE(label("Label2")->pos(), QPoint(30, 51));
     QCOMPARE(label("Label7")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-    QCOMPARE(label("Label6")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-    QCOMPARE(label("Label3")->palette().color(QPalette::WindowText), QColor(Qt::black));
     // The examples sit on the lines of their lead-ins, to the right of them.
     QCOMPARE(label("Label7")->y(), label("Label3")->y());
     QVERIFY(label("Label7")->x() >= label("Label3")->geometry().right());
-    QCOMPARE(label("lblPro")->geometry(), QRect(33, 201, 748, 58));
     QCOMPARE(tips.size(), QSize(837, 325));
     QCOMPARE(tips.findChild<QPushButton *>("Command1")->text(), QStringLiteral("Close"));
     QVERIFY(tips.findChild<QPushButton *>("Command1")->font().bold());
@@ -208,7 +204,6 @@ void TestShell::eventListPanelShowsAndForwards()
     QVERIFY(view && grid);
     QVERIFY(!view->isVisible());
     QVERIFY(!grid->isVisible());
-    QCOMPARE(view->geometry(), QRect(429, 348, 1045, 310));
     QCOMPARE(view->columnCount(), 9);
     QStringList shown;
     for (int c = 0; c < view->columnCount(); ++c)
