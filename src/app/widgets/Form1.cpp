@@ -420,7 +420,9 @@ void Form1::buildCards()
         c.shActive = new QWidget(c.picGoal);
         c.shActive->setObjectName(QStringLiteral("shActive_") + n);
         c.shActive->setGeometry(px(1350), px(450), px(240), px(240));
-        fill(c.shActive, QColor(255, 255, 192));
+        // A shape: filled, with its border, so it reads as a mark on the light card.
+        c.shActive->setAttribute(Qt::WA_StyledBackground);
+        c.shActive->setStyleSheet(QStringLiteral("background: rgb(255,255,192); border: 1px solid rgb(0,0,128);"));
         c.shActive->hide();
 
         c.lblDeleteOnMouseOver = new ClickLabel(QStringLiteral("X"), c.picGoal);
