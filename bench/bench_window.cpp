@@ -1,0 +1,304 @@
+// The window's cases: a key release in the task box until the card shows
+// its new counts, and start-up and resident memory in a fresh process.
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLockFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTest>
+#include <QWindow>
+#include <cstdio>
+
+#include "Measure.h"
+#include "ScriptedModals.h"
+#include "TempAppFolder.h"
+#include "Workload.h"
+#include "app/StartUp.h"
+#include "app/widgets/FontSetup.h"
+#include "app/widgets/Form1.h"
+#include "app/widgets/QtModals.h"
+#include "app/widgets/frmSplash.h"
+#include "project/WorkingState.h"
+
+using namespace measure;
+
+namespace {
+
+// Counts the paints a widget receives: "shown" means painted, not just set.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Processes events until done() holds; false after the time limit.
+template <typename F> bool spinUntil(F done, double limitNs = 10e9)
+{
+    const auto start = Clock::now();
+    while (!done()) {
+        if (nsSince(start) > limitNs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    return true;
+}
+
+// Lets the window finish what it has queued (paints come on a short timer).
+void settle(double ns = 50e6)
+{
+    const auto start = Clock::now();
+    while (nsSince(start) < ns)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+bool showAndPaint(QWidget &w)
+{
+    PaintCounter painted;
+    w.installEventFilter(&painted);
+    w.show();
+    const bool ok = spinUntil([&] { return w.windowHandle() && w.windowHandle()->isExposed() && painted.paints > 0; });
+    w.removeEventFilter(&painted);
+    return ok;
+}
+
+// ---- A key release in txtGoalTasks, through the real window.
+void BM_KeyRelease(benchmark::State &state)
+{
+    const int lines = int(state.range(0));
+    TempAppFolder app;
+    ScriptedModals modals;
+    Form1 w(app.path(), modals);
+    if (!check(state, showAndPaint(w), QStringLiteral("the main window was never painted")))
+        return;
+    WorkingState &s = w.state();
+    s.setTxtSubGoal(QStringLiteral("Benchmark"));
+    s.AddSubGoal();
+    s.lblGoal_Click(1);
+    w.render();
+    auto *box = w.findChild<QPlainTextEdit *>(QStringLiteral("txtGoalTasks"));
+    auto *completed = w.findChild<QLabel *>(QStringLiteral("lblTasks_Completed_1"));
+    auto *total = w.findChild<QLabel *>(QStringLiteral("lblTasks_Total_1"));
+    if (!check(state, box && completed && total && box->isVisible(), QStringLiteral("no task box shown")))
+        return;
+
+    // The last line gains and loses the second "-" of its done mark, so
+    // every release changes the completed count.
+    QString text = workload::taskText(lines - 1);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text += QStringLiteral("\nFinal check of the whole list -");
+    box->setPlainText(text);
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    settle();
+    const qsizetype baseDone = workload::completedOf(lines - 1);
+    if (!check(state, total->text() == QStringLiteral("Tasks: %1").arg(lines),
+               QStringLiteral("the card counts \"%1\"").arg(total->text())))
+        return;
+
+    PaintCounter labelPaints, boxPaints;
+    completed->installEventFilter(&labelPaints);
+    box->viewport()->installEventFilter(&boxPaints);
+    const QString taskFile = s.taskFilePath(s.CurrentGoalKey);
+    Samples &release = samples()["keyrelease/" + std::to_string(lines)];
+    Samples &stroke = samples()["keystroke/" + std::to_string(lines)];
+    bool dash = true, floorFirst = false;
+    for (auto _ : state) {
+        // The press: the box takes the character and shows it.
+        const int boxBefore = boxPaints.paints;
+        const auto t0 = Clock::now();
+        if (dash)
+            QTest::keyPress(box, '-');
+        else
+            QTest::keyPress(box, Qt::Key_Backspace);
+        if (!check(state, spinUntil([&] { return boxPaints.paints > boxBefore; }), QStringLiteral("the box never showed the key")))
+            break;
+        const double tPress = nsSince(t0);
+
+        const QByteArray bytes = s.txtGoalTasks().toUtf8();
+        double tFloor = 0;
+        auto floor = [&] {
+            const auto t = Clock::now();
+            writeAtomically(taskFile, bytes);
+            tFloor = nsSince(t);
+        };
+        if (floorFirst)
+            floor();
+
+        // The release: until the card has painted its new count.
+        const QString want = QStringLiteral("Completed: %1").arg(baseDone + (dash ? 1 : 0));
+        const int labelBefore = labelPaints.paints;
+        const auto t1 = Clock::now();
+        if (dash)
+            QTest::keyRelease(box, '-');
+        else
+            QTest::keyRelease(box, Qt::Key_Backspace);
+        const bool shown = spinUntil([&] { return completed->text() == want && labelPaints.paints > labelBefore; });
+        const double tRelease = nsSince(t1);
+        if (!check(state, shown, QStringLiteral("the card shows \"%1\", not \"%2\"").arg(completed->text(), want)))
+            break;
+
+        if (!floorFirst)
+            floor();
+        floorFirst = !floorFirst;
+        dash = !dash;
+        state.SetIterationTime(tRelease * 1e-9);
+        release.value.push_back(tRelease);
+        release.floor.push_back(tFloor);
+        stroke.value.push_back(tPress + tRelease);
+        stroke.floor.push_back(tFloor);
+    }
+    // What the card shows is also what the task file holds.
+    check(state, readWhole(taskFile) == s.txtGoalTasks().toUtf8() && s.txtGoalTasks() == box->toPlainText().replace(u'\n', QStringLiteral("\r\n")),
+          QStringLiteral("the task file differs from the box"));
+    check(state, modals.asked.isEmpty(), QStringLiteral("a message was shown"));
+}
+BENCHMARK(BM_KeyRelease)
+    ->Name("KeyRelease")
+    ->Arg(1000)->Arg(100000)
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// ---- Start-up and memory, in a fresh process started from this program.
+constexpr int kProbeTasks = 25000;
+
+long long nowNs() { return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count(); }
+
+void BM_StartUp(benchmark::State &state)
+{
+    TempAppFolder app;
+    const workload::Project project = workload::makeProject(kProbeTasks);
+    app.write(QStringLiteral("projects/big.gpj"), project.fileBytes());
+    Samples &startup = samples()["startup"];
+    Samples &idle = samples()["rss_idle"];
+    Samples &loaded = samples()["rss_loaded"];
+    for (auto _ : state) {
+        QProcess probe;
+        probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const long long t0 = nowNs();
+        probe.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--startup-probe"), QString::number(t0), app.path(),
+                     app.file(QStringLiteral("projects/big.gpj")), QString::number(kProbeTasks)});
+        if (!probe.waitForFinished(120000)) {
+            probe.kill();
+            probe.waitForFinished();
+            check(state, false, QStringLiteral("the start-up probe did not finish"));
+            break;
+        }
+        QMap<QByteArray, QByteArray> out;
+        for (const QByteArray &line : probe.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> parts = line.split(' ');
+            if (parts.size() == 2)
+                out[parts[0]] = parts[1];
+        }
+        if (!check(state, probe.exitCode() == 0 && out.value("check") == "ok",
+                   QStringLiteral("the probe failed (exit %1, check %2)")
+                       .arg(probe.exitCode()).arg(QString::fromUtf8(out.value("check")))))
+            break;
+        const double ns = out.value("startup_ns").toDouble();
+        state.SetIterationTime(ns * 1e-9);
+        startup.value.push_back(ns);
+        idle.value.push_back(out.value("rss_idle_kb").toDouble());
+        loaded.value.push_back(out.value("rss_loaded_kb").toDouble());
+    }
+}
+BENCHMARK(BM_StartUp)->Name("StartUp")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(7);
+
+// The built program itself, idle three seconds after its start (the splash
+// takes two): its resident memory, for comparison with the probe's.
+void BM_TarvoProgram(benchmark::State &state)
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/tarvo");
+    if (!QFileInfo::exists(program)) {
+        state.SkipWithError("no tarvo program beside the benchmark");
+        return;
+    }
+    Samples &rss = samples()["rss_tarvo"];
+    for (auto _ : state) {
+        QProcess tarvo;
+        tarvo.setProcessChannelMode(QProcess::ForwardedChannels);
+        tarvo.start(program, {});
+        if (!tarvo.waitForStarted(10000)) {
+            check(state, false, QStringLiteral("tarvo did not start"));
+            break;
+        }
+        tarvo.waitForFinished(3000);
+        const long long kb = tarvo.state() == QProcess::Running ? residentKb(tarvo.processId()) : -1;
+        tarvo.kill();
+        tarvo.waitForFinished();
+        if (!check(state, kb > 0, QStringLiteral("tarvo ended before it was measured")))
+            break;
+        state.SetIterationTime(0.001);
+        rss.value.push_back(double(kb));
+    }
+}
+BENCHMARK(BM_TarvoProgram)->Name("TarvoProgram")->UseManualTime()->Iterations(3);
+
+} // namespace
+
+// The child side of BM_StartUp: main's start-up steps, in a fresh process,
+// until the main window has painted. The splash's timer is fired at once
+// instead of after its two seconds, which are thereby left out.
+int startupProbe(int argc, char **argv)
+{
+    if (argc < 6)
+        return 2;
+    const long long t0 = QByteArray(argv[2]).toLongLong();
+    const QString appFolder = QString::fromLocal8Bit(argv[3]);
+    const QString projectFile = QString::fromLocal8Bit(argv[4]);
+    const int tasks = QByteArray(argv[5]).toInt();
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvo"));
+    installFontSubstitutions();
+    QLockFile lock(instanceLockPath(appFolder));
+    QtModals modals(appFolder);
+    if (!takeInstanceLock(lock, modals))
+        return 3;
+    std::unique_ptr<Form1> mainWindow;
+    PaintCounter mainPaints;
+    frmSplash splash(appFolder, [&] {
+        mainWindow = std::make_unique<Form1>(appFolder);
+        mainWindow->installEventFilter(&mainPaints);
+        return mainWindow.get();
+    });
+    if (!showAndPaint(splash))
+        return 4;
+    splash.stopTimer();
+    splash.tmrLoad_Timer();
+    if (!mainWindow || !spinUntil([&] {
+            return mainWindow->windowHandle() && mainWindow->windowHandle()->isExposed() && mainPaints.paints > 0;
+        }))
+        return 5;
+    const long long shown = nowNs();
+    settle();
+    const long long idleKb = residentKb();
+
+    // Open the big project as Open does once its dialog has chosen the file,
+    // then select the first sub-goal so its tasks fill the task box.
+    WorkingState &s = mainWindow->state();
+    s.NewProject();
+    s.CurrentProjectFile = projectFile;
+    s.lblFilename = projectFile;
+    s.LoadProject(projectFile);
+    mainWindow->render();
+    QTest::mouseClick(mainWindow->findChild<QWidget *>(QStringLiteral("lblGoal_1")), Qt::LeftButton);
+    settle();
+    const long long loadedKb = residentKb();
+
+    bool ok = s.SelectedGoalIndex == 1;
+    for (int g = 1; g <= 8; ++g)
+        ok = ok && s.cards[g].lblTasks_Total == QStringLiteral("Tasks: %1").arg(tasks);
+    auto *box = mainWindow->findChild<QPlainTextEdit *>(QStringLiteral("txtGoalTasks"));
+    ok = ok && box && box->isVisible() && box->document()->blockCount() >= tasks;
+
+    std::printf("startup_ns %lld\nrss_idle_kb %lld\nrss_loaded_kb %lld\ncheck %s\n", shown - t0, idleKb, loadedKb,
+                ok ? "ok" : "wrong");
+    std::fflush(stdout);
+    mainWindow->state().ProjectChanged = false;   // nothing to ask on closing
+    return 0;
+}

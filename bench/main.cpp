@@ -1,0 +1,220 @@
+// tarvo_bench: Tarvo's hot paths beside the disk work they cannot avoid,
+// measured in one run and printed as one table (Markdown, so a run can go
+// straight into the performance page). Ends with 1 when a case computed a
+// wrong result; goals missed are shown in the table.
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QSysInfo>
+#include <QThread>
+#include <cmath>
+#include <cstdio>
+
+#include "Measure.h"
+
+using namespace measure;
+
+int startupProbe(int argc, char **argv);
+
+namespace {
+
+// Google Benchmark's own table is replaced by ours; it only says what ran.
+class Progress : public benchmark::BenchmarkReporter {
+public:
+    bool ReportContext(const Context &) override { return true; }
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.error_occurred)
+                std::fprintf(stderr, "  %s: FAILED: %s\n", run.benchmark_name().c_str(), run.error_message.c_str());
+            else
+                std::fprintf(stderr, "  %s: done\n", run.benchmark_name().c_str());
+        }
+    }
+};
+
+std::string timeText(double ns)
+{
+    char buf[32];
+    if (std::isnan(ns))
+        return "—";
+    if (ns < 1e6)
+        std::snprintf(buf, sizeof buf, "%.0f µs", ns / 1e3);
+    else if (ns < 1e8)
+        std::snprintf(buf, sizeof buf, "%.2f ms", ns / 1e6);
+    else if (ns < 1e10)
+        std::snprintf(buf, sizeof buf, "%.0f ms", ns / 1e6);
+    else
+        std::snprintf(buf, sizeof buf, "%.1f s", ns / 1e9);
+    if (ns < 1e5)
+        std::snprintf(buf, sizeof buf, "%.1f µs", ns / 1e3);
+    return buf;
+}
+
+std::string fixed(double v, const char *format)
+{
+    char buf[48];
+    std::snprintf(buf, sizeof buf, format, v);
+    return buf;
+}
+
+std::string thousands(long long n)
+{
+    std::string s = std::to_string(n);
+    for (int i = int(s.size()) - 3; i > 0; i -= 3)
+        s.insert(size_t(i), ",");
+    return s;
+}
+
+struct Row {
+    std::string name, time, floor, ratio, perLine, runs, goal, verdict;
+};
+std::vector<Row> rows;
+int missed = 0;
+
+std::string verdict(bool met)
+{
+    if (!met)
+        ++missed;
+    return met ? "met" : "**missed**";
+}
+
+double med(const std::string &key) { return median(samples()[key].value); }
+double medFloor(const std::string &key) { return median(samples()[key].floor); }
+bool has(const std::string &key) { return samples().count(key) && !samples()[key].value.empty(); }
+
+// A case beside its floor; lines = the task lines it handles, for the cost per line.
+void pairRow(const std::string &key, const std::string &name, long long lines, double maxRatio,
+             const std::string &extraGoal = {}, bool extraMet = true)
+{
+    if (!has(key))
+        return;
+    const double t = med(key), f = medFloor(key), ratio = t / f;
+    Row row{name, timeText(t), timeText(f), fixed(ratio, "%.2f×"),
+            lines ? fixed(t / double(lines), "%.0f ns") : "—", std::to_string(samples()[key].value.size()), "", ""};
+    if (maxRatio > 0) {
+        row.goal = "≤ " + fixed(maxRatio, "%.1f") + "× floor" + extraGoal;
+        row.verdict = verdict(ratio <= maxRatio && extraMet);
+    } else {
+        row.goal = extraGoal;
+        row.verdict = extraGoal.empty() ? "" : verdict(extraMet);
+    }
+    rows.push_back(row);
+}
+
+void buildRows()
+{
+    for (long long n : {10, 1000, 10000, 100000}) {
+        const std::string key = "refresh/" + std::to_string(n);
+        const bool underMs = n != 1000 || med(key) < 1e6;
+        pairRow(key, "RefreshGoalTasks, " + thousands(n) + " lines", n, 1.5, n == 1000 ? ", < 1 ms" : "", underMs);
+    }
+    for (long long n : {100, 1000, 10000, 25000}) {
+        const std::string key = "load/" + std::to_string(n);
+        pairRow(key, "LoadProject, 8 × " + thousands(n) + " tasks", 8 * n, 2.0);
+        const std::string anchor = "rescan/" + std::to_string(n);
+        if (has(anchor) && has(key)) {
+            const double times = med(anchor) / med(key);
+            Row row{"  rescanning reader, 8 × " + thousands(n) + " tasks", timeText(med(anchor)),
+                    timeText(medFloor(anchor)), fixed(med(anchor) / medFloor(anchor), "%.1f×"),
+                    fixed(med(anchor) / double(8 * n), "%.0f ns"), std::to_string(samples()[anchor].value.size()),
+                    "LoadProject " + fixed(times, "%.0f×") + " faster", ""};
+            if (n == 10000) {
+                row.goal += "; goal ≥ 100×";
+                row.verdict = verdict(times >= 100);
+            }
+            rows.push_back(row);
+        }
+    }
+    if (has("load/1000") && has("load/10000") && has("load/25000")) {
+        std::vector<double> perLine;
+        for (long long n : {1000, 10000, 25000})
+            perLine.push_back(med("load/" + std::to_string(n)) / double(8 * n));
+        const double spread = *std::max_element(perLine.begin(), perLine.end())
+                              / *std::min_element(perLine.begin(), perLine.end());
+        rows.push_back({"LoadProject per task line, 1,000 → 25,000", "", "", fixed(spread, "%.2f×"), "", "",
+                        "flat within 1.5×", verdict(spread <= 1.5)});
+    }
+    for (long long n : {100, 1000, 10000, 25000})
+        pairRow("save/" + std::to_string(n), "SaveProject, 8 × " + thousands(n) + " tasks", 8 * n, 1.5);
+    for (long long n : {1000, 100000}) {
+        const std::string key = "keyrelease/" + std::to_string(n);
+        if (!has(key))
+            continue;
+        const bool big = n == 100000;
+        pairRow(key, "key release → counts painted, " + thousands(n) + " lines", n, 0, big ? "≤ 16 ms" : "",
+                med(key) <= 16e6);
+        pairRow("keystroke/" + std::to_string(n), "  whole keystroke (press shown + release), " + thousands(n) + " lines",
+                n, 0);
+    }
+    if (has("startup")) {
+        rows.push_back({"start-up to main window painted, less the splash's 2,000 ms", timeText(med("startup")), "—",
+                        "", "", std::to_string(samples()["startup"].value.size()), "< 150 ms",
+                        verdict(med("startup") < 150e6)});
+        auto mb = [](double kb) { return fixed(kb / 1024.0, "%.1f MB"); };
+        rows.push_back({"resident memory, idle main window", mb(med("rss_idle")), "—", "", "",
+                        std::to_string(samples()["rss_idle"].value.size()), "< 60 MB",
+                        verdict(med("rss_idle") < 60 * 1024)});
+        rows.push_back({"resident memory, 8 × 25,000 open, sub-goal 1 selected", mb(med("rss_loaded")), "—", "", "",
+                        std::to_string(samples()["rss_loaded"].value.size()), "", ""});
+        if (has("rss_tarvo"))
+            rows.push_back({"resident memory, the tarvo program idle 3 s after its start", mb(med("rss_tarvo")), "—",
+                            "", "", std::to_string(samples()["rss_tarvo"].value.size()), "< 60 MB",
+                            verdict(med("rss_tarvo") < 60 * 1024)});
+    }
+}
+
+std::string loadAverage()
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    if (!f.open(QIODevice::ReadOnly))
+        return "?";
+    return f.readAll().split(' ').mid(0, 3).join(' ').toStdString();
+}
+
+void printTable()
+{
+    std::printf("\ntarvo_bench, %s, %s, %d cores, load average %s\n", QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8().constData(),
+                QSysInfo::prettyProductName().toUtf8().constData(), QThread::idealThreadCount(), loadAverage().c_str());
+    std::printf("Medians of paired runs; each run times the case and its floor back to back, in turns.\n\n");
+    std::printf("| case | time | floor | ratio | per task line | runs | goal | |\n");
+    std::printf("|---|--:|--:|--:|--:|--:|---|---|\n");
+    for (const Row &r : rows)
+        std::printf("| %s | %s | %s | %s | %s | %s | %s | %s |\n", r.name.c_str(), r.time.c_str(), r.floor.c_str(),
+                    r.ratio.c_str(), r.perLine.c_str(), r.runs.c_str(), r.goal.c_str(), r.verdict.c_str());
+    std::printf("\n%d goal(s) missed.\n", missed);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && QByteArrayView(argv[1]) == "--startup-probe") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return startupProbe(argc, argv);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The test folders copy the status pictures from the source tree.
+    if (qEnvironmentVariableIsEmpty("TARVO_SOURCE_DIR"))
+        qputenv("TARVO_SOURCE_DIR", TARVO_SOURCE_DIR);
+    QApplication app(argc, argv);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+    Progress progress;
+    std::fprintf(stderr, "tarvo_bench: running (a few minutes; the rescanning reader alone takes a while)\n");
+    benchmark::RunSpecifiedBenchmarks(&progress);
+    benchmark::Shutdown();
+
+    buildRows();
+    printTable();
+    if (!failures().isEmpty()) {
+        std::fprintf(stderr, "\nWRONG RESULTS:\n");
+        for (const QString &f : failures())
+            std::fprintf(stderr, "  %s\n", f.toUtf8().constData());
+        return 1;
+    }
+    return 0;
+}
