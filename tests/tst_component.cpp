@@ -5,6 +5,7 @@
 #include "TempAppFolder.h"
 #include "component/KestrelFile.h"
 #include "component/KestrelTools.h"
+#include "component/TextScan.h"
 
 class TestComponent : public QObject {
     Q_OBJECT
@@ -13,6 +14,7 @@ private slots:
     void fillListFromText();
     void readFileIntoList_data();
     void readFileIntoList();
+    void scansFindAndCountAcrossBlocks();
     void readsUtf8AndWindows1252();
     void writeReplacesWholeAndAtomically();
     void writeReportsFailure();
@@ -63,6 +65,9 @@ void TestComponent::readFileIntoList_data()
     QTest::newRow("lone lf") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("blank lines inside") << QByteArray("a\r\n\r\n\r\nb") << QStringList{"a", "", "", "b"};
     QTest::newRow("only a break") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("lone cr stays in its line") << QByteArray("a\rb\r\nc\r") << QStringList{"a\rb", "c\r"};
+    QTest::newRow("long lines") << QByteArray(40, 'x') + "\r\n" + QByteArray(17, 'y')
+                                << QStringList{QString(40, u'x'), QString(17, u'y')};
 }
 
 void TestComponent::readFileIntoList()
@@ -74,6 +79,30 @@ void TestComponent::readFileIntoList()
     QStringList list;
     QVERIFY(KestrelFile().ReadFileIntoList(list, app.file("t.txt")));
     QCOMPARE(list, expected);
+    QCOMPARE(KestrelFile::lineCount(KestrelFile::decode(bytes)), expected.size());
+}
+
+// The scans go eight characters at a time: a mark at every place around a
+// block's edge must be found, and long counts must not wrap.
+void TestComponent::scansFindAndCountAcrossBlocks()
+{
+    for (int length = 0; length <= 20; ++length) {
+        for (int at = 0; at <= length; ++at) {
+            QString text(length, u'x');
+            if (at < length)
+                text[at] = u'\n';
+            QCOMPARE(findEither(text, 0, u'\r', u'\n'), qsizetype(at));
+            QCOMPARE(countEither(text, u'\r', u'\n'), qsizetype(at < length));
+        }
+    }
+    QString big(600001, u'x');
+    qsizetype marks = 0;
+    for (qsizetype i = 0; i < big.size(); i += 3) {
+        big[i] = i % 2 ? u'\r' : u'\n';
+        ++marks;
+    }
+    QCOMPARE(countEither(big, u'\r', u'\n'), marks);
+    QCOMPARE(findEither(big, 1, u'\n', u'\n'), qsizetype(6));
 }
 
 void TestComponent::readsUtf8AndWindows1252()

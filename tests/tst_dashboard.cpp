@@ -1,11 +1,13 @@
 // The dashboard's behaviour, driven through the working state alone.
 #include <QDir>
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "project/WorkingState.h"
+#include "tasks/TaskCount.h"
 
 namespace {
 
@@ -56,6 +58,7 @@ private slots:
     void missingTaskFileIsCreatedEmpty();
     void countersAndPicture_data();
     void countersAndPicture();
+    void countingMatchesALineByLineReading();
     void missingPictureLeavesThePrevious();
     void arrowAndDeleteKeys();
     void mouseEditsReachTheTaskFile();
@@ -310,6 +313,35 @@ void TestDashboard::countersAndPicture()
     QCOMPARE(f.counters(1), counters);
     QCOMPARE(f.s.cards[1].picGoal_Picture, ::picture(f.app, picture.toLatin1()));
     QCOMPARE(f.taskFile(1), text.toUtf8()); // exactly the text, nothing added
+}
+
+// The count skips text in blocks; a mark straddling a block's edge, at the
+// text's end or beside a lone CR must count as in a plain reading.
+void TestDashboard::countingMatchesALineByLineReading()
+{
+    const QString alphabet = QStringLiteral("\r\n- \u3000ab");
+    QRandomGenerator random(7);
+    for (int round = 0; round < 20000; ++round) {
+        QString text;
+        const int length = random.bounded(40);
+        for (int i = 0; i < length; ++i)
+            text += alphabet.at(random.bounded(alphabet.size()));
+        TaskCounts expected;
+        QStringList lines = text.split(QStringLiteral("\r\n"));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        for (const QString &line : lines) {
+            if (WorkingState::isTaskLine(line)) {
+                ++expected.total;
+                expected.completed += line.contains(QStringLiteral("--"));
+            }
+        }
+        const TaskCounts counts = countTasks(text);
+        if (counts.total != expected.total || counts.completed != expected.completed)
+            QFAIL(qPrintable(QStringLiteral("%1 / %2 instead of %3 / %4 for \"%5\"")
+                                 .arg(counts.total).arg(counts.completed).arg(expected.total)
+                                 .arg(expected.completed).arg(text.toUtf8().toPercentEncoding())));
+    }
 }
 
 void TestDashboard::missingPictureLeavesThePrevious()

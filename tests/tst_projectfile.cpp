@@ -70,6 +70,7 @@ private slots:
     void roundTrips();
     void noLineBreakInsideAValue();
     void filesNotWrittenByUs();
+    void taskFilesAreReadAgainAfterALoad();
     void taskCounts_data();
     void taskCounts();
     void largeProjectIsQuick();
@@ -82,6 +83,14 @@ void TestProjectFile::readerRules_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("letter case") << "[gOaLs]\r\ngOAL1_nAME=x\r\n" << "Goal1_Name" << "x";
     QTest::newRow("first of two keys") << "[Goals]\r\nk=first\r\nK=second\r\n" << "k" << "first";
+    QTest::newRow("numbered, letter case") << "[Goals]\r\nGOAL1_TASK2=x\r\n" << "goal1_Task2" << "x";
+    QTest::newRow("numbered, first of two") << "[Goals]\r\nt1=a\r\nT1=b\r\n" << "t1" << "a";
+    QTest::newRow("leading zero, its own key") << "[Goals]\r\nt05=a\r\nt5=b\r\n" << "t05" << "a";
+    QTest::newRow("without the zero") << "[Goals]\r\nt05=a\r\nt5=b\r\n" << "t5" << "b";
+    QTest::newRow("number beyond the lines") << "[Goals]\r\nt999=far\r\n" << "t999" << "far";
+    QTest::newRow("stems of other case in turn") << "[Goals]\r\nt1=a\r\nT2=b\r\nt3=c\r\n" << "T3" << "c";
+    QTest::newRow("non-ASCII case") << QString::fromUtf8("[Goals]\r\n\xC3\x84hnlich1=x\r\n")
+                                    << QString::fromUtf8("\xC3\xA4HNLICH1") << "x";
     QTest::newRow("first section only") << "[Goals]\r\n[X]\r\n[goals]\r\nk=2\r\n" << "k" << "";
     QTest::newRow("other section") << "[X]\r\nk=1\r\n[Goals]\r\n" << "k" << "";
     QTest::newRow("value with =") << "[Goals]\r\nk=a=b==c\r\n" << "k" << "a=b==c";
@@ -239,6 +248,23 @@ void TestProjectFile::filesNotWrittenByUs()
         junk.append(char((i * 7919 + i / 13) % 256));
     p.open("Junk", junk);
     QVERIFY(!p.s.RebuildingCards);
+}
+
+// Selecting each card during a load uses the texts the load has just
+// written; afterwards the task files count again as they always do.
+void TestProjectFile::taskFilesAreReadAgainAfterALoad()
+{
+    Project p;
+    p.open("One", "[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=One\r\nGoal1_Tasks=1\r\nGoal1_Task1=a --\r\n");
+    QCOMPARE(p.tasks(1), QByteArray("a --\r\n"));
+    QCOMPARE(p.s.cards[1].lblTasks_Completed, QString("Completed: 1"));
+
+    p.app.write("tmp/1-2-3.txt", "b\r\nc\r\n");   // changed by other means
+    p.s.lblGoal_Click(1);
+    QCOMPARE(p.s.txtGoalTasks(), QString("b\r\nc\r\n"));
+    QFile::remove(p.app.file("tmp/1-2-3.txt"));
+    p.s.txtGoalTasks_KeyUp();   // a release that changes nothing still writes the file
+    QCOMPARE(p.tasks(1), QByteArray("b\r\nc\r\n"));
 }
 
 void TestProjectFile::taskCounts_data()

@@ -58,18 +58,8 @@ QString KestrelFile::decode(const QByteArray &bytes)
 QStringList KestrelFile::splitLines(const QString &text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    while (start < n) {
-        qsizetype lf = text.indexOf(u'\n', start);
-        if (lf < 0) {
-            lines.append(text.mid(start));
-            break;
-        }
-        qsizetype end = (lf > start && text.at(lf - 1) == u'\r') ? lf - 1 : lf;
-        lines.append(text.mid(start, end - start));
-        start = lf + 1;
-    }
+    lines.reserve(lineCount(text));
+    forEachLine(text, [&](QStringView line, bool) { lines.append(line.toString()); });
     return lines;
 }
 

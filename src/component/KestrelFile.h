@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "component/TextScan.h"
+
 // File services of the component library. Texts and lists are passed by
 // value and reference instead of as controls.
 class KestrelFile {
@@ -23,4 +25,36 @@ public:
     static QString decode(const QByteArray &bytes);
     // Splits at CR LF or a lone LF, with no item for an empty final remainder.
     static QStringList splitLines(const QString &text);
+    // The same lines as views into text, without a string made per line;
+    // f(line, holdsCr) learns too whether the line holds a lone CR.
+    template <typename F>
+    static void forEachLine(QStringView text, F &&f);
+    // How many items splitLines would give.
+    static qsizetype lineCount(QStringView text)
+    {
+        return countEither(text, u'\n', u'\n') + (!text.isEmpty() && text.back() != u'\n' ? 1 : 0);
+    }
 };
+
+template <typename F>
+void KestrelFile::forEachLine(QStringView text, F &&f)
+{
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    while (start < n) {
+        bool holdsCr = false;
+        qsizetype end = start;
+        for (;;) {
+            end = findEither(text, end, u'\r', u'\n');
+            if (end == n || p[end] == u'\n' || (end + 1 < n && p[end + 1] == u'\n'))
+                break;
+            holdsCr = true;   // a lone CR belongs to the line
+            ++end;
+        }
+        f(text.sliced(start, end - start), holdsCr);
+        if (end == n)
+            return;
+        start = end + (p[end] == u'\r' ? 2 : 1);
+    }
+}

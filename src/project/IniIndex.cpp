@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "component/KestrelFile.h"
+#include "component/TextScan.h"
 
 namespace {
 
@@ -22,22 +23,60 @@ bool enclosedInQuotes(QStringView s)
     return s.size() >= 2 && s.front() == s.back() && (s.front() == u'"' || s.front() == u'\'');
 }
 
-// Splits "stem123" into the stem and 123; false when the key does not end
-// in a digit or the number is too long to mean anything.
-bool splitTrailingNumber(QStringView key, QStringView &stem, qint64 &number)
+// A key ending in a number: "stem123" is the stem and 123. `canonical` says
+// the digits are the number's own decimal form (no leading zero), the form
+// a lookup of stem + n builds.
+struct NumberedKey {
+    QStringView stem;
+    qint64 number = 0;
+    bool canonical = false;
+};
+
+// False when the key does not end in a digit or the number is too long to
+// mean anything.
+bool splitTrailingNumber(QStringView key, NumberedKey &out)
 {
     qsizetype digits = 0;
-    while (digits < key.size() && key[key.size() - 1 - digits].isDigit()
-           && key[key.size() - 1 - digits].unicode() < 128)
+    qint64 number = 0;
+    qint64 scale = 1;
+    while (digits < key.size() && digits < 16) {
+        const char16_t c = key[key.size() - 1 - digits].unicode();
+        if (c < u'0' || c > u'9')
+            break;
+        number += (c - u'0') * scale;
+        scale *= 10;
         ++digits;
+    }
     if (digits == 0 || digits > 15)
         return false;
-    stem = key.first(key.size() - digits);
-    number = key.last(digits).toLongLong();
+    out.stem = key.first(key.size() - digits);
+    out.number = number;
+    out.canonical = digits == 1 || key[key.size() - digits] != u'0';
     return true;
 }
 
 } // namespace
+
+size_t qHash(IniIndex::Name name, size_t seed) noexcept
+{
+    // Folded the way QStringView::compare(Qt::CaseInsensitive) folds, so
+    // names equal without regard to case hash alike; ASCII takes the short way.
+    size_t h = seed ^ 0x9E3779B97F4A7C15u;
+    const QStringView s = name.text;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char32_t c = s[i].unicode();
+        if (c < 128) {
+            if (c >= u'A' && c <= u'Z')
+                c += 32;
+        } else {
+            if (QChar::isHighSurrogate(c) && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+                c = QChar::surrogateToUcs4(char16_t(c), s[++i].unicode());
+            c = QChar::toCaseFolded(c);
+        }
+        h = (h ^ c) * 0x100000001B3u;
+    }
+    return h;
+}
 
 bool IniIndex::load(const QString &path, QString *error)
 {
@@ -60,25 +99,28 @@ bool IniIndex::load(const QString &path, QString *error)
     return true;
 }
 
-void IniIndex::build(QStringView text)
+void IniIndex::build(QString text)
 {
     m_sectionIndex.clear();
     m_sections.clear();
+    m_text = std::move(text);
+    const QStringView all(m_text);
 
     // Every line of the file is at most one task line; numbers above this
     // bound cannot come from a file without gaps.
-    const qint64 lineBound = text.count(u'\r') + text.count(u'\n') + 1;
+    m_lineBound = countEither(all, u'\r', u'\n') + 1;
 
     Section *current = nullptr;   // null before the first section and in repeated ones
-    const qsizetype n = text.size();
+    Numbered *lastStem = nullptr;  // task lines come in runs of one stem
+    QStringView lastStemName;
+    const char16_t *p = all.utf16();
+    const qsizetype n = all.size();
     qsizetype start = 0;
     while (start <= n) {
         // A line ends at CR LF, a lone LF or a lone CR.
-        qsizetype end = start;
-        while (end < n && text[end] != u'\r' && text[end] != u'\n')
-            ++end;
-        const QStringView line = trimBlanks(text.sliced(start, end - start));
-        if (end < n && text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n')
+        const qsizetype end = findEither(all, start, u'\r', u'\n');
+        const QStringView line = trimBlanks(all.sliced(start, end - start));
+        if (end < n && p[end] == u'\r' && end + 1 < n && p[end + 1] == u'\n')
             start = end + 2;
         else
             start = end + 1;
@@ -89,11 +131,12 @@ void IniIndex::build(QStringView text)
             qsizetype close = line.indexOf(u']');
             if (close < 0)
                 close = line.size();
-            const QString name = trimBlanks(line.sliced(1, close - 1)).toString().toCaseFolded();
+            const Name name{trimBlanks(line.sliced(1, close - 1))};
+            lastStem = nullptr;
             if (m_sectionIndex.contains(name)) {
                 current = nullptr;   // only the first section of a name is read
             } else {
-                m_sectionIndex.insert(name, int(m_sections.size()));
+                m_sectionIndex.insert(name, m_sections.size());
                 m_sections.append(Section());
                 current = &m_sections.last();
             }
@@ -101,62 +144,96 @@ void IniIndex::build(QStringView text)
         }
         if (!current)
             continue;
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq < 0)
+        const qsizetype eq = findEither(line, 0, u'=', u'=');
+        if (eq == line.size())
             continue;
-        const QString key = trimBlanks(line.first(eq)).toString().toCaseFolded();
-        if (current->values.contains(key))
-            continue;   // the first line of a key wins
-        current->values.insert(key, readValue(line.sliced(eq + 1)));
+        const QStringView key = trimBlanks(line.first(eq));
+        const QStringView value = readValueView(line.sliced(eq + 1));
 
-        QStringView stem;
-        qint64 number = 0;
-        if (splitTrailingNumber(key, stem, number) && number <= lineBound) {
-            qint64 &highest = current->highestNumbers[stem.toString()];
-            highest = std::max(highest, number);
+        NumberedKey numbered;
+        if (splitTrailingNumber(key, numbered) && numbered.number <= m_lineBound) {
+            const bool sameStem = lastStem && lastStemName.size() == numbered.stem.size()
+                                  && std::equal(lastStemName.begin(), lastStemName.end(), numbered.stem.begin());
+            if (!sameStem) {
+                lastStem = &current->numbered[Name{numbered.stem}];
+                lastStemName = numbered.stem;
+            }
+            lastStem->highest = std::max(lastStem->highest, numbered.number);
+            if (numbered.canonical) {
+                QList<QStringView> &values = lastStem->values;
+                if (values.size() <= numbered.number)
+                    values.resize(numbered.number + 1);
+                if (values[numbered.number].isNull())   // the first line of a key wins
+                    values[numbered.number] = value;
+                continue;
+            }
         }
+        if (!current->values.contains(Name{key}))   // the first line of a key wins
+            current->values.insert(Name{key}, value);
     }
 }
 
 const IniIndex::Section *IniIndex::section(QStringView name) const
 {
-    const auto it = m_sectionIndex.constFind(name.toString().toCaseFolded());
+    const auto it = m_sectionIndex.constFind(Name{name});
     return it == m_sectionIndex.cend() ? nullptr : &m_sections.at(*it);
 }
 
-QString IniIndex::value(QStringView sectionName, QStringView key) const
+QStringView IniIndex::valueView(QStringView sectionName, QStringView key) const
 {
     const Section *s = section(sectionName);
     if (!s)
         return {};
-    return s->values.value(key.toString().toCaseFolded());
-}
-
-bool IniIndex::contains(QStringView sectionName, QStringView key) const
-{
-    const Section *s = section(sectionName);
-    return s && s->values.contains(key.toString().toCaseFolded());
+    NumberedKey numbered;
+    if (splitTrailingNumber(key, numbered) && numbered.canonical && numbered.number <= m_lineBound) {
+        const auto it = s->numbered.constFind(Name{numbered.stem});
+        if (it == s->numbered.cend() || it->values.size() <= numbered.number)
+            return {};
+        return it->values.at(numbered.number);
+    }
+    return s->values.value(Name{key});
 }
 
 qint64 IniIndex::highestNumber(QStringView sectionName, QStringView stem) const
 {
     const Section *s = section(sectionName);
-    return s ? s->highestNumbers.value(stem.toString().toCaseFolded(), 0) : 0;
+    if (!s)
+        return 0;
+    const auto it = s->numbered.constFind(Name{stem});
+    return it == s->numbered.cend() ? 0 : it->highest;
 }
 
-QString IniIndex::readValue(QStringView raw)
+QList<QStringView> IniIndex::numberedValues(QStringView sectionName, QStringView stem, qint64 count) const
+{
+    // Never more than the file has lines, whatever a caller asks.
+    QList<QStringView> out(std::clamp<qint64>(count, 0, m_lineBound));
+    count = out.size();
+    const Section *s = section(sectionName);
+    if (!s)
+        return out;
+    const auto it = s->numbered.constFind(Name{stem});
+    if (it == s->numbered.cend())
+        return out;
+    const qint64 present = std::min<qint64>(count, it->values.size() - 1);
+    for (qint64 k = 1; k <= present; ++k)
+        out[k - 1] = it->values.at(k);
+    return out;
+}
+
+QStringView IniIndex::readValueView(QStringView raw)
 {
     QStringView v = trimBlanks(raw);
     if (enclosedInQuotes(v))
         v = v.sliced(1, v.size() - 2);
-    return v.toString();
+    return v;
+}
+
+bool IniIndex::needsQuotes(QStringView value)
+{
+    return !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()) || enclosedInQuotes(value));
 }
 
 QString IniIndex::writeValue(const QString &value)
 {
-    if (value.isEmpty())
-        return value;
-    if (isBlank(value.front()) || isBlank(value.back()) || enclosedInQuotes(value))
-        return u'"' + value + u'"';
-    return value;
+    return needsQuotes(value) ? u'"' + value + u'"' : value;
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -14,44 +13,71 @@
 // it the first line of a key; the value is what follows the first "=",
 // with blanks trimmed and one matching pair of enclosing quotes removed.
 // Values are kept whole, however long.
+//
+// The index keeps the file's text and points into it: a file of 200,000
+// task lines is indexed without a string made per line. Numbered keys
+// ("Goal1_Task17") are kept by stem in number order, which is how the
+// loader reads them back.
 class IniIndex {
 public:
     IniIndex() = default;
-    explicit IniIndex(QStringView text) { build(text); }
+    explicit IniIndex(QString text) { build(std::move(text)); }
+    IniIndex(const IniIndex &) = delete;   // its views point into its own text
+    IniIndex &operator=(const IniIndex &) = delete;
 
     // Reads the file's bytes once (UTF-8, else Windows-1252). False, with
     // the reason in *error, when the file cannot be read.
     bool load(const QString &path, QString *error = nullptr);
-    void build(QStringView text);
+    void build(QString text);
 
     const QString &path() const { return m_path; }
 
     // The value, or an empty string when the section or key is missing.
-    QString value(QStringView section, QStringView key) const;
-    bool contains(QStringView section, QStringView key) const;
+    QString value(QStringView section, QStringView key) const { return valueView(section, key).toString(); }
+    // The same as a view into the index's text (null when missing).
+    QStringView valueView(QStringView section, QStringView key) const;
+    bool contains(QStringView section, QStringView key) const { return !valueView(section, key).isNull(); }
 
     // The highest n for which the key stem + n (n in decimal) is in the
     // section, 0 when there is none. Numbers beyond the file's own line
     // count are left out: no file written by Tarvo has them, and honouring
     // one would let a tiny file ask for billions of lines.
     qint64 highestNumber(QStringView section, QStringView stem) const;
+    // The values of stem + 1 … stem + count, in order, in one call; a number
+    // the section lacks gives an empty value.
+    QList<QStringView> numberedValues(QStringView section, QStringView stem, qint64 count) const;
 
     // The reader's value rule applied to the raw text after "=".
-    static QString readValue(QStringView raw);
+    static QString readValue(QStringView raw) { return readValueView(raw).toString(); }
+    static QStringView readValueView(QStringView raw);
     // The text to write after "=" so that readValue gives value back: plain
     // unless the reader would change it (a blank at either end, or a
     // matching pair of enclosing quotes), then enclosed in double quotes.
     static QString writeValue(const QString &value);
+    static bool needsQuotes(QStringView value);
     static bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
+    // A section or key name compared and hashed without regard to case.
+    struct Name {
+        QStringView text;
+        friend bool operator==(Name a, Name b) { return a.text.compare(b.text, Qt::CaseInsensitive) == 0; }
+        friend size_t qHash(Name name, size_t seed) noexcept;
+    };
+
 private:
+    struct Numbered {
+        QList<QStringView> values;   // [n] = value of stem + n; null when absent
+        qint64 highest = 0;
+    };
     struct Section {
-        QHash<QString, QString> values;         // case-folded key -> value
-        QHash<QString, qint64> highestNumbers;  // case-folded stem -> highest n
+        QHash<Name, QStringView> values;   // keys not held in `numbered`
+        QHash<Name, Numbered> numbered;    // by stem
     };
     const Section *section(QStringView name) const;
 
     QString m_path;
-    QHash<QString, int> m_sectionIndex;         // case-folded name -> m_sections
+    QString m_text;                    // every view points into it
+    qint64 m_lineBound = 0;
+    QHash<Name, qsizetype> m_sectionIndex;
     QList<Section> m_sections;
 };

@@ -4,12 +4,14 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <array>
 #include <limits>
 
 #include "app/Modals.h"
 #include "project/IniIndex.h"
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
+#include "component/TextScan.h"
 
 namespace {
 
@@ -21,10 +23,8 @@ const QString kCrLf = QStringLiteral("\r\n");
 // lone CR or LF) is written as one blank: the task box counts such a line
 // as one task, so it stays one task with its words still apart, and
 // nothing the user typed is dropped. Splitting it instead would add tasks.
-QString oneLine(const QString &value)
+QString oneLine(QStringView value)
 {
-    if (!value.contains(u'\r') && !value.contains(u'\n'))
-        return value;
     QString out;
     out.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -40,12 +40,76 @@ QString oneLine(const QString &value)
     return out;
 }
 
-void appendEntry(QString &out, const QString &key, const QString &value)
+void appendValue(QString &out, QStringView value)
+{
+    if (findEither(value, 0, u'\r', u'\n') < value.size()) {
+        out += IniIndex::writeValue(oneLine(value));
+        return;
+    }
+    // The common case, appended in place: a save may write 200,000 lines.
+    if (IniIndex::needsQuotes(value)) {
+        out += u'"';
+        out += value;
+        out += u'"';
+    } else {
+        out += value;
+    }
+}
+
+void appendEntry(QString &out, QStringView key, QStringView value)
 {
     out += key;
     out += u'=';
-    out += IniIndex::writeValue(oneLine(value));
+    appendValue(out, value);
     out += kCrLf;
+}
+
+QChar *writeNumber(QChar *out, qint64 n)
+{
+    char16_t digits[20];
+    int i = 20;
+    do {
+        digits[--i] = char16_t(u'0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    return std::copy(digits + i, digits + 20, out);
+}
+
+// Room for the task entries of a task text of count lines: the text, and
+// per line the stem, its number, "=", a pair of quotes and the line break.
+qsizetype taskEntriesSize(const QString &stem, QStringView tasks, qsizetype count)
+{
+    return tasks.size() + count * (stem.size() + 25);
+}
+
+// stem1=… to stemN=… for the lines of a task file, written straight into
+// the text: a save may write 200,000 of them. Lines hold no LF, and a lone
+// CR becomes a blank, so no entry is longer than its room.
+void appendTaskEntries(QString &out, const QString &stem, QStringView tasks, qsizetype count)
+{
+    const qsizetype before = out.size();
+    out.resize(before + taskEntriesSize(stem, tasks, count));
+    QChar *d = out.data() + before;
+    qint64 k = 0;
+    KestrelFile::forEachLine(tasks, [&](QStringView line, bool holdsCr) {
+        d = std::copy(stem.begin(), stem.end(), d);
+        d = writeNumber(d, ++k);
+        *d++ = u'=';
+        if (holdsCr) {
+            const QString value = IniIndex::writeValue(oneLine(line));
+            d = std::copy(value.begin(), value.end(), d);
+        } else {
+            const bool quoted = IniIndex::needsQuotes(line);
+            if (quoted)
+                *d++ = u'"';
+            d = std::copy(line.begin(), line.end(), d);
+            if (quoted)
+                *d++ = u'"';
+        }
+        *d++ = u'\r';
+        *d++ = u'\n';
+    });
+    out.resize(d - out.data());
 }
 
 QString goalKey(int n, const char *suffix = "")
@@ -166,7 +230,6 @@ void WorkingState::NewProject()
     lblFilename = QStringLiteral("New Project (No Filename)");
     lstDecompose.clear();
     lstSubgoalsAndKeys.clear();
-    lstTasksLoop.clear();
     lstSubGoals.clear();
     lstDueDates.clear();
     setTxtGoalTasks(QString());
@@ -198,8 +261,36 @@ bool WorkingState::SaveProject()
     if (!ensureFolder(tmpFolder()))
         return fail(QStringLiteral("The task folder \"%1\" is missing and could not be created.").arg(tmpFolder()));
 
+    // Every task file is read before anything is written: one that cannot
+    // be read stops the save, since writing without it would lose its tasks.
+    std::array<QString, 9> tasks;
+    std::array<qsizetype, 9> lines{};   // of each task file, 0 for none
+    qsizetype size = 256;
+    for (int n = 1; n <= 8; ++n) {
+        const GoalCard &card = cards[n];
+        if (card.lblGoal_Tag.isEmpty())
+            continue;
+        const QString taskFile = taskFilePath(card.lblGoal_Tag);
+        if (!KestrelTools1.PathExists(taskFile, false)) {
+            // Something else where the task file should be holds no tasks
+            // we could save; "no tasks" would lose the saved ones.
+            if (QFileInfo::exists(taskFile))
+                return fail(QStringLiteral("The tasks of \"%1\" could not be read: \"%2\" is not a file.")
+                                .arg(card.lblGoal_Caption, taskFile));
+            continue;
+        }
+        QString error;
+        if (!KestrelFile1.ReadTextFile(tasks[n], taskFile, &error))
+            return fail(QStringLiteral("The tasks of \"%1\" could not be read from \"%2\": %3")
+                            .arg(card.lblGoal_Caption, taskFile, error));
+        lines[n] = KestrelFile::lineCount(tasks[n]);
+        size += card.lblGoal_Caption.size() + card.lblDueDateDate_Tag.size() + 128
+                + taskEntriesSize(goalKey(n, "_Task"), tasks[n], lines[n]);
+    }
+
     QString &text = txtProjectContent;
     text.clear();
+    text.reserve(size + txtProjectName.size());
     text += QStringLiteral("[Project]") + kCrLf;
     appendEntry(text, QStringLiteral("Name"), txtProjectName);
     text += QStringLiteral("[Goals]") + kCrLf;
@@ -210,30 +301,11 @@ bool WorkingState::SaveProject()
         appendEntry(text, goalKey(n), card.lblGoal_Tag);
         appendEntry(text, goalKey(n, "_Name"), card.lblGoal_Caption);
         appendEntry(text, goalKey(n, "_Due"), card.lblDueDateDate_Tag);
-
-        const QString taskFile = taskFilePath(card.lblGoal_Tag);
-        if (!KestrelTools1.PathExists(taskFile, false)) {
-            // Something else where the task file should be holds no tasks
-            // we could save; "no tasks" would lose the saved ones.
-            if (QFileInfo::exists(taskFile))
-                return fail(QStringLiteral("The tasks of \"%1\" could not be read: \"%2\" is not a file.")
-                                .arg(card.lblGoal_Caption, taskFile));
-            appendEntry(text, goalKey(n, "_Tasks"), QStringLiteral("0"));
-            continue;
-        }
-        lstTasksLoop.clear();
-        QString error;
-        if (!KestrelFile1.ReadFileIntoList(lstTasksLoop, taskFile, &error)) {
-            // Writing without them would lose the tasks from the file.
-            return fail(QStringLiteral("The tasks of \"%1\" could not be read from \"%2\": %3")
-                            .arg(card.lblGoal_Caption, taskFile, error));
-        }
-        appendEntry(text, goalKey(n, "_Tasks"), QString::number(lstTasksLoop.size()));
-        const QString stem = goalKey(n, "_Task");
-        for (qsizetype k = 0; k < lstTasksLoop.size(); ++k)
-            appendEntry(text, stem + QString::number(k + 1), lstTasksLoop.at(k));
+        // One entry per line of the task file, as its list of lines gives them.
+        appendEntry(text, goalKey(n, "_Tasks"), QString::number(lines[n]));
+        appendTaskEntries(text, goalKey(n, "_Task"), tasks[n], lines[n]);
+        tasks[n].clear();
     }
-    lstTasksLoop.clear();
 
     // A fresh install has no projects folder yet.
     QString error;
@@ -257,6 +329,7 @@ void WorkingState::LoadProject(const QString &path)
     // later Save cannot replace the unread file with an empty project.
     auto fail = [&](const QString &file, const QString &reason) {
         m_ini.reset();
+        m_writtenThisLoad.clear();
         RebuildingCards = false;
         const QString text = file == path
             ? QStringLiteral("The project \"%1\" could not be opened: %2").arg(path, reason)
@@ -308,10 +381,16 @@ void WorkingState::LoadProject(const QString &path)
         const QString stem = goalKey(n, "_Task");
         const qint64 lines = std::min(taskCount(GetIni(goals, goalKey(n, "_Tasks"))),
                                       m_ini->highestNumber(goals, stem));
-        txtTasksLoadOnOpen.clear();
-        for (qint64 k = 1; k <= lines; ++k) {
-            txtTasksLoadOnOpen += GetIni(goals, stem + QString::number(k));
-            txtTasksLoadOnOpen += kCrLf;
+        const QList<QStringView> taskLines = m_ini->numberedValues(goals, stem, lines);
+        qsizetype size = 0;
+        for (QStringView line : taskLines)
+            size += line.size() + 2;
+        txtTasksLoadOnOpen = QString(size, Qt::Uninitialized);
+        QChar *out = txtTasksLoadOnOpen.data();
+        for (QStringView line : taskLines) {
+            out = std::copy(line.begin(), line.end(), out);
+            *out++ = u'\r';
+            *out++ = u'\n';
         }
 
         // Written for every sub-goal, empty ones too, so that no task file
@@ -325,11 +404,15 @@ void WorkingState::LoadProject(const QString &path)
             fail(taskFile, error);
             return;
         }
+        m_writtenThisLoad.insert(taskFile, txtTasksLoadOnOpen);
     }
     txtTasksLoadOnOpen.clear();
     m_ini.reset();
 
+    // Selecting each card below needs its tasks: they are the texts just
+    // written, so the files are neither read back nor written again.
     layOutCardsFromLists();
+    m_writtenThisLoad.clear();
 
     RebuildingCards = false;
     lblGoal_Click(0);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -58,7 +59,6 @@ public:
     QStringList lstSubgoalsAndKeys;
     QStringList lstDecompose;
     QStringList lstDueDates;
-    QStringList lstTasksLoop;
     QString txtTasksLoadOnOpen;
     QString txtProjectContent;
 
@@ -184,6 +184,7 @@ private:
     bool m_chkDueDate = false;
     QDate m_Calendar1;
     std::unique_ptr<IniIndex> m_ini;   // the project file being loaded
+    QHash<QString, QString> m_writtenThisLoad;   // task file -> the text a load wrote to it
 };
 
 // The caption of the main window: product, " Pro ", version, a blank.

@@ -4,50 +4,40 @@
 #include <QFile>
 
 #include "app/Modals.h"
+#include "component/TextScan.h"
+#include "tasks/TaskCount.h"
 
-namespace {
-
-struct TaskCounts {
-    qsizetype total = 0;
-    qsizetype completed = 0;
-};
-
-// Counts the task lines of a task text (lines split at CR LF) and those
-// carrying the done mark, without copying a line: this runs at every key
-// release, and a list may hold a hundred thousand tasks. The searches for
-// CR and "-" are the vectorised ones of QStringView.
 TaskCounts countTasks(QStringView text)
 {
     TaskCounts counts;
-    qsizetype start = 0;
+    const char16_t *p = text.utf16();
     const qsizetype n = text.size();
-    while (start < n) {
-        qsizetype end = start;
-        for (;;) {
-            end = text.indexOf(u'\r', end);
-            if (end < 0 || (end + 1 < n && text[end + 1] == u'\n'))
-                break;
-            ++end;
-        }
-        if (end < 0)
-            end = n;
-        const QStringView line = text.sliced(start, end - start);
-        if (WorkingState::isTaskLine(line)) {
+    qsizetype lineStart = 0;
+    bool done = false;   // the current line holds "--"
+    auto endLine = [&](qsizetype end) {
+        if (WorkingState::isTaskLine(text.sliced(lineStart, end - lineStart))) {
             ++counts.total;
-            for (qsizetype dash = line.indexOf(u'-'); dash >= 0 && dash + 1 < line.size();
-                 dash = line.indexOf(u'-', dash + 1)) {
-                if (line[dash + 1] == u'-') {
-                    ++counts.completed;
-                    break;
-                }
-            }
+            if (done)
+                ++counts.completed;
         }
-        start = end + 2;
+    };
+    for (qsizetype i = findEither(text, 0, u'\r', u'-'); i < n; i = findEither(text, i, u'\r', u'-')) {
+        const bool pairs = i + 1 < n && p[i + 1] == (p[i] == u'\r' ? u'\n' : u'-');
+        if (!pairs) {
+            ++i;   // a lone CR or "-" is part of the line
+        } else if (p[i] == u'\r') {
+            endLine(i);
+            lineStart = i = i + 2;
+            done = false;
+        } else {
+            done = true;
+            i += 2;
+        }
     }
+    if (lineStart < n)
+        endLine(n);
     return counts;
 }
-
-} // namespace
 
 bool WorkingState::isTaskLine(QStringView line)
 {
@@ -86,6 +76,10 @@ void WorkingState::OpenGoalTaskFile(const QString &key)
 {
     ensureFolder(tmpFolder());
     const QString path = taskFilePath(key);
+    if (const auto written = m_writtenThisLoad.constFind(path); written != m_writtenThisLoad.cend()) {
+        setTxtGoalTasks(*written);
+        return;
+    }
     if (KestrelTools1.PathExists(path, false)) {
         QString text;
         QString error;
@@ -111,7 +105,9 @@ void WorkingState::RefreshGoalTasks()
 
     const QString path = taskFilePath(CurrentGoalKey);
     QString error;
-    if (!KestrelFile1.WriteTextFile(m_txtGoalTasks, path, &error)) {
+    const auto written = m_writtenThisLoad.constFind(path);
+    const bool onDisk = written != m_writtenThisLoad.cend() && *written == m_txtGoalTasks;
+    if (!onDisk && !KestrelFile1.WriteTextFile(m_txtGoalTasks, path, &error)) {
         // Said once per task file, not at every key: the typed text stays
         // in the box, and the next successful write catches up.
         if (m_unwritableTaskFile != path) {
