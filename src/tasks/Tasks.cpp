@@ -105,8 +105,10 @@ void WorkingState::RefreshGoalTasks()
 
     const QString path = taskFilePath(CurrentGoalKey);
     QString error;
+    // Still the very text a load has just written: the file holds it.
     const auto written = m_writtenThisLoad.constFind(path);
-    const bool onDisk = written != m_writtenThisLoad.cend() && *written == m_txtGoalTasks;
+    const bool onDisk = written != m_writtenThisLoad.cend() && written->constData() == m_txtGoalTasks.constData()
+                        && written->size() == m_txtGoalTasks.size();
     if (!onDisk && !KestrelFile1.WriteTextFile(m_txtGoalTasks, path, &error)) {
         // Said once per task file, not at every key: the typed text stays
         // in the box, and the next successful write catches up.
