@@ -289,7 +289,7 @@ bool WorkingState::SaveProject()
     }
 
     QString &text = txtProjectContent;
-    text.clear();
+    text.resize(0);   // keeps its room: saving again needs as much
     text.reserve(size + txtProjectName.size());
     text += QStringLiteral("[Project]") + kCrLf;
     appendEntry(text, QStringLiteral("Name"), txtProjectName);
