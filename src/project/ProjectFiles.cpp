@@ -8,10 +8,10 @@
 #include <limits>
 
 #include "app/Modals.h"
+#include "component/TextScan.h"
 #include "project/IniIndex.h"
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
-#include "component/TextScan.h"
 
 namespace {
 
@@ -83,15 +83,23 @@ qsizetype taskEntriesSize(const QString &stem, QStringView tasks, qsizetype coun
 }
 
 // stem1=… to stemN=… for the lines of a task file, written straight into
-// the text: a save may write 200,000 of them. Lines hold no LF, and a lone
-// CR becomes a blank, so no entry is longer than its room.
+// the text: a save may write 200,000 of them. The room is made for count
+// lines once; a line break inside a value only shortens it.
 void appendTaskEntries(QString &out, const QString &stem, QStringView tasks, qsizetype count)
 {
     const qsizetype before = out.size();
     out.resize(before + taskEntriesSize(stem, tasks, count));
     QChar *d = out.data() + before;
+    QChar *end = out.data() + out.size();
     qint64 k = 0;
     KestrelFile::forEachLine(tasks, [&](QStringView line, bool holdsCr) {
+        const qsizetype need = stem.size() + 25 + line.size();
+        if (end - d < need) {   // more lines than counted: never with a right count
+            const qsizetype at = d - out.data();
+            out.resize(out.size() + need);
+            d = out.data() + at;
+            end = out.data() + out.size();
+        }
         d = std::copy(stem.begin(), stem.end(), d);
         d = writeNumber(d, ++k);
         *d++ = u'=';
