@@ -40,27 +40,35 @@ QString oneLine(QStringView value)
     return out;
 }
 
-void appendValue(QString &out, QStringView value)
+// Per entry beyond its key stem and value: up to 20 digits of a number,
+// "=", a pair of quotes and the line break.
+constexpr qsizetype kEntryRoom = 25;
+
+// The value written at d the way the reader gets it back; it needs room for
+// the value and a pair of quotes. A line break inside becomes a blank.
+QChar *writeValueAt(QChar *d, QStringView value, bool holdsLineBreak)
 {
-    if (findEither(value, 0, u'\r', u'\n') < value.size()) {
-        out += IniIndex::writeValue(oneLine(value));
-        return;
+    if (holdsLineBreak) {
+        const QString written = IniIndex::writeValue(oneLine(value));
+        return std::copy(written.begin(), written.end(), d);
     }
-    // The common case, appended in place: a save may write 200,000 lines.
-    if (IniIndex::needsQuotes(value)) {
-        out += u'"';
-        out += value;
-        out += u'"';
-    } else {
-        out += value;
-    }
+    const bool quoted = IniIndex::needsQuotes(value);
+    if (quoted)
+        *d++ = u'"';
+    d = std::copy(value.begin(), value.end(), d);
+    if (quoted)
+        *d++ = u'"';
+    return d;
 }
 
 void appendEntry(QString &out, QStringView key, QStringView value)
 {
     out += key;
     out += u'=';
-    appendValue(out, value);
+    const qsizetype before = out.size();
+    out.resize(before + value.size() + 2);
+    QChar *d = writeValueAt(out.data() + before, value, findEither(value, 0, u'\r', u'\n') < value.size());
+    out.resize(d - out.data());
     out += kCrLf;
 }
 
@@ -75,11 +83,10 @@ QChar *writeNumber(QChar *out, qint64 n)
     return std::copy(digits + i, digits + 20, out);
 }
 
-// Room for the task entries of a task text of count lines: the text, and
-// per line the stem, its number, "=", a pair of quotes and the line break.
+// Room for the task entries of a task text of count lines.
 qsizetype taskEntriesSize(const QString &stem, QStringView tasks, qsizetype count)
 {
-    return tasks.size() + count * (stem.size() + 25);
+    return tasks.size() + count * (stem.size() + kEntryRoom);
 }
 
 // stem1=… to stemN=… for the lines of a task file, written straight into
@@ -93,7 +100,7 @@ void appendTaskEntries(QString &out, const QString &stem, QStringView tasks, qsi
     QChar *end = out.data() + out.size();
     qint64 k = 0;
     KestrelFile::forEachLine(tasks, [&](QStringView line, bool holdsCr) {
-        const qsizetype need = stem.size() + 25 + line.size();
+        const qsizetype need = stem.size() + kEntryRoom + line.size();
         if (end - d < need) {   // more lines than counted: never with a right count
             const qsizetype at = d - out.data();
             out.resize(out.size() + need);
@@ -103,17 +110,7 @@ void appendTaskEntries(QString &out, const QString &stem, QStringView tasks, qsi
         d = std::copy(stem.begin(), stem.end(), d);
         d = writeNumber(d, ++k);
         *d++ = u'=';
-        if (holdsCr) {
-            const QString value = IniIndex::writeValue(oneLine(line));
-            d = std::copy(value.begin(), value.end(), d);
-        } else {
-            const bool quoted = IniIndex::needsQuotes(line);
-            if (quoted)
-                *d++ = u'"';
-            d = std::copy(line.begin(), line.end(), d);
-            if (quoted)
-                *d++ = u'"';
-        }
+        d = writeValueAt(d, line, holdsCr);
         *d++ = u'\r';
         *d++ = u'\n';
     });
