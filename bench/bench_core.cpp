@@ -38,23 +38,23 @@ void BM_RefreshGoalTasks(benchmark::State &state)
     TempAppFolder app;
     ScriptedModals modals;
     WorkingState s(app.path(), modals);
-    s.setTxtSubGoal(QStringLiteral("Benchmark"));
-    s.AddSubGoal();
-    s.lblGoal_Click(1);
+    s.dashboard.setTxtSubGoal(QStringLiteral("Benchmark"));
+    s.dashboard.AddSubGoal();
+    s.dashboard.lblGoal_Click(1);
     if (!check(state, !s.CurrentGoalKey.isEmpty(), QStringLiteral("no sub-goal selected")))
         return;
     const QString text = workload::taskText(lines);
     const QByteArray bytes = text.toUtf8();
-    s.txtGoalTasks_Change(text, true);
+    s.tasks.txtGoalTasks_Change(text, true);
     const QString taskFile = s.taskFilePath(s.CurrentGoalKey);
 
     paired(
-        state, "refresh/" + std::to_string(lines), nullptr, [&] { s.RefreshGoalTasks(); },
+        state, "refresh/" + std::to_string(lines), nullptr, [&] { s.tasks.RefreshGoalTasks(); },
         [&] { writeAtomically(taskFile, bytes); });
 
     // The case must have done its work: the counts, and the bytes on disk
     // (the floor writes the same bytes, so make the case write last).
-    s.RefreshGoalTasks();
+    s.tasks.RefreshGoalTasks();
     check(state, counters(s.cards[1]) == expectedCounters(lines, workload::completedOf(lines)),
           QStringLiteral("counters read \"%1\"").arg(counters(s.cards[1])));
     check(state, readWhole(taskFile) == bytes, QStringLiteral("the task file differs from the task text"));
@@ -119,12 +119,12 @@ void BM_LoadProject(benchmark::State &state)
     };
     // As Open does it once the dialog has chosen the file.
     auto prepare = [&] {
-        s.NewProject();
+        s.project.NewProject();
         s.CurrentProjectFile = disk.path;
     };
-    paired(state, "load/" + std::to_string(tasks), prepare, [&] { s.LoadProject(disk.path); }, floor);
+    paired(state, "load/" + std::to_string(tasks), prepare, [&] { s.project.LoadProject(disk.path); }, floor);
     prepare();
-    s.LoadProject(disk.path);
+    s.project.LoadProject(disk.path);
     disk.matches(state, s, modals);
 }
 BENCHMARK(BM_LoadProject)
@@ -163,9 +163,9 @@ void BM_SaveProject(benchmark::State &state)
     ProjectOnDisk disk(tasks);
     ScriptedModals modals;
     WorkingState s(disk.app.path(), modals);
-    s.NewProject();
+    s.project.NewProject();
     s.CurrentProjectFile = disk.path;
-    s.LoadProject(disk.path);
+    s.project.LoadProject(disk.path);
     if (!disk.matches(state, s, modals))
         return;
     const QString target = disk.app.file(QStringLiteral("projects/saved.gpj"));
@@ -177,10 +177,10 @@ void BM_SaveProject(benchmark::State &state)
         writeAtomically(target, disk.fileBytes);
     };
     paired(state, "save/" + std::to_string(tasks), [&] { modals.asked.clear(); },
-           [&] { saved = s.SaveProject() && saved; }, floor);
+           [&] { saved = s.project.SaveProject() && saved; }, floor);
     // The saved project equals the one loaded, to the byte.
     modals.asked.clear();
-    saved = s.SaveProject() && saved;
+    saved = s.project.SaveProject() && saved;
     check(state, saved && modals.lastText() == QStringLiteral("Ready! Project saved."),
           QStringLiteral("the save failed: ") + askedTexts(modals));
     check(state, readWhole(target) == disk.fileBytes, QStringLiteral("the saved file differs from the loaded one"));

@@ -77,9 +77,9 @@ void BM_KeyRelease(benchmark::State &state)
     if (!check(state, showAndPaint(w), QStringLiteral("the main window was never painted")))
         return;
     WorkingState &s = w.state();
-    s.setTxtSubGoal(QStringLiteral("Benchmark"));
-    s.AddSubGoal();
-    s.lblGoal_Click(1);
+    s.dashboard.setTxtSubGoal(QStringLiteral("Benchmark"));
+    s.dashboard.AddSubGoal();
+    s.dashboard.lblGoal_Click(1);
     w.render();
     auto *box = w.findChild<QPlainTextEdit *>(QStringLiteral("txtGoalTasks"));
     auto *completed = w.findChild<QLabel *>(QStringLiteral("lblTasks_Completed_1"));
@@ -120,7 +120,7 @@ void BM_KeyRelease(benchmark::State &state)
             break;
         const double tPress = nsSince(t0);
 
-        const QByteArray bytes = s.txtGoalTasks().toUtf8();
+        const QByteArray bytes = s.tasks.txtGoalTasks().toUtf8();
         double tFloor = 0;
         auto floor = [&] {
             const auto t = Clock::now();
@@ -154,7 +154,7 @@ void BM_KeyRelease(benchmark::State &state)
         stroke.floor.push_back(tFloor);
     }
     // What the card shows is also what the task file holds.
-    check(state, readWhole(taskFile) == s.txtGoalTasks().toUtf8() && s.txtGoalTasks() == box->toPlainText().replace(u'\n', QStringLiteral("\r\n")),
+    check(state, readWhole(taskFile) == s.tasks.txtGoalTasks().toUtf8() && s.tasks.txtGoalTasks() == box->toPlainText().replace(u'\n', QStringLiteral("\r\n")),
           QStringLiteral("the task file differs from the box"));
     check(state, modals.asked.isEmpty(), QStringLiteral("a message was shown"));
 }
@@ -281,10 +281,10 @@ int startupProbe(int argc, char **argv)
     // Open the big project as Open does once its dialog has chosen the file,
     // then select the first sub-goal so its tasks fill the task box.
     WorkingState &s = mainWindow->state();
-    s.NewProject();
+    s.project.NewProject();
     s.CurrentProjectFile = projectFile;
     s.lblFilename = projectFile;
-    s.LoadProject(projectFile);
+    s.project.LoadProject(projectFile);
     mainWindow->render();
     QTest::mouseClick(mainWindow->findChild<QWidget *>(QStringLiteral("lblGoal_1")), Qt::LeftButton);
     settle();

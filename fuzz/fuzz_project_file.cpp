@@ -1,11 +1,14 @@
-// A project file of arbitrary bytes, indexed and then opened whole into a
-// temporary application folder. Properties:
+// A project file of arbitrary bytes, read by the format's pure functions and
+// then opened whole into a temporary application folder. Properties:
 //  - every value written the writer's way reads back as itself;
-//  - the open shows what the index holds: the cards are the groups Goal1..n
-//    up to the first without a key (at most eight), each task file holds
-//    that group's task lines;
-//  - saved and opened again, the project shows the same, and a second save
-//    gives the same bytes as the first.
+//  - the format reads what the index holds: the sub-goals are the groups
+//    Goal1..n up to the first without a key (at most eight), each with that
+//    group's task lines;
+//  - written and read again, a project read from any file is the same
+//    value, and writing it again gives the same text;
+//  - opened in the program, the project shown is the value read (a repeated
+//    key aside, which gets a key of its own), and saving it writes the
+//    format's text for it.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,6 +18,7 @@
 
 #include "app/Modals.h"
 #include "component/KestrelFile.h"
+#include "project/GpjFormat.h"
 #include "project/IniIndex.h"
 #include "project/WorkingState.h"
 
@@ -29,38 +33,15 @@ namespace {
 // Every message is answered OK and counted; no dialog is ever shown.
 struct QuietModals : Modals {
     int messages = 0;
-    int MsgBox(const QString &, const QString &, int) override { ++messages; return Msg::Ok; }
-    void showOpenDialog(OpenDialog &) override {}
-    void showSaveDialog(SaveDialog &) override {}
+    MsgAnswer MsgBox(const QString &, const QString &, MsgStyle) override { ++messages; return Msg::Ok; }
+    std::optional<QString> showOpenDialog(OpenDialog &) override { return std::nullopt; }
+    std::optional<QString> showSaveDialog(SaveDialog &) override { return std::nullopt; }
     void showTips() override {}
     bool openFolder(const QString &) override { return false; }
     bool printLines(const QStringList &, QString *) override { return false; }
     void setClipboardText(const QString &) override {}
     void DoEvents() override {}
 };
-
-struct Shown {
-    QString name;
-    QStringList captions, keys, dues, tasks;   // tasks: each card's task file
-    bool operator==(const Shown &) const = default;
-};
-
-Shown shown(const WorkingState &s)
-{
-    Shown out;
-    out.name = s.txtProjectName;
-    for (int i = 1; i <= 8; ++i) {
-        const GoalCard &c = s.cards[i];
-        if (!c.picGoal_Visible)
-            continue;
-        out.captions.append(c.lblGoal_Caption);
-        out.keys.append(c.lblGoal_Tag);
-        out.dues.append(c.lblDueDateDate_Tag);
-        QFile f(s.taskFilePath(c.lblGoal_Tag));
-        out.tasks.append(f.open(QIODevice::ReadOnly) ? KestrelFile::decode(f.readAll()) : QStringLiteral("<none>"));
-    }
-    return out;
-}
 
 QString noLineBreaks(QString v)
 {
@@ -92,6 +73,26 @@ qint64 countOf(const QString &v)
     return end - digits > 15 ? std::numeric_limits<qint64>::max() : v.mid(digits, end - digits).toLongLong();
 }
 
+// The project the index holds, read key by key.
+Project expectedFrom(const IniIndex &index)
+{
+    Project p;
+    p.name = index.value(u"PROJECT", u"Name");
+    for (int n = 1; n <= 8; ++n) {
+        const QString g = QStringLiteral("Goal%1").arg(n);
+        SubGoal goal{index.value(u"GOALS", g), index.value(u"GOALS", g + QStringLiteral("_Name")),
+                     index.value(u"GOALS", g + QStringLiteral("_Due")), {}};
+        if (goal.key.isEmpty())
+            break;
+        const qint64 lines = std::min(countOf(index.value(u"GOALS", g + QStringLiteral("_Tasks"))),
+                                      index.highestNumber(u"GOALS", g + QStringLiteral("_Task")));
+        for (qint64 k = 1; k <= lines; ++k)
+            goal.tasks += index.value(u"GOALS", g + QStringLiteral("_Task") + QString::number(k)) + QStringLiteral("\r\n");
+        p.subGoals.append(goal);
+    }
+    return p;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -110,74 +111,51 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (one.value(u"s", u"k") != value)
         fail("a value written the writer's way reads back changed");
 
-    // Old task files must not leak into this run.
+    // The format's pure functions.
+    const IniIndex index(text);
+    const Project read = Gpj::read(index).project;
+    if (!(read == expectedFrom(index)))
+        fail("the format reads other than what the index holds");
+    const QString written = Gpj::write(read);
+    const Project again = Gpj::read(IniIndex(written)).project;
+    if (!(again == read) || Gpj::write(again) != written)
+        fail("a project written and read again is not the same value");
+
+    // Opened in the program. Old task files must not leak into this run.
     QDir tmp(app + QStringLiteral("/tmp"));
     for (const QString &f : tmp.entryList(QDir::Files))
         tmp.remove(f);
     const QString in = app + QStringLiteral("/projects/in.gpj");
     writeRaw(in, bytes);
-
     QuietModals modals;
     WorkingState s(app, modals);
-    s.NewProject();
-    s.CurrentProjectFile = in;
-    s.LoadProject(in);
-    const Shown first = shown(s);
-    if (modals.messages > 0) {
+    s.project.NewProject();
+    if (!s.project.LoadProject(in)) {
         // A refused file leaves a new, empty project without a file name.
-        if (!s.CurrentProjectFile.isEmpty() || !first.keys.isEmpty())
+        if (!s.CurrentProjectFile.isEmpty() || s.dashboard.cardsInUse() != 0)
             fail("a failed open left a project behind");
         return 0;
     }
-
-    // What the index holds is what is shown.
-    const IniIndex index(text);
-    if (first.name != index.value(u"PROJECT", u"Name"))
-        fail("the project name differs from the file's");
-    int groups = 0;
-    while (groups < 8 && !index.value(u"GOALS", QStringLiteral("Goal%1").arg(groups + 1)).isEmpty())
-        ++groups;
-    if (first.keys.size() != groups)
-        fail("the cards are not the groups up to the first without a key");
-    for (int n = 1; n <= groups; ++n) {
-        const QString g = QStringLiteral("Goal%1").arg(n);
-        if (first.captions[n - 1] != index.value(u"GOALS", g + QStringLiteral("_Name")))
-            fail("a card's name differs from the file's");
-        if (first.dues[n - 1] != index.value(u"GOALS", g + QStringLiteral("_Due")))
-            fail("a card's due date differs from the file's");
-        const qint64 lines = std::min(countOf(index.value(u"GOALS", g + QStringLiteral("_Tasks"))),
-                                      index.highestNumber(u"GOALS", g + QStringLiteral("_Task")));
-        QString expected;
-        for (qint64 k = 1; k <= lines; ++k)
-            expected += index.value(u"GOALS", g + QStringLiteral("_Task") + QString::number(k)) + QStringLiteral("\r\n");
-        if (first.tasks[n - 1] != expected)
-            fail("a task file differs from the group's task lines");
+    const std::optional<Project> shown = s.project.snapshot();
+    if (!shown || shown->subGoals.size() != read.subGoals.size())
+        fail("the open project is not the one read");
+    QSet<QString> keys;
+    for (qsizetype i = 0; i < read.subGoals.size(); ++i) {
+        SubGoal goal = shown->subGoals.at(i);
+        keys.insert(goal.key);
+        if (goal.key != read.subGoals.at(i).key)
+            goal.key = read.subGoals.at(i).key;   // a repeated key gets one of its own
+        if (!(goal == read.subGoals.at(i)))
+            fail("a sub-goal shown differs from the one read");
     }
-    if (QSet<QString>(first.keys.begin(), first.keys.end()).size() != first.keys.size())
+    if (keys.size() != shown->subGoals.size())
         fail("two cards share a key, and so a task file");
 
-    // Saved and opened again: the same project, and a stable file.
     const QString out = app + QStringLiteral("/projects/out.gpj");
-    s.CurrentProjectFile = out;
-    if (!s.SaveProject())
+    if (!s.project.SaveProject(out))
         fail("a project that opened could not be saved");
     QFile o(out);
-    if (!o.open(QIODevice::ReadOnly))
-        fail("the saved file cannot be read");
-    const QByteArray saved = o.readAll();
-    o.close();
-
-    s.NewProject();
-    s.LoadProject(out);
-    if (modals.messages != 1)
-        fail("the saved file did not open cleanly");
-    if (!(shown(s) == first))
-        fail("the saved project opens differently from the one saved");
-    s.CurrentProjectFile = out;
-    if (!s.SaveProject())
-        fail("the reopened project could not be saved");
-    QFile again(out);
-    if (!again.open(QIODevice::ReadOnly) || again.readAll() != saved)
-        fail("saving the reopened project gives other bytes");
+    if (!o.open(QIODevice::ReadOnly) || KestrelFile::decode(o.readAll()) != Gpj::write(*shown))
+        fail("the saved file is not the format's text for the project");
     return 0;
 }

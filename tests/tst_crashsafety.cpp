@@ -38,19 +38,19 @@ void buildProject(WorkingState &s)
 {
     fixKeys(s);
     for (int i = 1; i <= kSubGoals; ++i) {
-        s.txtSubGoal_Change(QStringLiteral("Sub-goal %1").arg(i));
-        s.txtSubGoal_KeyPress(13);
+        s.dashboard.txtSubGoal_Change(QStringLiteral("Sub-goal %1").arg(i));
+        s.dashboard.txtSubGoal_KeyPress(13);
     }
     for (int i = 1; i <= kSubGoals; ++i) {
         QStringList lines;
         for (int k = 1; k <= kTasksEach; ++k)
             lines.append(QStringLiteral("Task %1.%2 of the big project%3").arg(i).arg(k).arg(k % 3 ? "" : " --"));
-        s.lblGoal_Click(i);
-        s.txtGoalTasks_KeyPress('x');
-        s.txtGoalTasks_Change(lines.join("\r\n"), true);
-        s.txtGoalTasks_KeyUp();
+        s.dashboard.lblGoal_Click(i);
+        s.tasks.txtGoalTasks_KeyPress('x');
+        s.tasks.txtGoalTasks_Change(lines.join("\r\n"), true);
+        s.tasks.txtGoalTasks_KeyUp();
     }
-    s.lblGoal_Click(0);
+    s.dashboard.lblGoal_Click(0);
     s.txtProjectName = generationName(0);
 }
 
@@ -64,7 +64,7 @@ int runSaver(const QString &appFolder)
     qint64 generation = 0;
     if (QFile::exists(path)) {
         modals.openActions.append(pickAndOpen(QStringLiteral("big.gpj")));
-        s.mnuOpen_Click();
+        s.project.mnuOpen_Click();
         generation = s.txtProjectName.mid(4).toLongLong();
     } else {
         buildProject(s);
@@ -77,7 +77,7 @@ int runSaver(const QString &appFolder)
     for (;;) {
         s.txtProjectName = generationName(++generation);
         s.ProjectChanged = true;
-        if (!s.SaveProject())
+        if (!s.project.SaveProject())
             return 4;
         printf("saved %lld\n", generation);
         fflush(stdout);
@@ -102,7 +102,7 @@ void TestCrashSafety::killedWhileSavingLosesNothing()
         WorkingState s(app.path(), modals);
         buildProject(s);
         s.CurrentProjectFile = app.file("projects/big.gpj");
-        QVERIFY(s.SaveProject());
+        QVERIFY(s.project.SaveProject());
         reference = app.read("projects/big.gpj");
     }
     const QByteArray nameLine = "Name=" + generationName(0).toUtf8() + "\r\n";
@@ -190,7 +190,7 @@ void TestCrashSafety::killedWhileSavingLosesNothing()
             QFile::remove(s.projectsFolder() + "big.gpj");
             QVERIFY(QFile::copy(path, s.projectsFolder() + "big.gpj"));
             modals.openActions.append(pickAndOpen("big.gpj"));
-            s.mnuOpen_Click();
+            s.project.mnuOpen_Click();
             QVERIFY2(modals.asked.isEmpty(), qPrintable(modals.lastText()));
             QCOMPARE(s.txtProjectName, generationName(g));
             QCOMPARE(s.cards[kSubGoals].lblTasks_Total, QStringLiteral("Tasks: %1").arg(kTasksEach));

@@ -7,7 +7,7 @@
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "project/WorkingState.h"
-#include "tasks/TaskCount.h"
+#include "tasks/Tasks.h"
 
 namespace {
 
@@ -18,15 +18,15 @@ struct Fixture {
 
     void type(const QString &name)
     {
-        s.txtSubGoal_Change(name);
-        s.txtSubGoal_KeyPress(13);
+        s.dashboard.txtSubGoal_Change(name);
+        s.dashboard.txtSubGoal_KeyPress(13);
     }
     // What a key release after typing into the task box does.
     void typeTasks(const QString &text)
     {
-        s.txtGoalTasks_KeyPress('x');
-        s.txtGoalTasks_Change(text, true);
-        s.txtGoalTasks_KeyUp();
+        s.tasks.txtGoalTasks_KeyPress('x');
+        s.tasks.txtGoalTasks_Change(text, true);
+        s.tasks.txtGoalTasks_KeyUp();
     }
     QByteArray taskFile(int card) const { return app.read("tmp/" + s.cards[card].lblGoal_Tag + ".txt"); }
     QString counters(int card) const
@@ -79,7 +79,7 @@ private slots:
 void TestDashboard::startsAsAnEmptyProject()
 {
     Fixture f;
-    f.s.Form_Load();
+    f.s.shell.Form_Load();
     QCOMPARE(f.s.Form1_Caption, QStringLiteral("Tarvo Pro v1.4 "));
     QCOMPARE(f.s.Label14, QStringLiteral("Main Goal:"));
     QCOMPARE(f.s.cards[0].lblGoal_Caption, QStringLiteral("My Goal"));
@@ -101,7 +101,7 @@ void TestDashboard::addsCardsInOrderWithKeys()
     QVERIFY(f.s.cards[1].picGoal_Visible);
     QCOMPARE(f.s.cards[1].lblGoal_Caption, QStringLiteral("Design"));
     QVERIFY(QRegularExpression("^\\d+-\\d+-\\d+$").match(f.s.cards[1].lblGoal_Tag).hasMatch());
-    QCOMPARE(f.s.txtSubGoal(), QString());
+    QCOMPARE(f.s.dashboard.txtSubGoal(), QString());
     QCOMPARE(f.s.lblSubgoalscharsleft, QStringLiteral("Characters Left: 16"));
     QCOMPARE(f.s.focusRequest, WorkingState::Focus::txtSubGoal);
     QCOMPARE(f.s.SelectedGoalIndex, 0);
@@ -121,10 +121,10 @@ void TestDashboard::addsCardsInOrderWithKeys()
 void TestDashboard::enterRules()
 {
     Fixture f;
-    QCOMPARE(f.s.txtSubGoal_KeyPress('a'), int('a')); // other keys pass through
+    QCOMPARE(f.s.dashboard.txtSubGoal_KeyPress('a'), int('a')); // other keys pass through
     QVERIFY(f.s.ProjectChanged);
     f.s.ProjectChanged = false;
-    QCOMPARE(f.s.txtSubGoal_KeyPress(13), 0); // Enter is swallowed, even on an empty box
+    QCOMPARE(f.s.dashboard.txtSubGoal_KeyPress(13), 0); // Enter is swallowed, even on an empty box
     QVERIFY(f.s.ProjectChanged);
     QVERIFY(!f.s.cards[1].picGoal_Visible);
     QVERIFY(f.s.lstSubGoals.isEmpty());
@@ -133,12 +133,12 @@ void TestDashboard::enterRules()
 void TestDashboard::charsLeftCounter()
 {
     Fixture f;
-    f.s.txtSubGoal_Change("Design");
+    f.s.dashboard.txtSubGoal_Change("Design");
     QCOMPARE(f.s.lblSubgoalscharsleft, QStringLiteral("Characters Left: 10"));
-    f.s.txtSubGoal_Change("sixteen chars ok");
+    f.s.dashboard.txtSubGoal_Change("sixteen chars ok");
     QCOMPARE(f.s.lblSubgoalscharsleft, QStringLiteral("Characters Left: 0"));
-    f.s.txtSubGoal_Change("seventeen chars!!");
-    QCOMPARE(f.s.txtSubGoal().size(), 16);
+    f.s.dashboard.txtSubGoal_Change("seventeen chars!!");
+    QCOMPARE(f.s.dashboard.txtSubGoal().size(), 16);
 }
 
 void TestDashboard::ninthSubGoalIsRefused()
@@ -154,12 +154,12 @@ void TestDashboard::ninthSubGoalIsRefused()
     QCOMPARE(f.modals.asked[0].text,
              QStringLiteral("Ooops! You can create up to 8 sub-goals per goal so you can keep an eye on everything "
                             "(sometimes less is more)."));
-    QCOMPARE(f.modals.asked[0].style, 64);
-    QCOMPARE(f.s.txtSubGoal(), QStringLiteral("Ninth"));
+    QCOMPARE(f.modals.asked[0].style, Msg::Information);
+    QCOMPARE(f.s.dashboard.txtSubGoal(), QStringLiteral("Ninth"));
     QCOMPARE(f.s.lstSubGoals.size(), 8);
 
     // With eight cards, rename mode still renames.
-    f.s.lblGoal_Click(8);
+    f.s.dashboard.lblGoal_Click(8);
     f.type("Renamed");
     QCOMPARE(f.s.cards[8].lblGoal_Caption, QStringLiteral("Renamed"));
     QCOMPARE(f.modals.asked.size(), 1);
@@ -171,7 +171,7 @@ void TestDashboard::renameKeepsKeyAndFile()
     f.type("One");
     f.type("Two");
     f.type("Three");
-    f.s.lblGoal_Click(3);
+    f.s.dashboard.lblGoal_Click(3);
     f.typeTasks("Task a\r\nTask b");
     const QString key = f.s.cards[3].lblGoal_Tag;
     f.type("Third");
@@ -180,30 +180,30 @@ void TestDashboard::renameKeepsKeyAndFile()
     QCOMPARE(f.s.cards[2].lblGoal_Caption, QStringLiteral("Two"));
     QCOMPARE(f.s.cards[3].lblGoal_Tag, key);
     QCOMPARE(f.taskFile(3), QByteArray("Task a\r\nTask b"));
-    QCOMPARE(f.s.txtSubGoal(), QStringLiteral("Third")); // stays in rename mode
+    QCOMPARE(f.s.dashboard.txtSubGoal(), QStringLiteral("Third")); // stays in rename mode
     QVERIFY(f.s.EditingSubGoal);
 }
 
 void TestDashboard::projectNameMirrorsOnKeyUpAndMouseEdits()
 {
     Fixture f;
-    f.s.txtProjectName_Change("Launch", true);
+    f.s.dashboard.txtProjectName_Change("Launch", true);
     QCOMPARE(f.s.cards[0].lblGoal_Caption, QStringLiteral("My Goal")); // not before the key release
-    f.s.txtProjectName_KeyUp("Launch");
+    f.s.dashboard.txtProjectName_KeyUp("Launch");
     QCOMPARE(f.s.cards[0].lblGoal_Caption, QStringLiteral("Launch"));
     QVERIFY(f.s.ProjectChanged);
 
     f.s.ProjectChanged = false;
-    f.s.txtProjectName_KeyUp("Launch"); // an arrow key marks it changed too
+    f.s.dashboard.txtProjectName_KeyUp("Launch"); // an arrow key marks it changed too
     QVERIFY(f.s.ProjectChanged);
 
     // A paste with the mouse: no key at all, yet the card follows and the
     // next selection does not revert it.
     f.s.ProjectChanged = false;
-    f.s.txtProjectName_Change("Launch website", false);
+    f.s.dashboard.txtProjectName_Change("Launch website", false);
     QCOMPARE(f.s.cards[0].lblGoal_Caption, QStringLiteral("Launch website"));
     QVERIFY(f.s.ProjectChanged);
-    f.s.lblGoal_Click(0);
+    f.s.dashboard.lblGoal_Click(0);
     QCOMPARE(f.s.txtProjectName, QStringLiteral("Launch website"));
 }
 
@@ -228,28 +228,28 @@ void TestDashboard::selectingSwitchesTheSidebar()
     f.type("One");
     f.type("Two");
     f.s.ProjectChanged = false;
-    f.s.lblGoal_Click(2);
+    f.s.dashboard.lblGoal_Click(2);
     for (int i = 1; i <= 8; ++i)
         QCOMPARE(f.s.cards[i].shActive_Visible, i == 2);
     QCOMPARE(f.s.SelectedGoalIndex, 2);
     QCOMPARE(f.s.CurrentGoalKey, f.s.cards[2].lblGoal_Tag);
     QCOMPARE(f.s.Label14, QStringLiteral("Sub Goal:"));
     QCOMPARE(f.s.lblGoalName, QStringLiteral("Edit Sub-Goal Name:"));
-    QCOMPARE(f.s.txtSubGoal(), QStringLiteral("Two"));
+    QCOMPARE(f.s.dashboard.txtSubGoal(), QStringLiteral("Two"));
     QCOMPARE(f.s.lblSubgoalscharsleft, QStringLiteral("Characters Left: 13"));
     QVERIFY(f.s.EditingSubGoal);
     QVERIFY(f.s.lblDelete_Visible && f.s.lblNewGoal_Visible && f.s.lblGoalTasks_Visible && f.s.txtGoalTasks_Visible
             && f.s.lblTaskInstructions_Visible && f.s.lblDueDate_Visible && f.s.Calendar1_Visible
             && f.s.chkDueDate_Visible);
     QCOMPARE(f.s.focusRequest, WorkingState::Focus::txtGoalTasks);
-    QVERIFY(!f.s.chkDueDate());
-    QCOMPARE(f.s.Calendar1(), QDate::currentDate());
+    QVERIFY(!f.s.dueDates.chkDueDate());
+    QCOMPARE(f.s.dueDates.Calendar1(), QDate::currentDate());
     QCOMPARE(f.modals.doEventsCount, 1);
 
-    f.s.lblNewGoal_Click();
+    f.s.dashboard.lblNewGoal_Click();
     QCOMPARE(f.s.Label14, QStringLiteral("Main Goal:"));
     QCOMPARE(f.s.lblGoalName, QStringLiteral("Add New Sub-Goal:"));
-    QCOMPARE(f.s.txtSubGoal(), QString());
+    QCOMPARE(f.s.dashboard.txtSubGoal(), QString());
     QVERIFY(!f.s.EditingSubGoal);
     QVERIFY(!f.s.lblDelete_Visible && !f.s.lblNewGoal_Visible && !f.s.txtGoalTasks_Visible && !f.s.Calendar1_Visible
             && !f.s.chkDueDate_Visible && !f.s.lblDueDate_Visible);
@@ -261,16 +261,16 @@ void TestDashboard::selectingMainGoalKeepsKeyAndText()
 {
     Fixture f;
     f.type("One");
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.typeTasks("Buy paint");
     const QString key = f.s.CurrentGoalKey;
-    f.s.lblGoal_Click(0);
+    f.s.dashboard.lblGoal_Click(0);
     QCOMPARE(f.s.CurrentGoalKey, key);
-    QCOMPARE(f.s.txtGoalTasks(), QStringLiteral("Buy paint"));
+    QCOMPARE(f.s.tasks.txtGoalTasks(), QStringLiteral("Buy paint"));
     // Reselecting reloads from the file, not from memory.
     f.app.write("tmp/" + key + ".txt", "Changed outside\r\n");
-    f.s.lblGoal_Click(1);
-    QCOMPARE(f.s.txtGoalTasks(), QStringLiteral("Changed outside\r\n"));
+    f.s.dashboard.lblGoal_Click(1);
+    QCOMPARE(f.s.tasks.txtGoalTasks(), QStringLiteral("Changed outside\r\n"));
 }
 
 void TestDashboard::missingTaskFileIsCreatedEmpty()
@@ -278,12 +278,12 @@ void TestDashboard::missingTaskFileIsCreatedEmpty()
     Fixture f;
     f.type("One");
     QVERIFY(!f.app.exists("tmp"));
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     QVERIFY(f.app.exists("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"));
     QCOMPARE(f.taskFile(1), QByteArray());
-    QCOMPARE(f.s.txtGoalTasks(), QString());
-    f.s.lblGoal_Click(1);
-    QCOMPARE(f.s.txtGoalTasks(), QString());
+    QCOMPARE(f.s.tasks.txtGoalTasks(), QString());
+    f.s.dashboard.lblGoal_Click(1);
+    QCOMPARE(f.s.tasks.txtGoalTasks(), QString());
     QVERIFY(f.modals.asked.isEmpty());
 }
 
@@ -308,7 +308,7 @@ void TestDashboard::countersAndPicture()
     QFETCH(QString, picture);
     Fixture f;
     f.type("One");
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.typeTasks(text);
     QCOMPARE(f.counters(1), counters);
     QCOMPARE(f.s.cards[1].picGoal_Picture, ::picture(f.app, picture.toLatin1()));
@@ -331,7 +331,7 @@ void TestDashboard::countingMatchesALineByLineReading()
         if (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
         for (const QString &line : lines) {
-            if (WorkingState::isTaskLine(line)) {
+            if (isTaskLine(line)) {
                 ++expected.total;
                 expected.completed += line.contains(QStringLiteral("--"));
             }
@@ -348,7 +348,7 @@ void TestDashboard::missingPictureLeavesThePrevious()
 {
     Fixture f;
     f.type("One");
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.typeTasks("a --");
     const QByteArray green = f.s.cards[1].picGoal_Picture;
     QVERIFY(!green.isEmpty());
@@ -362,19 +362,19 @@ void TestDashboard::arrowAndDeleteKeys()
 {
     Fixture f;
     f.type("One");
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.typeTasks("ab\r\ncd");
     f.s.ProjectChanged = false;
     QFile::remove(f.app.file("tmp/" + f.s.CurrentGoalKey + ".txt"));
     // An arrow key: no character, only a release; the file is rewritten.
-    f.s.txtGoalTasks_KeyPress(0);
-    f.s.txtGoalTasks_KeyUp();
+    f.s.tasks.txtGoalTasks_KeyPress(0);
+    f.s.tasks.txtGoalTasks_KeyUp();
     QCOMPARE(f.taskFile(1), QByteArray("ab\r\ncd"));
     QVERIFY(!f.s.ProjectChanged);
     // The Delete key changes the text without producing a character.
-    f.s.txtGoalTasks_KeyPress(0);
-    f.s.txtGoalTasks_Change("ab\r\nc", true);
-    f.s.txtGoalTasks_KeyUp();
+    f.s.tasks.txtGoalTasks_KeyPress(0);
+    f.s.tasks.txtGoalTasks_Change("ab\r\nc", true);
+    f.s.tasks.txtGoalTasks_KeyUp();
     QCOMPARE(f.taskFile(1), QByteArray("ab\r\nc"));
     QCOMPARE(f.counters(1), QStringLiteral("Tasks: 1|Completed: 0|Pending: 1"));
     QVERIFY(!f.s.ProjectChanged);
@@ -385,15 +385,15 @@ void TestDashboard::mouseEditsReachTheTaskFile()
     Fixture f;
     f.type("One");
     f.type("Two");
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.s.ProjectChanged = false;
-    f.s.txtGoalTasks_Change("pasted --\r\nwith the mouse", false);
+    f.s.tasks.txtGoalTasks_Change("pasted --\r\nwith the mouse", false);
     QCOMPARE(f.taskFile(1), QByteArray("pasted --\r\nwith the mouse"));
     QCOMPARE(f.counters(1), QStringLiteral("Tasks: 2|Completed: 1|Pending: 1"));
     QVERIFY(f.s.ProjectChanged);
-    f.s.lblGoal_Click(2);
-    f.s.lblGoal_Click(1);
-    QCOMPARE(f.s.txtGoalTasks(), QStringLiteral("pasted --\r\nwith the mouse"));
+    f.s.dashboard.lblGoal_Click(2);
+    f.s.dashboard.lblGoal_Click(1);
+    QCOMPARE(f.s.tasks.txtGoalTasks(), QStringLiteral("pasted --\r\nwith the mouse"));
 }
 
 void TestDashboard::noKeyNoFile()
@@ -409,24 +409,24 @@ void TestDashboard::dueDateCheckUncheckChange()
 {
     Fixture f;
     f.type("One");
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.s.ProjectChanged = false;
-    f.s.setCalendar1(QDate(2024, 3, 15)); // unchecked: nothing on the card
+    f.s.dueDates.setCalendar1(QDate(2024, 3, 15)); // unchecked: nothing on the card
     QVERIFY(f.s.ProjectChanged);
     QVERIFY(f.s.cards[1].lblDueDateDate_Tag.isEmpty() && !f.s.cards[1].shDueDate_Visible);
 
     f.s.ProjectChanged = false;
-    f.s.setChkDueDate(true);
+    f.s.dueDates.setChkDueDate(true);
     QVERIFY(f.s.ProjectChanged);
     QCOMPARE(f.s.cards[1].lblDueDateDate_Tag, QStringLiteral("15/03/2024"));
     QCOMPARE(f.s.cards[1].lblDueDateDate_Caption, QStringLiteral("Due Date: 15/03/2024"));
     QVERIFY(f.s.cards[1].shDueDate_Visible && f.s.cards[1].lblDueDateDate_Visible);
 
-    f.s.setCalendar1(QDate(2024, 4, 1));
+    f.s.dueDates.setCalendar1(QDate(2024, 4, 1));
     QCOMPARE(f.s.cards[1].lblDueDateDate_Tag, QStringLiteral("01/04/2024"));
     QCOMPARE(f.s.cards[1].lblDueDateDate_Caption, QStringLiteral("Due Date: 01/04/2024"));
 
-    f.s.setChkDueDate(false);
+    f.s.dueDates.setChkDueDate(false);
     QVERIFY(f.s.cards[1].lblDueDateDate_Tag.isEmpty());
     QVERIFY(!f.s.cards[1].shDueDate_Visible && !f.s.cards[1].lblDueDateDate_Visible);
 }
@@ -436,22 +436,22 @@ void TestDashboard::selectionOrderRestoresOwnDate()
     Fixture f;
     f.type("One");
     f.type("Two");
-    f.s.lblGoal_Click(2);
-    f.s.setCalendar1(QDate(2025, 6, 30));
-    f.s.setChkDueDate(true);
-    f.s.lblGoal_Click(1); // no date: box unchecked, calendar on today
-    QVERIFY(!f.s.chkDueDate());
-    QCOMPARE(f.s.Calendar1(), QDate::currentDate());
+    f.s.dashboard.lblGoal_Click(2);
+    f.s.dueDates.setCalendar1(QDate(2025, 6, 30));
+    f.s.dueDates.setChkDueDate(true);
+    f.s.dashboard.lblGoal_Click(1); // no date: box unchecked, calendar on today
+    QVERIFY(!f.s.dueDates.chkDueDate());
+    QCOMPARE(f.s.dueDates.Calendar1(), QDate::currentDate());
     QCOMPARE(f.s.cards[2].lblDueDateDate_Tag, QStringLiteral("30/06/2025"));
 
     // The window processes its events after the box is set and before the
     // calendar is: the box's click has already shown today's date by then.
     QString tagDuringEvents;
     f.modals.onDoEvents = [&] { tagDuringEvents = f.s.cards[2].lblDueDateDate_Tag; };
-    f.s.lblGoal_Click(2);
-    QCOMPARE(tagDuringEvents, WorkingState::dueDateText(QDate::currentDate()));
-    QVERIFY(f.s.chkDueDate());
-    QCOMPARE(f.s.Calendar1(), QDate(2025, 6, 30));
+    f.s.dashboard.lblGoal_Click(2);
+    QCOMPARE(tagDuringEvents, DueDates::dueDateText(QDate::currentDate()));
+    QVERIFY(f.s.dueDates.chkDueDate());
+    QCOMPARE(f.s.dueDates.Calendar1(), QDate(2025, 6, 30));
     QCOMPARE(f.s.cards[2].lblDueDateDate_Tag, QStringLiteral("30/06/2025"));
     QCOMPARE(f.s.cards[2].lblDueDateDate_Caption, QStringLiteral("Due Date: 30/06/2025"));
 }
@@ -463,45 +463,45 @@ void TestDashboard::unreadableStoredDateIsKept()
     f.s.cards[1].lblDueDateDate_Tag = QStringLiteral("next Tuesday");
     f.s.cards[1].lblDueDateDate_Caption = QStringLiteral("Due Date: next Tuesday");
     f.s.cards[1].lblDueDateDate_Visible = f.s.cards[1].shDueDate_Visible = true;
-    f.s.lblGoal_Click(1);
-    QVERIFY(f.s.chkDueDate());
-    QCOMPARE(f.s.Calendar1(), QDate::currentDate());
+    f.s.dashboard.lblGoal_Click(1);
+    QVERIFY(f.s.dueDates.chkDueDate());
+    QCOMPARE(f.s.dueDates.Calendar1(), QDate::currentDate());
     QCOMPARE(f.s.cards[1].lblDueDateDate_Tag, QStringLiteral("next Tuesday"));
     QCOMPARE(f.s.cards[1].lblDueDateDate_Caption, QStringLiteral("Due Date: next Tuesday"));
     // Choosing a date is an edit: it replaces the stored text.
-    f.s.setCalendar1(QDate(2030, 1, 2));
+    f.s.dueDates.setCalendar1(QDate(2030, 1, 2));
     QCOMPARE(f.s.cards[1].lblDueDateDate_Tag, QStringLiteral("02/01/2030"));
 }
 
 void TestDashboard::dueDateTextFollowsTheLocale()
 {
     const QDate date(2024, 3, 15);
-    QCOMPARE(WorkingState::dueDateText(date), QStringLiteral("15/03/2024"));
+    QCOMPARE(DueDates::dueDateText(date), QStringLiteral("15/03/2024"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(WorkingState::dueDateText(date), QStringLiteral("3/15/2024"));
-    QCOMPARE(WorkingState::parseDueDateText(QStringLiteral("3/15/2024")), date);
-    QCOMPARE(WorkingState::parseDueDateText(QStringLiteral("15/03/2024")), date); // another locale's file
-    QCOMPARE(WorkingState::parseDueDateText(QStringLiteral("2024-03-15")), date);
+    QCOMPARE(DueDates::dueDateText(date), QStringLiteral("3/15/2024"));
+    QCOMPARE(DueDates::parseDueDateText(QStringLiteral("3/15/2024")), date);
+    QCOMPARE(DueDates::parseDueDateText(QStringLiteral("15/03/2024")), date); // another locale's file
+    QCOMPARE(DueDates::parseDueDateText(QStringLiteral("2024-03-15")), date);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QCOMPARE(WorkingState::parseDueDateText(QStringLiteral("15/03/2024")), date);
-    QVERIFY(!WorkingState::parseDueDateText(QStringLiteral("soon")).isValid());
+    QCOMPARE(DueDates::parseDueDateText(QStringLiteral("15/03/2024")), date);
+    QVERIFY(!DueDates::parseDueDateText(QStringLiteral("soon")).isValid());
 }
 
 void TestDashboard::rebuildGuardsTheCards()
 {
     Fixture f;
     f.type("One");
-    f.s.lblGoal_Click(1);
-    const QDate before = f.s.Calendar1();
+    f.s.dashboard.lblGoal_Click(1);
+    const QDate before = f.s.dueDates.Calendar1();
     f.s.RebuildingCards = true;
     f.s.ProjectChanged = false;
     f.s.focusRequest = WorkingState::Focus::None;
     const int events = f.modals.doEventsCount;
-    f.s.lblGoal_Click(1); // loads name and tasks, leaves date controls and focus
+    f.s.dashboard.lblGoal_Click(1); // loads name and tasks, leaves date controls and focus
     QCOMPARE(f.modals.doEventsCount, events);
     QCOMPARE(f.s.focusRequest, WorkingState::Focus::None);
-    f.s.setChkDueDate(true);
-    f.s.setCalendar1(before.addDays(3));
+    f.s.dueDates.setChkDueDate(true);
+    f.s.dueDates.setCalendar1(before.addDays(3));
     QVERIFY(f.s.ProjectChanged);
     QVERIFY(f.s.cards[1].lblDueDateDate_Tag.isEmpty() && !f.s.cards[1].shDueDate_Visible);
 }
@@ -514,19 +514,19 @@ void TestDashboard::deleteMovesLaterSubGoalsDown()
     QStringList keys;
     for (int i = 1; i <= 4; ++i) {
         keys << f.s.cards[i].lblGoal_Tag;
-        f.s.lblGoal_Click(i);
+        f.s.dashboard.lblGoal_Click(i);
         f.typeTasks(QStringLiteral("task %1 --\r\nopen %1").arg(i).left(i == 4 ? 9 : 100));
     }
-    f.s.lblGoal_Click(3);
-    f.s.setCalendar1(QDate(2024, 3, 15));
-    f.s.setChkDueDate(true);
+    f.s.dashboard.lblGoal_Click(3);
+    f.s.dueDates.setCalendar1(QDate(2024, 3, 15));
+    f.s.dueDates.setChkDueDate(true);
 
-    f.s.lblGoal_Click(2);
+    f.s.dashboard.lblGoal_Click(2);
     f.modals.answer(Msg::Yes);
-    f.s.lblDelete_Click();
+    f.s.dashboard.lblDelete_Click();
     QCOMPARE(f.modals.asked.last().text, QStringLiteral("Delete Sub Goal?"));
     QCOMPARE(f.modals.asked.last().title, QStringLiteral("Confirm"));
-    QCOMPARE(f.modals.asked.last().style, 36);
+    QCOMPARE(f.modals.asked.last().style, Msg::YesNoQuestion);
 
     QCOMPARE(f.s.lstSubGoals, (QStringList{"One", "Three", "Four"}));
     QCOMPARE(f.s.cards[2].lblGoal_Caption, QStringLiteral("Three"));
@@ -550,7 +550,7 @@ void TestDashboard::deleteMovesLaterSubGoalsDown()
     QVERIFY(!f.s.RebuildingCards);
     QVERIFY(f.s.ProjectChanged);
     QCOMPARE(f.s.CurrentGoalKey, keys[3]);
-    QCOMPARE(f.s.Calendar1(), QDate::currentDate());
+    QCOMPARE(f.s.dueDates.Calendar1(), QDate::currentDate());
 }
 
 void TestDashboard::deleteAnsweredNoChangesNothing()
@@ -558,10 +558,10 @@ void TestDashboard::deleteAnsweredNoChangesNothing()
     Fixture f;
     f.type("One");
     f.type("Two");
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.s.ProjectChanged = false;
     f.modals.answer(Msg::No);
-    f.s.lblDelete_Click();
+    f.s.dashboard.lblDelete_Click();
     QCOMPARE(f.s.lstSubGoals, (QStringList{"One", "Two"}));
     QVERIFY(f.s.cards[2].picGoal_Visible);
     QVERIFY(f.app.exists("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"));
@@ -575,15 +575,15 @@ void TestDashboard::deleteLastAndOnly()
     f.type("One");
     f.type("Two");
     const QString first = f.s.cards[1].lblGoal_Tag;
-    f.s.lblGoal_Click(2);
+    f.s.dashboard.lblGoal_Click(2);
     f.modals.answer(Msg::Yes);
-    f.s.lblDelete_Click();
+    f.s.dashboard.lblDelete_Click();
     QCOMPARE(f.s.cards[1].lblGoal_Tag, first);
     QVERIFY(f.s.cards[1].picGoal_Visible && !f.s.cards[2].picGoal_Visible);
 
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.modals.answer(Msg::Yes);
-    f.s.lblDelete_Click();
+    f.s.dashboard.lblDelete_Click();
     for (int i = 1; i <= 8; ++i)
         QVERIFY(!f.s.cards[i].picGoal_Visible);
     QVERIFY(f.s.lstSubGoals.isEmpty() && f.s.lstSubgoalsAndKeys.isEmpty() && f.s.lstDueDates.isEmpty());
@@ -596,10 +596,10 @@ void TestDashboard::deleteWithTaskFileAlreadyGone()
     Fixture f;
     f.type("One");
     f.type("Two");
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     QFile::remove(f.app.file("tmp/" + f.s.CurrentGoalKey + ".txt"));
     f.modals.answer(Msg::Yes);
-    f.s.lblDelete_Click();
+    f.s.dashboard.lblDelete_Click();
     QCOMPARE(f.s.lstSubGoals, QStringList{"Two"});
     QCOMPARE(f.s.cards[1].lblGoal_Caption, QStringLiteral("Two"));
     QCOMPARE(f.modals.asked.size(), 1); // only the question, no error
@@ -610,23 +610,23 @@ void TestDashboard::deleteMarkPathAndHover()
     Fixture f;
     for (const char *name : {"One", "Two", "Three", "Four", "Five"})
         f.type(name);
-    f.s.picGoal_MouseMove(3);
+    f.s.dashboard.picGoal_MouseMove(3);
     QVERIFY(f.s.cards[3].lblDeleteOnMouseOver_Visible);
-    f.s.picGoal_MouseMove(4); // straight onto the next card: both stay shown
+    f.s.dashboard.picGoal_MouseMove(4); // straight onto the next card: both stay shown
     QVERIFY(f.s.cards[3].lblDeleteOnMouseOver_Visible && f.s.cards[4].lblDeleteOnMouseOver_Visible);
-    f.s.Picture1_MouseMove();
+    f.s.dashboard.Picture1_MouseMove();
     for (int i = 1; i <= 8; ++i)
         QVERIFY(!f.s.cards[i].lblDeleteOnMouseOver_Visible);
 
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.modals.answer(Msg::No);
-    f.s.lblDeleteOnMouseOver_Click(5);
+    f.s.dashboard.lblDeleteOnMouseOver_Click(5);
     QCOMPARE(f.modals.lastText(), QStringLiteral("Delete Sub Goal?"));
     QCOMPARE(f.s.SelectedGoalIndex, 5); // not confirmed: the card stays selected
     QCOMPARE(f.s.lstSubGoals.size(), 5);
 
     f.modals.answer(Msg::Yes);
-    f.s.lblDeleteOnMouseOver_Click(3);
+    f.s.dashboard.lblDeleteOnMouseOver_Click(3);
     QCOMPARE(f.s.lstSubGoals, (QStringList{"One", "Two", "Four", "Five"}));
 }
 
@@ -637,11 +637,11 @@ void TestDashboard::nameWithKeySeparatorSurvivesRebuild()
     f.type("Gone");
     f.type(odd);
     const QString key = f.s.cards[2].lblGoal_Tag;
-    f.s.lblGoal_Click(2);
+    f.s.dashboard.lblGoal_Click(2);
     f.typeTasks("keep me");
-    f.s.lblGoal_Click(1);
+    f.s.dashboard.lblGoal_Click(1);
     f.modals.answer(Msg::Yes);
-    f.s.lblDelete_Click();
+    f.s.dashboard.lblDelete_Click();
     QCOMPARE(f.s.cards[1].lblGoal_Caption, odd);
     QCOMPARE(f.s.cards[1].lblGoal_Tag, key);
     QCOMPARE(f.counters(1), QStringLiteral("Tasks: 1|Completed: 0|Pending: 1"));

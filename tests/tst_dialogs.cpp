@@ -30,6 +30,8 @@ struct Fixture {
     WorkingState s{app.path(), modals};
 
     void project(const QString &fileName) { app.write("projects/" + fileName, "[Project]\r\n"); }
+    SaveDialog saveDialog() { return SaveDialog(s.projectsFolder(), modals, s.KestrelTools1); }
+    OpenDialog openDialog() { return OpenDialog(s.projectsFolder(), modals); }
 };
 
 template <typename T> T *child(QWidget &window, const char *name)
@@ -111,48 +113,39 @@ void TestDialogs::saveMessages()
     QFETCH(QString, text);
     QFETCH(QString, title);
     Fixture f;
-    SaveDialog d(f.s);
+    SaveDialog d = f.saveDialog();
     d.txtSave = name;
-    d.cmdOpen_Click();
+    QVERIFY(!d.cmdOpen_Click());   // the dialog stays open
     QCOMPARE(f.modals.asked.size(), 1);
     QCOMPARE(f.modals.asked[0].text, text);
     QCOMPARE(f.modals.asked[0].title, title);
-    QCOMPARE(f.modals.asked[0].style, 64);
-    QVERIFY(!d.unloaded);
+    QCOMPARE(f.modals.asked[0].style, Msg::Information);
     QCOMPARE(d.txtSave, name);
-    QCOMPARE(f.s.CurrentProjectFile, QString());
-    QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
 }
 
 void TestDialogs::overwriteQuestion()
 {
     Fixture f;
     f.project("Plan.gpj");
-    SaveDialog d(f.s);
+    SaveDialog d = f.saveDialog();
     d.txtSave = "Plan";
     f.modals.answer(Msg::No);
-    d.cmdOpen_Click();
+    QVERIFY(!d.cmdOpen_Click());
     QCOMPARE(f.modals.asked.size(), 1);
     QCOMPARE(f.modals.asked[0].text, QString("File already exists. Want to overwrite it?"));
     QCOMPARE(f.modals.asked[0].title, QString("File Already Exists"));
-    QCOMPARE(f.modals.asked[0].style, 36);
-    QVERIFY(!d.unloaded);
-    QCOMPARE(f.s.CurrentProjectFile, QString());
+    QCOMPARE(f.modals.asked[0].style, Msg::YesNoQuestion);
 
     f.modals.answer(Msg::Yes);
-    d.cmdOpen_Click();
-    QVERIFY(d.unloaded && d.accepted);
-    const QString path = f.s.projectsFolder() + "Plan.gpj";
-    QCOMPARE(f.s.CurrentProjectFile, path);
-    QCOMPARE(f.s.lblFilename, path);
-    QCOMPARE(f.s.lblFilename_ToolTip, path);
+    QCOMPARE(d.cmdOpen_Click(), f.s.projectsFolder() + "Plan.gpj");
+    QCOMPARE(f.s.CurrentProjectFile, QString());   // the dialog changes nothing of the window
     QCOMPARE(f.app.read("projects/Plan.gpj"), QByteArray("[Project]\r\n"));   // the dialog writes nothing
 }
 
 void TestDialogs::openListing()
 {
     Fixture f;
-    OpenDialog d(f.s);
+    OpenDialog d = f.openDialog();
     d.Form_Activate();   // no projects folder yet
     QVERIFY(d.File1.isEmpty());
 
@@ -177,10 +170,10 @@ void TestDialogs::openListing()
 void TestDialogs::layouts()
 {
     Fixture f;
-    SaveDialog save(f.s);
-    frmSave ws(save, f.app.path());
-    OpenDialog open(f.s);
-    frmOpen wo(open, f.app.path());   // no projects folder: an empty list, no failure
+    SaveDialog save = f.saveDialog();
+    frmSave ws(save);
+    OpenDialog open = f.openDialog();
+    frmOpen wo(open);   // no projects folder: an empty list, no failure
     QCOMPARE(ws.windowTitle() + "|" + wo.windowTitle(), QString("Save Project|Open Project"));
     QCOMPARE(ws.size(), QSize(636, 232));
     QCOMPARE(wo.size(), QSize(668, 483));
@@ -200,8 +193,8 @@ void TestDialogs::frmSaveKeysAndClicks()
 {
     Fixture f;
     {
-        SaveDialog d(f.s);
-        frmSave w(d, f.app.path());
+        SaveDialog d = f.saveDialog();
+        frmSave w(d);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto *box = child<QLineEdit>(w, "txtSave");
@@ -210,11 +203,10 @@ void TestDialogs::frmSaveKeysAndClicks()
         QCOMPARE(f.modals.lastText(), QString("Please enter a name for the file."));
         QTest::keyClicks(box, "Typed");
         QTest::keyClick(box, Qt::Key_Escape);
-        QVERIFY(!w.isVisible() && d.unloaded && !d.accepted);
-        QCOMPARE(f.s.CurrentProjectFile + f.s.lblFilename, QString("New Project (No Filename)"));
+        QVERIFY(!w.isVisible() && w.result() == QDialog::Rejected && !w.chosen());
     }
-    SaveDialog d(f.s);
-    frmSave w(d, f.app.path());
+    SaveDialog d = f.saveDialog();
+    frmSave w(d);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto *box = child<QLineEdit>(w, "txtSave");
@@ -227,9 +219,8 @@ void TestDialogs::frmSaveKeysAndClicks()
     box->clear();
     QTest::keyClicks(box, "Garden_2027");
     QTest::keyClick(box, Qt::Key_Return);
-    QVERIFY(!w.isVisible());
-    QCOMPARE(f.s.CurrentProjectFile, f.s.projectsFolder() + "Garden_2027.gpj");
-    QCOMPARE(f.s.lblFilename, f.s.CurrentProjectFile);
+    QVERIFY(!w.isVisible() && w.result() == QDialog::Accepted);
+    QCOMPARE(w.chosen(), f.s.projectsFolder() + "Garden_2027.gpj");
 }
 
 void TestDialogs::frmOpenKeysAndClicks()
@@ -237,10 +228,9 @@ void TestDialogs::frmOpenKeysAndClicks()
     Fixture f;
     f.project("Alpha.gpj");
     f.project("Beta.gpj");
-    f.s.CurrentProjectFile = "was";
     {
-        OpenDialog d(f.s);
-        frmOpen w(d, f.app.path());
+        OpenDialog d = f.openDialog();
+        frmOpen w(d);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseClick(child<QPushButton>(w, "cmdOpen"), Qt::LeftButton);
@@ -252,27 +242,26 @@ void TestDialogs::frmOpenKeysAndClicks()
         QTest::keyClick(list, Qt::Key_Return);   // no default button: nothing opens
         QVERIFY(w.isVisible());
         QTest::keyClick(list, Qt::Key_Escape);
-        QVERIFY(!w.isVisible() && d.unloaded && !d.accepted);
-        QCOMPARE(f.s.CurrentProjectFile, QString("was"));
+        QVERIFY(!w.isVisible() && w.result() == QDialog::Rejected && !w.chosen());
     }
-    OpenDialog d(f.s);
-    frmOpen w(d, f.app.path());
+    OpenDialog d = f.openDialog();
+    frmOpen w(d);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto *list = child<QListWidget>(w, "File1");
     // A double click is a click and then the double-click event.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
-    QVERIFY(!w.isVisible());
-    QCOMPARE(f.s.CurrentProjectFile, f.s.projectsFolder() + "Beta.gpj");
+    QVERIFY(!w.isVisible() && w.result() == QDialog::Accepted);
+    QCOMPARE(w.chosen(), f.s.projectsFolder() + "Beta.gpj");
 }
 
 void TestDialogs::frmOpenListsAfreshOnActivation()
 {
     Fixture f;
     f.project("Alpha.gpj");
-    OpenDialog d(f.s);
-    frmOpen w(d, f.app.path());
+    OpenDialog d = f.openDialog();
+    frmOpen w(d);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto *list = child<QListWidget>(w, "File1");

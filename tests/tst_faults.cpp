@@ -27,15 +27,15 @@ struct Fixture {
 
     void addSubGoal(const QString &name)
     {
-        s.txtSubGoal_Change(name);
-        s.txtSubGoal_KeyPress(13);
+        s.dashboard.txtSubGoal_Change(name);
+        s.dashboard.txtSubGoal_KeyPress(13);
     }
     void typeTasks(int card, const QString &text)
     {
-        s.lblGoal_Click(card);
-        s.txtGoalTasks_KeyPress('x');
-        s.txtGoalTasks_Change(text, true);
-        s.txtGoalTasks_KeyUp();
+        s.dashboard.lblGoal_Click(card);
+        s.tasks.txtGoalTasks_KeyPress('x');
+        s.tasks.txtGoalTasks_Change(text, true);
+        s.tasks.txtGoalTasks_KeyUp();
     }
     // Two sub-goals with tasks, saved as projects/plan.gpj; returns its bytes.
     QByteArray savedProject()
@@ -44,9 +44,9 @@ struct Fixture {
         addSubGoal("Content");
         typeTasks(1, "Pick colours\r\nDraw logo + 3");
         typeTasks(2, "Write intro");
-        s.lblGoal_Click(0);
+        s.dashboard.lblGoal_Click(0);
         modals.saveActions.append(typeAndSave("plan"));
-        if (!s.mnuSave_Click() || modals.lastText() != kSaved)
+        if (!s.project.mnuSave_Click() || modals.lastText() != kSaved)
             return {};
         modals.asked.clear();
         return app.read("projects/plan.gpj");
@@ -80,7 +80,7 @@ struct Fixture {
     void open(const QString &name)
     {
         modals.openActions.append(pickAndOpen(name));
-        s.mnuOpen_Click();
+        s.project.mnuOpen_Click();
     }
 };
 
@@ -155,7 +155,7 @@ void TestFaults::fileWhereProjectsFolderMustBe()
     f.app.write("projects", "keep me");
     f.addSubGoal("Design");
     f.modals.saveActions.append(typeAndSave("plan"));
-    QVERIFY(!f.s.mnuSave_Click());
+    QVERIFY(!f.s.project.mnuSave_Click());
     QVERIFY2(f.failureSaid("plan.gpj"), qPrintable(f.texts().join(" | ")));
     QVERIFY(f.s.ProjectChanged);
     QCOMPARE(f.app.read("projects"), QByteArray("keep me"));
@@ -171,10 +171,10 @@ void TestFaults::fileWhereTmpFolderMustBe_save()
     QVERIFY(!good.isEmpty());
     replaceByFile(f.app.file("tmp"));
     f.typeTasks(1, "Pick colours\r\nDraw logo + 3\r\nMock up pages");
-    f.s.lblGoal_Click(0);
+    f.s.dashboard.lblGoal_Click(0);
     f.modals.asked.clear();
 
-    const bool saved = f.s.mnuSave_Click();
+    const bool saved = f.s.project.mnuSave_Click();
     if (saved || f.texts().contains(kSaved)) {
         // Saving may succeed only with every task in the file.
         const QByteArray now = f.app.read("projects/plan.gpj");
@@ -192,7 +192,7 @@ void TestFaults::fileWhereTmpFolderMustBe_load()
     Fixture f;
     const QByteArray good = f.savedProject();
     QVERIFY(!good.isEmpty());
-    f.s.mnuNew_Click();
+    f.s.project.mnuNew_Click();
     replaceByFile(f.app.file("tmp"));
 
     f.open("plan.gpj");
@@ -200,7 +200,7 @@ void TestFaults::fileWhereTmpFolderMustBe_load()
     QVERIFY(f.isNewEmptyProject());
     // A later Save asks for a name instead of overwriting the unread file.
     f.modals.saveActions.append(cancelSave());
-    QVERIFY(!f.s.mnuSave_Click());
+    QVERIFY(!f.s.project.mnuSave_Click());
     QVERIFY(f.modals.saveActions.isEmpty());
     QCOMPARE(f.app.read("projects/plan.gpj"), good);
 }
@@ -212,7 +212,7 @@ void TestFaults::folderWhereProjectFileMustBe()
     f.addSubGoal("Design");
     f.modals.saveActions.append(typeAndSave("plan"));
     f.modals.answer(Msg::Yes);   // should the dialog ask about overwriting
-    QVERIFY(!f.s.mnuSave_Click());
+    QVERIFY(!f.s.project.mnuSave_Click());
     QVERIFY2(f.failureSaid("plan.gpj"), qPrintable(f.texts().join(" | ")));
     QVERIFY(f.s.ProjectChanged);
     QVERIFY(QFileInfo(f.app.file("projects/plan.gpj")).isDir());
@@ -220,16 +220,13 @@ void TestFaults::folderWhereProjectFileMustBe()
              QStringList{"plan.gpj"});   // no temporary file left behind
 
     // Opening the folder, should the dialog list it, is a failed load.
-    f.s.mnuNew_Click();
+    f.s.project.mnuNew_Click();
     f.modals.asked.clear();
     f.modals.openActions.append([](OpenDialog &d) {
         d.File1_ListIndex = d.File1.indexOf("plan.gpj");
-        if (d.File1_ListIndex < 0)
-            d.cmdCancel_Click();
-        else
-            d.cmdOpen_Click();
+        return d.File1_ListIndex < 0 ? cancelled() : closesWith(d.cmdOpen_Click());
     });
-    f.s.mnuOpen_Click();
+    f.s.project.mnuOpen_Click();
     QVERIFY(f.isNewEmptyProject());
     QVERIFY(!f.texts().contains(kSaved));
 }
@@ -240,7 +237,7 @@ void TestFaults::folderWhereTaskFileMustBe_load()
     const QByteArray good = f.savedProject();
     QVERIFY(!good.isEmpty());
     const QString key = f.s.cards[2].lblGoal_Tag;
-    f.s.mnuNew_Click();
+    f.s.project.mnuNew_Click();
     replaceByFolder(f.app.file("tmp/" + key + ".txt"));
 
     f.open("plan.gpj");
@@ -260,7 +257,7 @@ void TestFaults::folderWhereTaskFileMustBe_save()
     replaceByFolder(f.app.file("tmp/" + key + ".txt"));
     f.s.ProjectChanged = true;
 
-    const bool saved = f.s.mnuSave_Click();
+    const bool saved = f.s.project.mnuSave_Click();
     if (saved || f.texts().contains(kSaved)) {
         QVERIFY2(f.app.read("projects/plan.gpj").contains("Goal1_Task2=Draw logo + 3\r\n"),
                  "a success was reported with the sub-goal's tasks missing");
@@ -281,7 +278,7 @@ void TestFaults::nameTooLongForTheFileSystem()
     // Save As with a name the file system cannot hold: refused in the dialog.
     f.modals.saveActions.append(typeAndSave(QString(300, u'a')));
     f.modals.saveActions.append(cancelSave());
-    QVERIFY(!f.s.mnuSaveAs_Click());
+    QVERIFY(!f.s.project.mnuSaveAs_Click());
     QCOMPARE(f.texts(), QStringList{"Please remove any spaces and/or special characters."});
     QVERIFY(f.s.ProjectChanged);
     QCOMPARE(f.s.CurrentProjectFile, f.app.file("projects/plan.gpj"));
@@ -293,7 +290,7 @@ void TestFaults::nameTooLongForTheFileSystem()
     const QString clef = QStringLiteral("\U0001D11E");
     f.modals.saveActions.append(typeAndSave(clef.repeated(63)));
     f.modals.saveActions.append(typeAndSave(clef.repeated(62)));
-    QVERIFY(f.s.mnuSaveAs_Click());
+    QVERIFY(f.s.project.mnuSaveAs_Click());
     QCOMPARE(f.texts(), (QStringList{"Please remove any spaces and/or special characters.", kSaved}));
     QVERIFY(QFile::exists(f.app.file("projects/" + clef.repeated(62) + ".gpj")));
 
@@ -301,7 +298,7 @@ void TestFaults::nameTooLongForTheFileSystem()
     f.modals.asked.clear();
     f.s.ProjectChanged = true;
     f.s.CurrentProjectFile = f.app.file("projects/" + QString(300, u'b') + ".gpj");
-    QVERIFY(!f.s.SaveProject());
+    QVERIFY(!f.s.project.SaveProject());
     QVERIFY2(f.failureSaid(QString(300, u'b')), qPrintable(f.texts().join(" | ")));
     QVERIFY(f.s.ProjectChanged);
 }
@@ -322,11 +319,11 @@ void TestFaults::fullDisk_save()
     const QByteArray good = f.savedProject();
     QVERIFY(!good.isEmpty());
     f.typeTasks(1, manyTasks(tasks));   // the task file is written before the disk fills
-    f.s.lblGoal_Click(0);
+    f.s.dashboard.lblGoal_Click(0);
     f.modals.asked.clear();
     {
         FileSizeLimit full(good.size() + 16);
-        QVERIFY(!f.s.mnuSave_Click());
+        QVERIFY(!f.s.project.mnuSave_Click());
     }
     QVERIFY2(f.failureSaid("plan.gpj"), qPrintable(f.texts().join(" | ")));
     QVERIFY(f.s.ProjectChanged);
@@ -336,7 +333,7 @@ void TestFaults::fullDisk_save()
 
     // Once there is room again, the same command saves.
     f.modals.asked.clear();
-    QVERIFY(f.s.mnuSave_Click());
+    QVERIFY(f.s.project.mnuSave_Click());
     QCOMPARE(f.texts(), QStringList{kSaved});
     QVERIFY(f.app.read("projects/plan.gpj").contains(
         QStringLiteral("Goal1_Task%1=Task number %2 ").arg(tasks).arg(tasks - 1).toUtf8()));
@@ -347,11 +344,11 @@ void TestFaults::fullDisk_load()
     Fixture f;
     f.addSubGoal("Design");
     f.typeTasks(1, manyTasks(2000));
-    f.s.lblGoal_Click(0);
+    f.s.dashboard.lblGoal_Click(0);
     f.modals.saveActions.append(typeAndSave("plan"));
-    QVERIFY(f.s.mnuSave_Click());
+    QVERIFY(f.s.project.mnuSave_Click());
     const QByteArray good = f.app.read("projects/plan.gpj");
-    f.s.mnuNew_Click();
+    f.s.project.mnuNew_Click();
     QDir(f.app.file("tmp")).removeRecursively();
     f.modals.asked.clear();
     {
@@ -377,7 +374,7 @@ void TestFaults::fullDisk_typing()
     // Said once, not at every key, and the typed text stays in the box.
     QCOMPARE(f.modals.asked.size(), 1);
     QVERIFY(f.modals.asked[0].text.contains(f.s.cards[1].lblGoal_Tag + ".txt"));
-    QCOMPARE(f.s.txtGoalTasks(), manyTasks(104));
+    QCOMPARE(f.s.tasks.txtGoalTasks(), manyTasks(104));
     QCOMPARE(f.app.read("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"), QByteArray("First"));
     // With room again, the next key release catches the file up.
     f.typeTasks(1, manyTasks(104));
@@ -392,15 +389,15 @@ void TestFaults::projectFileRemovedBetweenDialogAndLoad()
     QFile::copy(f.app.file("projects/plan.gpj"), f.app.file("projects/other.gpj"));
     f.open("other.gpj");
     QVERIFY(f.texts().isEmpty());
-    f.s.mnuNew_Click();
+    f.s.project.mnuNew_Click();
 
     const QString path = f.app.file("projects/other.gpj");
     f.modals.openActions.append([path](OpenDialog &d) {
         d.File1_ListIndex = d.File1.indexOf("other.gpj");
         QFile::remove(path);   // gone after it was listed, before it is read
-        d.cmdOpen_Click();
+        return closesWith(d.cmdOpen_Click());
     });
-    f.s.mnuOpen_Click();
+    f.s.project.mnuOpen_Click();
     QVERIFY2(f.failureSaid("other.gpj"), qPrintable(f.texts().join(" | ")));
     QVERIFY(f.isNewEmptyProject());
     QVERIFY(!QFile::exists(path));   // nothing wrote it back
@@ -412,15 +409,15 @@ void TestFaults::projectFileReplacedByFolderBetweenDialogAndLoad()
     Fixture f;
     const QByteArray good = f.savedProject();
     QVERIFY(!good.isEmpty());
-    f.s.mnuNew_Click();
+    f.s.project.mnuNew_Click();
     const QString path = f.app.file("projects/plan.gpj");
     QFile::copy(path, f.app.file("plan.backup"));
     f.modals.openActions.append([path](OpenDialog &d) {
         d.File1_ListIndex = d.File1.indexOf("plan.gpj");
         replaceByFolder(path);
-        d.cmdOpen_Click();
+        return closesWith(d.cmdOpen_Click());
     });
-    f.s.mnuOpen_Click();
+    f.s.project.mnuOpen_Click();
     QVERIFY2(f.failureSaid("plan.gpj"), qPrintable(f.texts().join(" | ")));
     QVERIFY(f.isNewEmptyProject());
     QVERIFY(QFileInfo(path).isDir());

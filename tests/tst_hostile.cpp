@@ -99,7 +99,7 @@ struct Fixture {
         resetPeakMemory();
         QElapsedTimer t;
         t.start();
-        s.mnuOpen_Click();
+        s.project.mnuOpen_Click();
         elapsedMs = t.elapsed();
         peakGrowth = peakMemory() - before;
     }
@@ -217,12 +217,12 @@ void TestHostile::byteOrderMarkInsideValues()
     bytes.replace("Goal2_Tasks=0", "Goal2_Tasks=1\r\nGoal2_Task1=\xEF\xBB\xBF\xEF\xBB\xBF");
     f.open(bytes);
     QVERIFY(f.modals.asked.isEmpty());
-    f.s.lblGoal_Click(1);
-    QCOMPARE(f.s.txtGoalTasks().left(13), QStringLiteral("\uFEFFPick colours"));
-    f.s.lblGoal_Click(2);
-    QCOMPARE(f.s.txtGoalTasks(), QStringLiteral("\uFEFF\uFEFF\r\n"));
-    f.s.lblGoal_Click(0);
-    QVERIFY(f.s.mnuSave_Click());
+    f.s.dashboard.lblGoal_Click(1);
+    QCOMPARE(f.s.tasks.txtGoalTasks().left(13), QStringLiteral("\uFEFFPick colours"));
+    f.s.dashboard.lblGoal_Click(2);
+    QCOMPARE(f.s.tasks.txtGoalTasks(), QStringLiteral("\uFEFF\uFEFF\r\n"));
+    f.s.dashboard.lblGoal_Click(0);
+    QVERIFY(f.s.project.mnuSave_Click());
     QCOMPARE(f.app.read("projects/hostile.gpj"), bytes);
 }
 

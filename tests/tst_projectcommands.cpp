@@ -21,7 +21,7 @@ struct Fixture {
         add("First");
         if (saved) {
             modals.saveActions.append(typeAndSave("Saved"));
-            s.mnuSave_Click();
+            s.project.mnuSave_Click();
             add("Unsaved");
         }
         app.write("projects/Other.gpj", "[Project]\r\nName=Other\r\n[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=N\r\n"
@@ -30,9 +30,9 @@ struct Fixture {
     }
     void add(const QString &name)
     {
-        s.lblGoal_Click(0);
-        s.txtSubGoal_Change(name);
-        s.txtSubGoal_KeyPress(13);
+        s.dashboard.lblGoal_Click(0);
+        s.dashboard.txtSubGoal_Change(name);
+        s.dashboard.txtSubGoal_KeyPress(13);
     }
     QString path(const QString &name) const { return s.projectsFolder() + name + ".gpj"; }
     QByteArray file(const QString &name) const { return app.read("projects/" + name + ".gpj"); }
@@ -40,7 +40,7 @@ struct Fixture {
     {
         QStringList out;
         for (const auto &a : modals.asked)
-            out << a.title + "/" + QString::number(a.style);
+            out << a.title + "/" + QString::number(int(a.style));
         return out;
     }
     bool stillAsItWas() const { return s.cards[2].lblGoal_Caption == "Unsaved" && s.ProjectChanged; }
@@ -71,8 +71,8 @@ void TestProjectCommands::newAsksOnlyAboutChanges_data()
     QTest::addColumn<QStringList>("asked");
     QTest::addColumn<bool>("reset");
     QTest::newRow("unchanged") << false << 0 << QStringList() << true;
-    QTest::newRow("no") << true << Msg::No << QStringList({"Save Changes/36"}) << true;
-    QTest::newRow("yes") << true << Msg::Yes << QStringList({"Save Changes/36", "Done/64"}) << true;
+    QTest::newRow("no") << true << int(Msg::No) << QStringList({"Save Changes/36"}) << true;
+    QTest::newRow("yes") << true << int(Msg::Yes) << QStringList({"Save Changes/36", "Done/64"}) << true;
 }
 
 void TestProjectCommands::newAsksOnlyAboutChanges()
@@ -83,12 +83,12 @@ void TestProjectCommands::newAsksOnlyAboutChanges()
     QFETCH(bool, reset);
     Fixture f;
     f.s.ProjectChanged = changed;
-    f.modals.answer(answer);
-    f.s.mnuNew_Click();
+    f.modals.answer(MsgAnswer(answer));
+    f.s.project.mnuNew_Click();
     QCOMPARE(f.asked(), asked);
     if (!asked.isEmpty())
         QCOMPARE(f.modals.asked[0].text, QString("Want to save changes before?"));
-    QCOMPARE(f.file("Saved").contains("Goal2_Name=Unsaved"), answer == Msg::Yes);
+    QCOMPARE(f.file("Saved").contains("Goal2_Name=Unsaved"), answer == int(Msg::Yes));
     QCOMPARE(f.s.CurrentProjectFile, QString());
     QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
     QCOMPARE(f.s.lblFilename_ToolTip, QString());
@@ -99,7 +99,7 @@ void TestProjectCommands::newAsksOnlyAboutChanges()
     Fixture g(false);
     g.modals.answer(Msg::Yes);
     g.modals.saveActions.append(cancelSave());
-    g.s.mnuNew_Click();
+    g.s.project.mnuNew_Click();
     QVERIFY(g.s.cards[1].picGoal_Visible && g.s.ProjectChanged);
 }
 
@@ -109,7 +109,7 @@ void TestProjectCommands::saveAndSaveAs()
     Fixture f(false);
     QDir(f.app.file("projects")).removeRecursively();
     f.modals.saveActions.append(typeAndSave("Plan_2"));
-    QVERIFY(f.s.mnuSave_Click());
+    QVERIFY(f.s.project.mnuSave_Click());
     QCOMPARE(f.s.CurrentProjectFile, f.path("Plan_2"));
     QCOMPARE(f.s.lblFilename + f.s.lblFilename_ToolTip, f.path("Plan_2") + f.path("Plan_2"));
     QVERIFY(f.file("Plan_2").startsWith("[Project]\r\nName=My Goal\r\n[Goals]\r\nGoal1="));
@@ -119,14 +119,14 @@ void TestProjectCommands::saveAndSaveAs()
 
     // Save with a file writes at once; no dialog is queued, none is wanted.
     f.add("More");
-    QVERIFY(f.s.mnuSave_Click());
+    QVERIFY(f.s.project.mnuSave_Click());
     QVERIFY(f.file("Plan_2").contains("Goal2_Name=More\r\n"));
 
     // Save As cancelled writes nothing, even with a file name set.
     const QByteArray before = f.file("Plan_2");
     f.add("Third");
     f.modals.saveActions.append(cancelSave());
-    QVERIFY(!f.s.mnuSaveAs_Click());
+    QVERIFY(!f.s.project.mnuSaveAs_Click());
     QCOMPARE(f.file("Plan_2"), before);
     QCOMPARE(f.s.CurrentProjectFile, f.path("Plan_2"));
     QVERIFY(f.s.ProjectChanged);
@@ -149,7 +149,7 @@ void TestProjectCommands::failedSaveIsReported()
     QDir(f.app.file("projects")).removeRecursively();
     blocker.endsWith('/') ? void(QDir().mkpath(f.app.file(blocker))) : f.app.write(blocker, "x");
     f.modals.saveActions.append(typeAndSave("New"));
-    QVERIFY(saveAs ? !f.s.mnuSaveAs_Click() : !f.s.mnuSave_Click());
+    QVERIFY(saveAs ? !f.s.project.mnuSaveAs_Click() : !f.s.project.mnuSave_Click());
     QCOMPARE(f.asked(), QStringList({"Save Failed/16"}));
     const QString text = f.modals.lastText();
     QVERIFY2(text.contains(f.path(saveAs ? "New" : "Saved")) && text.contains("\n\n"), qPrintable(text));
@@ -168,10 +168,10 @@ void TestProjectCommands::openFlows_data()
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<bool>("savedFirst");
     QTest::newRow("cancel") << false << QList<int>() << false << QStringList() << false << false;
-    QTest::newRow("no") << true << QList<int>{Msg::No} << false << QStringList({"Save Changes/36"}) << true << false;
-    QTest::newRow("yes") << true << QList<int>{Msg::Yes} << false << QStringList({"Save Changes/36", "Done/64"})
+    QTest::newRow("no") << true << QList<int>{int(Msg::No)} << false << QStringList({"Save Changes/36"}) << true << false;
+    QTest::newRow("yes") << true << QList<int>{int(Msg::Yes)} << false << QStringList({"Save Changes/36", "Done/64"})
                          << true << true;
-    QTest::newRow("yes, name cancelled") << true << QList<int>{Msg::Yes} << true << QStringList({"Save Changes/36"})
+    QTest::newRow("yes, name cancelled") << true << QList<int>{int(Msg::Yes)} << true << QStringList({"Save Changes/36"})
                                          << false << false;
 }
 
@@ -186,16 +186,19 @@ void TestProjectCommands::openFlows()
     Fixture f;
     const QString current = saveDialog ? QString() : f.path("Saved");
     f.s.CurrentProjectFile = current;
-    f.s.lblGoal_Click(2);
-    f.modals.answers = answers;
+    f.s.dashboard.lblGoal_Click(2);
+    for (int a : answers)
+        f.modals.answer(MsgAnswer(a));
     f.modals.saveActions.append(cancelSave());
+    qsizetype askedBeforeTheChoice = -1;
     f.modals.openActions.append([&](OpenDialog &d) {
-        QVERIFY(f.modals.asked.isEmpty());   // nothing is asked before the choice
-        pick ? pickAndOpen("Other.gpj")(d) : d.cmdCancel_Click();
+        askedBeforeTheChoice = f.modals.asked.size();
+        return pick ? pickAndOpen("Other.gpj")(d) : cancelled();
     });
     const QByteArray other = f.file("Other");
-    f.s.mnuOpen_Click();
+    f.s.project.mnuOpen_Click();
 
+    QCOMPARE(askedBeforeTheChoice, 0);   // nothing is asked before the choice
     QCOMPARE(f.asked(), asked);
     QCOMPARE(f.file("Other"), other);   // a save first goes to the project's own file
     QCOMPARE(f.file("Saved").contains("Goal2_Name=Unsaved"), savedFirst);
@@ -217,20 +220,22 @@ void TestProjectCommands::openFailures_data()
 {
     QTest::addColumn<QString>("blocker");   // made once the file is chosen
     QTest::addColumn<QString>("named");     // the file the message names
-    QTest::newRow("project file gone") << "projects/Other.gpj" << "projects/Other.gpj";
-    QTest::newRow("tmp is a file") << "tmp" << "tmp/";
-    QTest::newRow("task file is a folder") << "tmp/1-2-3.txt/" << "tmp/1-2-3.txt";
-    QTest::newRow("key outside tmp") << "key" << "projects/Other.gpj";
+    QTest::addColumn<bool>("unread");       // the file could not be read: the open project stays
+    QTest::newRow("project file gone") << "projects/Other.gpj" << "projects/Other.gpj" << true;
+    QTest::newRow("tmp is a file") << "tmp" << "tmp/" << false;
+    QTest::newRow("task file is a folder") << "tmp/1-2-3.txt/" << "tmp/1-2-3.txt" << false;
+    QTest::newRow("key outside tmp") << "key" << "projects/Other.gpj" << true;
 }
 
 void TestProjectCommands::openFailures()
 {
     QFETCH(QString, blocker);
     QFETCH(QString, named);
+    QFETCH(bool, unread);
     Fixture f;
     f.s.ProjectChanged = false;
     f.modals.openActions.append([&](OpenDialog &d) {
-        pickAndOpen("Other.gpj")(d);
+        const DialogStep step = pickAndOpen("Other.gpj")(d);
         QDir(f.app.file("tmp")).removeRecursively();
         if (blocker == "key")
             f.app.write("projects/Other.gpj", "[Goals]\r\nGoal1=../../x\r\nGoal1_Tasks=1\r\nGoal1_Task1=t\r\n");
@@ -238,19 +243,25 @@ void TestProjectCommands::openFailures()
             QFile::remove(f.app.file(blocker));
         else
             blocker.endsWith('/') ? void(QDir().mkpath(f.app.file(blocker))) : f.app.write(blocker, "x");
+        return step;
     });
-    f.s.mnuOpen_Click();
+    f.s.project.mnuOpen_Click();
 
     QCOMPARE(f.asked(), QStringList({"Open Failed/16"}));
     QVERIFY(f.modals.lastText().contains(f.path("Other")));
     QVERIFY(f.modals.lastText().contains(f.app.file(named)));
     QVERIFY(!QFile::exists(f.app.file("../x.txt")));
-    // A new empty project without a file name: Save cannot overwrite the unread file.
+    if (unread) {
+        QCOMPARE(f.s.CurrentProjectFile, f.path("Saved"));
+        QCOMPARE(f.s.cards[2].lblGoal_Caption, QString("Unsaved"));
+        return;
+    }
+    // Half laid out: a new empty project without a file name: Save cannot overwrite the unread file.
     QCOMPARE(f.s.CurrentProjectFile, QString());
     QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
     QVERIFY(!f.s.cards[1].picGoal_Visible && !f.s.RebuildingCards);
     f.modals.saveActions.append(cancelSave());
-    QVERIFY(!f.s.mnuSave_Click());
+    QVERIFY(!f.s.project.mnuSave_Click());
     QVERIFY(f.modals.saveActions.isEmpty());   // it asked for a name
 }
 
@@ -261,10 +272,10 @@ void TestProjectCommands::closingAsks_data()
     QTest::addColumn<bool>("nameGiven");
     QTest::addColumn<bool>("mayClose");
     QTest::newRow("unchanged") << false << 0 << false << true;
-    QTest::newRow("no") << true << Msg::No << false << true;
-    QTest::newRow("cancel") << true << Msg::Cancel << false << false;
-    QTest::newRow("yes, saved") << true << Msg::Yes << true << true;
-    QTest::newRow("yes, name cancelled") << true << Msg::Yes << false << false;
+    QTest::newRow("no") << true << int(Msg::No) << false << true;
+    QTest::newRow("cancel") << true << int(Msg::Cancel) << false << false;
+    QTest::newRow("yes, saved") << true << int(Msg::Yes) << true << true;
+    QTest::newRow("yes, name cancelled") << true << int(Msg::Yes) << false << false;
 }
 
 void TestProjectCommands::closingAsks()
@@ -275,11 +286,11 @@ void TestProjectCommands::closingAsks()
     QFETCH(bool, mayClose);
     Fixture f(false);
     f.s.ProjectChanged = changed;
-    f.modals.answer(answer);
+    f.modals.answer(MsgAnswer(answer));
     f.modals.saveActions.append(nameGiven ? typeAndSave("Closing") : cancelSave());
-    QCOMPARE(f.s.maybeSave(true), mayClose);
+    QCOMPARE(f.s.project.maybeSave(true), mayClose);
     QCOMPARE(f.asked().value(0), changed ? QString("Save Changes/35") : QString());
-    QCOMPARE(f.app.exists("projects/Closing.gpj"), nameGiven && answer == Msg::Yes);
+    QCOMPARE(f.app.exists("projects/Closing.gpj"), nameGiven && answer == int(Msg::Yes));
     QCOMPARE(f.s.cards[1].lblGoal_Caption, QString("First"));   // closing resets nothing
 }
 

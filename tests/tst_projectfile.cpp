@@ -7,12 +7,15 @@
 
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
+#include "project/GpjFormat.h"
 #include "project/IniIndex.h"
 #include "project/WorkingState.h"
 
+Q_DECLARE_METATYPE(Project)
+
 namespace {
 
-struct Project {
+struct ProjectFixture {
     TempAppFolder app;
     ScriptedModals modals;
     WorkingState s{app.path(), modals};
@@ -20,30 +23,30 @@ struct Project {
     // A sub-goal added as the user does it: name, then tasks and due date.
     void add(const QString &name, const QString &tasks = {}, const QDate &due = {})
     {
-        s.lblGoal_Click(0);
-        s.txtSubGoal_Change(name);
-        s.txtSubGoal_KeyPress(13);
-        s.lblGoal_Click(int(s.lstSubGoals.size()));
-        s.txtGoalTasks_Change(tasks, true);
-        s.txtGoalTasks_KeyUp();
+        s.dashboard.lblGoal_Click(0);
+        s.dashboard.txtSubGoal_Change(name);
+        s.dashboard.txtSubGoal_KeyPress(13);
+        s.dashboard.lblGoal_Click(int(s.lstSubGoals.size()));
+        s.tasks.txtGoalTasks_Change(tasks, true);
+        s.tasks.txtGoalTasks_KeyUp();
         if (due.isValid()) {
-            s.setCalendar1(due);
-            s.setChkDueDate(true);
+            s.dueDates.setCalendar1(due);
+            s.dueDates.setChkDueDate(true);
         }
-        s.lblGoal_Click(0);
+        s.dashboard.lblGoal_Click(0);
     }
     bool save(const QString &name)
     {
         s.CurrentProjectFile = s.projectsFolder() + name + ".gpj";
-        return s.SaveProject();
+        return s.project.SaveProject();
     }
     QByteArray file(const QString &name) const { return app.read("projects/" + name + ".gpj"); }
     void open(const QString &name, const QByteArray &bytes = {})
     {
         if (!bytes.isEmpty())
             app.write("projects/" + name + ".gpj", bytes);
-        s.NewProject();
-        s.LoadProject(s.projectsFolder() + name + ".gpj");
+        s.project.NewProject();
+        s.project.LoadProject(s.projectsFolder() + name + ".gpj");
     }
     QByteArray tasks(int card) const { return app.read("tmp/" + s.cards[card].lblGoal_Tag + ".txt"); }
     int cardsInUse() const
@@ -66,6 +69,8 @@ private slots:
     void valuesSurviveTheWriter_data();
     void valuesSurviveTheWriter();
     void workedExample();
+    void formatFunctions_data();
+    void formatFunctions();
     void roundTrips_data();
     void roundTrips();
     void noLineBreakInsideAValue();
@@ -144,16 +149,16 @@ void TestProjectFile::workedExample()
                                "Goal1=4521-877-6010\r\nGoal1_Name=Design\r\nGoal1_Due=15/03/2024\r\nGoal1_Tasks=3\r\n"
                                "Goal1_Task1=Pick colours\r\nGoal1_Task2=Draw logo + 3\r\nGoal1_Task3=Mock up pages\r\n"
                                "Goal2=812-1290-377\r\nGoal2_Name=Content\r\nGoal2_Due=\r\nGoal2_Tasks=0\r\n";
-    Project p;
+    ProjectFixture p;
     QList<int> draws = {4421, 577, 5710, 712, 990, 77};
     p.s.KestrelTools1.randomSource = [&](int) { return draws.takeFirst(); };
-    p.s.txtProjectName_KeyUp("Launch website");
+    p.s.dashboard.txtProjectName_KeyUp("Launch website");
     p.add("Design", "Pick colours\r\nDraw logo + 3\r\nMock up pages", QDate(2024, 3, 15));
     p.add("Content");
     QVERIFY(p.save("Launch"));
     QCOMPARE(p.file("Launch"), example);
 
-    Project q;
+    ProjectFixture q;
     q.app.write("tmp/812-1290-377.txt", "typed, never saved\r\n");
     q.open("Launch", example);
     const GoalCard &design = q.s.cards[1];
@@ -170,6 +175,44 @@ void TestProjectFile::workedExample()
     QVERIFY(q.modals.asked.isEmpty());
 }
 
+// The format as pure functions: a file's text to a project value, and the
+// value written back reads as itself.
+void TestProjectFile::formatFunctions_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Project>("project");
+    QTest::addColumn<bool>("isProject");
+    const QString head = "[Project]\r\nName=P\r\n[Goals]\r\n";
+    QTest::newRow("no sub-goals") << head << Project{"P", {}} << true;
+    QTest::newRow("worked example")
+        << head + "Goal1=4521-877-6010\r\nGoal1_Name=Design\r\nGoal1_Due=15/03/2024\r\nGoal1_Tasks=2\r\n"
+                  "Goal1_Task1=Pick colours\r\nGoal1_Task2=Draw logo + 3\r\nGoal2=812-1290-377\r\nGoal2_Name=Content\r\n"
+        << Project{"P", {{"4521-877-6010", "Design", "15/03/2024", "Pick colours\r\nDraw logo + 3\r\n"},
+                         {"812-1290-377", "Content", "", ""}}}
+        << true;
+    QTest::newRow("blank name keeps its sub-goal") << head + "Goal1=1-2-3\r\nGoal1_Name=   \r\nGoal2=4-5-6\r\n"
+                                                   << Project{"P", {{"1-2-3", "", "", ""}, {"4-5-6", "", "", ""}}} << true;
+    QTest::newRow("stops at the first missing key") << head + "Goal1=1-2-3\r\nGoal2_Name=Lost\r\nGoal3=7-8-9\r\n"
+                                                    << Project{"P", {{"1-2-3", "", "", ""}}} << true;
+    QTest::newRow("count beyond the lines") << head + "Goal1=1-2-3\r\nGoal1_Tasks=9\r\nGoal1_Task1=a\r\nGoal1_Task3=c\r\n"
+                                            << Project{"P", {{"1-2-3", "", "", "a\r\n\r\nc\r\n"}}} << true;
+    QTest::newRow("goals only") << "[Goals]\r\nGoal1=1-2-3\r\n" << Project{"", {{"1-2-3", "", "", ""}}} << true;
+    QTest::newRow("no project sections") << "Dear diary,\r\nName=not a project\r\n" << Project{} << false;
+}
+
+void TestProjectFile::formatFunctions()
+{
+    QFETCH(QString, file);
+    QFETCH(Project, project);
+    QFETCH(bool, isProject);
+    const Gpj::ReadResult read = Gpj::read(IniIndex(file));
+    QVERIFY(read.project == project);
+    QCOMPARE(!read.noProjectSections, isProject);
+    const QString written = Gpj::write(project);
+    QVERIFY(Gpj::read(IniIndex(written)).project == project);
+    QVERIFY(written.startsWith("[Project]\r\nName=" + project.name + "\r\n[Goals]\r\n"));
+}
+
 void TestProjectFile::roundTrips_data()
 {
     QTest::addColumn<int>("goals");
@@ -181,8 +224,8 @@ void TestProjectFile::roundTrips_data()
 void TestProjectFile::roundTrips()
 {
     QFETCH(int, goals);
-    Project p;
-    p.s.txtProjectName_KeyUp(" Round \"trip\" ");
+    ProjectFixture p;
+    p.s.dashboard.txtProjectName_KeyUp(" Round \"trip\" ");
     const QStringList odd = {QString(300, u'L'), "   indented", "\"quoted\"", "a = b", "", "trailing  "};
     for (int i = 1; i <= goals; ++i)
         p.add(QString("Goal %1").arg(i), odd.mid(0, i).join("\r\n") + (i % 2 ? "\r\ndone --" : ""),
@@ -214,8 +257,8 @@ void TestProjectFile::roundTrips()
 
 void TestProjectFile::noLineBreakInsideAValue()
 {
-    Project p;
-    p.s.txtProjectName_KeyUp("two\nlines");
+    ProjectFixture p;
+    p.s.dashboard.txtProjectName_KeyUp("two\nlines");
     p.add("Pasted");
     p.app.write("tmp/" + p.s.cards[1].lblGoal_Tag + ".txt", "one\rtwo\r\nthree");   // a lone CR pasted in
     QVERIFY(p.save("Breaks"));
@@ -228,7 +271,7 @@ void TestProjectFile::noLineBreakInsideAValue()
 
 void TestProjectFile::filesNotWrittenByUs()
 {
-    Project p;
+    ProjectFixture p;
     // Goal3 after a gap is never read; a name may hold the key separator.
     p.open("Gap", QString("[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=a¨b\r\nGoal3=7-8-9\r\nGoal3_Name=Three\r\n").toUtf8());
     QCOMPARE(p.cardsInUse(), 1);
@@ -254,16 +297,16 @@ void TestProjectFile::filesNotWrittenByUs()
 // written; afterwards the task files count again as they always do.
 void TestProjectFile::taskFilesAreReadAgainAfterALoad()
 {
-    Project p;
+    ProjectFixture p;
     p.open("One", "[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=One\r\nGoal1_Tasks=1\r\nGoal1_Task1=a --\r\n");
     QCOMPARE(p.tasks(1), QByteArray("a --\r\n"));
     QCOMPARE(p.s.cards[1].lblTasks_Completed, QString("Completed: 1"));
 
     p.app.write("tmp/1-2-3.txt", "b\r\nc\r\n");   // changed by other means
-    p.s.lblGoal_Click(1);
-    QCOMPARE(p.s.txtGoalTasks(), QString("b\r\nc\r\n"));
+    p.s.dashboard.lblGoal_Click(1);
+    QCOMPARE(p.s.tasks.txtGoalTasks(), QString("b\r\nc\r\n"));
     QFile::remove(p.app.file("tmp/1-2-3.txt"));
-    p.s.txtGoalTasks_KeyUp();   // a release that changes nothing still writes the file
+    p.s.tasks.txtGoalTasks_KeyUp();   // a release that changes nothing still writes the file
     QCOMPARE(p.tasks(1), QByteArray("b\r\nc\r\n"));
 }
 
@@ -284,7 +327,7 @@ void TestProjectFile::taskCounts()
 {
     QFETCH(QByteArray, count);
     QFETCH(QByteArray, taskFile);
-    Project p;
+    ProjectFixture p;
     QElapsedTimer timer;
     timer.start();
     p.open("Count", "[Goals]\r\nGoal1=1-2-3\r\nGoal1_Tasks=" + count
@@ -295,7 +338,7 @@ void TestProjectFile::taskCounts()
 
 void TestProjectFile::largeProjectIsQuick()
 {
-    Project p;
+    ProjectFixture p;
     for (int i = 1; i <= 8; ++i) {
         QString tasks;
         for (int k = 1; k <= 10000; ++k)

@@ -39,7 +39,7 @@ private slots:
 void TestShell::tipsTextsAndClose()
 {
     TempAppFolder app;
-    frmTips tips(app.path());
+    frmTips tips;
     tips.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tips));
     const auto text = [&](const char *name) { return tips.findChild<QLabel *>(name)->text(); };
@@ -79,19 +79,19 @@ void TestShell::folderShortcut()
     TempAppFolder app;
     ScriptedModals modals;
     WorkingState s(app.path(), modals);
-    s.lblFilename_Click();
+    s.shell.lblFilename_Click();
     QVERIFY(QFileInfo(app.file("projects")).isDir());
     QCOMPARE(modals.foldersOpened, QStringList{app.file("projects")});
 
     // With the folder there, and a project open, it opens the same folder.
     app.write("projects/a.gpj", "x");
     s.CurrentProjectFile = app.file("projects/a.gpj");
-    s.lblFilename_Click();
+    s.shell.lblFilename_Click();
     QCOMPARE(modals.foldersOpened, (QStringList{app.file("projects"), app.file("projects")}));
     QCOMPARE(app.read("projects/a.gpj"), QByteArray("x"));
     QVERIFY(modals.asked.isEmpty());
 
-    s.ShowTips();
+    s.shell.ShowTips();
     QCOMPARE(modals.tipsShown, 1);
 }
 
@@ -101,14 +101,14 @@ void TestShell::folderShortcutFailures()
     ScriptedModals modals;
     WorkingState s(app.path(), modals);
     app.write("projects", "a file where the folder must be");
-    s.lblFilename_Click();
+    s.shell.lblFilename_Click();
     QVERIFY(modals.foldersOpened.isEmpty());
     QCOMPARE(modals.asked.size(), 1);
     QVERIFY(modals.lastText().contains(app.file("projects")));
 
     QFile::remove(app.file("projects"));
     modals.folderOpens = false;
-    s.lblFilename_Click();
+    s.shell.lblFilename_Click();
     QCOMPARE(modals.asked.size(), 2);
     QVERIFY(modals.lastText().startsWith(QStringLiteral("No file browser could be started")));
 }
@@ -149,7 +149,7 @@ void TestShell::printedLinesAndMessages()
                           "Short 3/4/2025       "}));
     QCOMPARE(modals.asked.last().text, QStringLiteral("Print Job Finished"));
     QCOMPARE(modals.asked.last().title, QStringLiteral("Tarvo"));
-    QCOMPARE(modals.asked.last().style, 0);
+    QCOMPARE(modals.asked.last().style, Msg::OkOnly);
 
     modals.printerWorks = false;
     PrintaListview(list, modals);

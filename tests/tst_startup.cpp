@@ -91,7 +91,7 @@ void TestStartUp::secondInstanceIsRefusedAndTouchesNothing()
     QCOMPARE(modals.asked.size(), 1);
     QCOMPARE(modals.asked[0].text, QStringLiteral("Tarvo is already running from this folder."));
     QCOMPARE(modals.asked[0].title, QStringLiteral("Tarvo"));
-    QCOMPARE(modals.asked[0].style, 64);
+    QCOMPARE(modals.asked[0].style, Msg::Information);
     QCOMPARE(app.read("tmp/101-301-301.txt"), QByteArray("the first Tarvo's tasks"));
 
     // The lock is a hidden file: emptying tmp/ and listing projects never see it.

@@ -23,12 +23,12 @@ namespace {
 // Answers every question at once, so no window ever waits.
 class SilentModals : public Modals {
 public:
-    int MsgBox(const QString &, const QString &, int style) override
+    MsgAnswer MsgBox(const QString &, const QString &, MsgStyle style) override
     {
-        return (style & 0x0F) == 4 || (style & 0x0F) == 3 ? Msg::Yes : Msg::Ok;
+        return buttonsOf(style) == MsgButtons::Ok ? Msg::Ok : Msg::Yes;
     }
-    void showOpenDialog(OpenDialog &d) override { d.cmdCancel_Click(); }
-    void showSaveDialog(SaveDialog &d) override { d.cmdCancel_Click(); }
+    std::optional<QString> showOpenDialog(OpenDialog &) override { return std::nullopt; }
+    std::optional<QString> showSaveDialog(SaveDialog &) override { return std::nullopt; }
     void showTips() override {}
     bool openFolder(const QString &) override { return true; }
     bool printLines(const QStringList &, QString *) override { return true; }
@@ -119,26 +119,26 @@ int main(int argc, char **argv)
     shoot(w, QStringLiteral("main-selected-card"));
 
     QTest::mouseMove(w.findChild<QWidget *>(QStringLiteral("picGoal_3")), QPoint(150, 20));
-    w.state().picGoal_MouseMove(3);
+    w.state().dashboard.picGoal_MouseMove(3);
     w.render();
     shoot(w, QStringLiteral("main-delete-mark"));
 
     WorkingState &s = w.state();
     {
-        OpenDialog dialog(s);
+        OpenDialog dialog(s.projectsFolder(), modals);
         QDir().mkpath(s.projectsFolder());
         for (const char *name : {"Launch-website.gpj", "Garden.gpj", "Thesis_2027.gpj"})
             QFile(s.projectsFolder() + QString::fromLatin1(name)).open(QIODevice::WriteOnly);
-        frmOpen window(dialog, folder.path());
+        frmOpen window(dialog);
         shoot(window, QStringLiteral("dialog-open"));
     }
     {
-        SaveDialog dialog(s);
-        frmSave window(dialog, folder.path());
+        SaveDialog dialog(s.projectsFolder(), modals, s.KestrelTools1);
+        frmSave window(dialog);
         shoot(window, QStringLiteral("dialog-save"));
     }
     {
-        frmTips window(folder.path());
+        frmTips window;
         shoot(window, QStringLiteral("dialog-tips"));
     }
     return 0;

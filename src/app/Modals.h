@@ -1,21 +1,51 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class OpenDialog;
 class SaveDialog;
 
-// Message-box styles and answers, as the program's messages name them.
+// Message-box styles: an icon and a set of buttons. The values are the old
+// style codes (icon code plus button code) that the program's messages are
+// written in.
+enum class MsgStyle : int {
+    OkOnly = 0,                 // no icon, OK
+    Critical = 16,              // error icon, OK
+    YesNoCancelQuestion = 35,   // question icon, Yes, No and Cancel
+    YesNoQuestion = 36,         // question icon, Yes and No
+    Information = 64,           // information icon, OK
+};
+enum class MsgAnswer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+enum class MsgIcon { None, Critical, Question, Information };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+
+constexpr MsgIcon iconOf(MsgStyle style)
+{
+    switch (style) {
+    case MsgStyle::Critical: return MsgIcon::Critical;
+    case MsgStyle::YesNoCancelQuestion:
+    case MsgStyle::YesNoQuestion: return MsgIcon::Question;
+    case MsgStyle::Information: return MsgIcon::Information;
+    case MsgStyle::OkOnly: break;
+    }
+    return MsgIcon::None;
+}
+
+constexpr MsgButtons buttonsOf(MsgStyle style)
+{
+    switch (style) {
+    case MsgStyle::YesNoCancelQuestion: return MsgButtons::YesNoCancel;
+    case MsgStyle::YesNoQuestion: return MsgButtons::YesNo;
+    default: return MsgButtons::Ok;
+    }
+}
+
+// Short names for the code that asks: Msg::Information, Msg::Yes ...
 namespace Msg {
-constexpr int OkOnly = 0;
-constexpr int Information = 64;       // information icon, OK
-constexpr int YesNoQuestion = 36;     // question icon, Yes and No
-constexpr int YesNoCancelQuestion = 35; // question icon, Yes, No and Cancel
-constexpr int Critical = 16;          // error icon, OK
-constexpr int Ok = 1;
-constexpr int Cancel = 2;
-constexpr int Yes = 6;
-constexpr int No = 7;
+using enum MsgStyle;
+using enum MsgAnswer;
 } // namespace Msg
 
 // Everything that waits on the user or reaches outside the program goes
@@ -25,12 +55,13 @@ class Modals {
 public:
     virtual ~Modals() = default;
 
-    // A modal message box; returns the answer (Msg::Ok, Msg::Yes, ...).
-    virtual int MsgBox(const QString &text, const QString &title, int style) = 0;
+    // A modal message box; returns the answer.
+    virtual MsgAnswer MsgBox(const QString &text, const QString &title, MsgStyle style) = 0;
 
-    // Runs the dialog modally until it has unloaded itself.
-    virtual void showOpenDialog(OpenDialog &dialog) = 0;
-    virtual void showSaveDialog(SaveDialog &dialog) = 0;
+    // Run the dialog modally; the chosen project file's path, or nothing
+    // when the user cancelled.
+    virtual std::optional<QString> showOpenDialog(OpenDialog &dialog) = 0;
+    virtual std::optional<QString> showSaveDialog(SaveDialog &dialog) = 0;
     virtual void showTips() = 0;
 
     // Starts the desktop's file browser on a folder; false when none started.

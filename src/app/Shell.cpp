@@ -1,25 +1,38 @@
-// The tips window and the project-folder shortcut of the main window.
-#include "project/WorkingState.h"
+#include "app/Shell.h"
 
 #include "app/Modals.h"
+#include "project/WorkingState.h"
 
-void WorkingState::ShowTips()
+void Shell::Form_Load()
 {
-    m_modals.showTips();
+    SetGoalNameLabel(true);
+    // The edit margins (10 px left, 20 px right) are the window's to apply.
+    m_s.Form1_Caption = Texts::mainWindowCaption();
+    m_s.ListView2.View_Report = true;
+    m_s.ListView2.ColumnHeaders = EventList::columnHeaders();
 }
 
-void WorkingState::lblFilename_Click()
+void Shell::SetGoalNameLabel(bool mainGoal)
+{
+    m_s.Label14 = mainGoal ? Texts::mainGoalLabel() : Texts::subGoalLabel();
+}
+
+void Shell::ShowTips()
+{
+    m_s.modals().showTips();
+}
+
+void Shell::lblFilename_Click()
 {
     // It always opens the projects folder, whatever project is open.
-    QString error;
-    if (!ensureFolder(projectsFolder(), &error)) {
-        m_modals.MsgBox(QStringLiteral("The folder \"%1\" could not be created.").arg(projectsFolder()),
-                        QStringLiteral("Tarvo"), Msg::Information);
+    const QString folder = m_s.appFolder() + QStringLiteral("/projects");
+    if (!m_s.ensureFolder(m_s.projectsFolder())) {
+        m_s.modals().MsgBox(QStringLiteral("The folder \"%1\" could not be created.").arg(m_s.projectsFolder()),
+                            Texts::productName(), Msg::Information);
         return;
     }
-    const QString folder = m_appFolder + QStringLiteral("/projects");
-    if (!m_modals.openFolder(folder)) {
-        m_modals.MsgBox(QStringLiteral("No file browser could be started to show \"%1\".").arg(folder),
-                        QStringLiteral("Tarvo"), Msg::Information);
+    if (!m_s.modals().openFolder(folder)) {
+        m_s.modals().MsgBox(QStringLiteral("No file browser could be started to show \"%1\".").arg(folder),
+                            Texts::productName(), Msg::Information);
     }
 }

@@ -5,6 +5,7 @@
 #include <QLockFile>
 
 #include "app/Modals.h"
+#include "app/Texts.h"
 
 #include "component/KestrelTools.h"
 
@@ -39,7 +40,6 @@ bool takeInstanceLock(QLockFile &lock, Modals &modals)
     // (a read-only folder), Tarvo starts as it would without the lock.
     if (lock.error() != QLockFile::LockFailedError)
         return true;
-    modals.MsgBox(QStringLiteral("Tarvo is already running from this folder."), QStringLiteral("Tarvo"),
-                  Msg::Information);
+    modals.MsgBox(Texts::alreadyRunning(), Texts::productName(), Msg::Information);
     return false;
 }

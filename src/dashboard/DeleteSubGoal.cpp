@@ -1,55 +1,52 @@
 // Deleting the selected sub-goal; the later ones move down one card.
-#include "project/WorkingState.h"
-
-#include <QFile>
+#include "dashboard/Dashboard.h"
 
 #include "app/Modals.h"
+#include "project/WorkingState.h"
 
-void WorkingState::lblDelete_Click()
+void Dashboard::lblDelete_Click()
 {
-    const int selected = SelectedGoalIndex;
-    if (selected < 1 || selected > 8)
+    const int selected = m_s.SelectedGoalIndex;
+    if (selected < 1 || selected > Rules::kSubGoalCards)
         return;
-    if (m_modals.MsgBox(QStringLiteral("Delete Sub Goal?"), QStringLiteral("Confirm"), Msg::YesNoQuestion) != Msg::Yes)
+    if (m_s.modals().MsgBox(Texts::confirmDelete(), Texts::confirmDeleteTitle(), Msg::YesNoQuestion) != Msg::Yes)
         return;
 
-    ProjectChanged = true;
-    RebuildingCards = true;
-    ensureFolder(tmpFolder());
+    m_s.ProjectChanged = true;
+    m_s.RebuildingCards = true;
     // The file may already be gone (removed by other means); the sub-goal
     // is deleted all the same.
-    if (!CurrentGoalKey.isEmpty())
-        QFile::remove(taskFilePath(CurrentGoalKey));
-    CurrentGoalKey.clear();
+    if (!m_s.CurrentGoalKey.isEmpty())
+        m_s.tasks.removeTaskFile(m_s.CurrentGoalKey);
+    m_s.CurrentGoalKey.clear();
 
-    lstSubgoalsAndKeys.clear();
-    lstDueDates.clear();
-    for (int i = 1; i <= 8; ++i) {
-        const GoalCard &card = cards[i];
+    m_s.lstSubgoalsAndKeys.clear();
+    m_s.lstDueDates.clear();
+    for (int i = 1; i <= Rules::kSubGoalCards; ++i) {
+        const GoalCard &card = m_s.cards[i];
         if (card.lblGoal_Tag.isEmpty())
             break;
-        lstSubgoalsAndKeys.append(card.lblGoal_Caption + QChar(0x00A8) + card.lblGoal_Tag);
-        lstDueDates.append(card.lblDueDateDate_Tag.isEmpty() ? QStringLiteral(".") : card.lblDueDateDate_Tag);
+        m_s.lstSubgoalsAndKeys.append(card.lblGoal_Caption + Rules::kKeySeparator + card.lblGoal_Tag);
+        m_s.lstDueDates.append(card.lblDueDateDate_Tag.isEmpty() ? Rules::kNoDueDate.toString()
+                                                                 : card.lblDueDateDate_Tag);
     }
     const int at = selected - 1;
-    if (at < lstSubgoalsAndKeys.size())
-        lstSubgoalsAndKeys.removeAt(at);
-    if (at < lstSubGoals.size())
-        lstSubGoals.removeAt(at);
-    if (at < lstDueDates.size())
-        lstDueDates.removeAt(at);
+    for (QStringList *list : {&m_s.lstSubgoalsAndKeys, &m_s.lstSubGoals, &m_s.lstDueDates}) {
+        if (at < list->size())
+            list->removeAt(at);
+    }
 
     freeAllCards();
     layOutCardsFromLists();
 
-    RebuildingCards = false;
+    m_s.RebuildingCards = false;
     lblGoal_Click(0);
-    setCalendar1(QDate::currentDate());
+    m_s.dueDates.setCalendar1(QDate::currentDate());
 }
 
-void WorkingState::lblDeleteOnMouseOver_Click(int index)
+void Dashboard::lblDeleteOnMouseOver_Click(int index)
 {
-    if (index < 1 || index > 8 || !cards[index].picGoal_Visible)
+    if (index < 1 || index > Rules::kSubGoalCards || !m_s.cards[index].picGoal_Visible)
         return;
     lblGoal_Click(index);
     lblDelete_Click();

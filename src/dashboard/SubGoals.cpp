@@ -1,188 +1,143 @@
 // Adding, renaming and selecting sub-goal cards.
-#include "project/WorkingState.h"
+#include "dashboard/Dashboard.h"
 
 #include "app/Modals.h"
+#include "project/WorkingState.h"
 
 namespace {
 constexpr int kEnter = 13;
-constexpr int kMaxKeyDraws = 10000;
 } // namespace
 
-int WorkingState::txtSubGoal_KeyPress(int keyAscii)
+void Dashboard::setTxtSubGoal(const QString &text)
 {
-    ProjectChanged = true;
+    if (m_txtSubGoal == text)
+        return;
+    m_txtSubGoal = text;
+    UpdateCharsLeft();
+}
+
+int Dashboard::txtSubGoal_KeyPress(int keyAscii)
+{
+    m_s.ProjectChanged = true;
     if (keyAscii != kEnter)
         return keyAscii;
     if (m_txtSubGoal.isEmpty())
         return 0;
-    if (EditingSubGoal) {
+    if (m_s.EditingSubGoal) {
         RenameSubGoal();
         return 0;
     }
-    if (cards[8].picGoal_Visible) {
-        m_modals.MsgBox(QStringLiteral("Ooops! You can create up to 8 sub-goals per goal so you can keep an "
-                                       "eye on everything (sometimes less is more)."),
-                        QStringLiteral("Ooops"), Msg::Information);
+    if (m_s.cards[Rules::kSubGoalCards].picGoal_Visible) {
+        m_s.modals().MsgBox(Texts::tooManySubGoals(), Texts::tooManySubGoalsTitle(), Msg::Information);
         return 0;
     }
     AddSubGoal();
     return 0;
 }
 
-void WorkingState::txtSubGoal_Change(const QString &text)
+void Dashboard::txtSubGoal_Change(const QString &text)
 {
-    setTxtSubGoal(text.left(kSubGoalMaxLength));
+    setTxtSubGoal(text.left(Rules::kSubGoalNameMax));
 }
 
-void WorkingState::txtProjectName_KeyUp(const QString &text)
+void Dashboard::txtProjectName_KeyUp(const QString &text)
 {
-    ProjectChanged = true;
-    txtProjectName = text.left(kProjectNameMaxLength);
-    cards[0].lblGoal_Caption = txtProjectName;
+    m_s.ProjectChanged = true;
+    m_s.txtProjectName = text.left(Rules::kProjectNameMax);
+    m_s.cards[0].lblGoal_Caption = m_s.txtProjectName;
 }
 
-void WorkingState::txtProjectName_Change(const QString &text, bool byKey)
+void Dashboard::txtProjectName_Change(const QString &text, bool byKey)
 {
-    txtProjectName = text.left(kProjectNameMaxLength);
+    m_s.txtProjectName = text.left(Rules::kProjectNameMax);
     if (byKey)
         return; // the key release that follows mirrors it
     // A paste, drop or undo with the mouse raises no key release.
-    ProjectChanged = true;
-    cards[0].lblGoal_Caption = txtProjectName;
+    m_s.ProjectChanged = true;
+    m_s.cards[0].lblGoal_Caption = m_s.txtProjectName;
 }
 
-void WorkingState::AddSubGoal()
+void Dashboard::AddSubGoal()
 {
-    lstSubGoals.append(m_txtSubGoal);
+    m_s.lstSubGoals.append(m_txtSubGoal);
     setTxtSubGoal(QString());
     RefreshGoalCards();
-    focusRequest = Focus::txtSubGoal;
+    m_s.focusRequest = WorkingState::Focus::txtSubGoal;
 }
 
-void WorkingState::RenameSubGoal()
+void Dashboard::RenameSubGoal()
 {
-    const int i = SelectedGoalIndex;
-    if (i < 1 || i > 8)
+    const int i = m_s.SelectedGoalIndex;
+    if (i < 1 || i > Rules::kSubGoalCards)
         return;
-    if (i - 1 < lstSubGoals.size())
-        lstSubGoals[i - 1] = m_txtSubGoal;
-    cards[i].lblGoal_Caption = m_txtSubGoal;
+    if (i - 1 < m_s.lstSubGoals.size())
+        m_s.lstSubGoals[i - 1] = m_txtSubGoal;
+    m_s.cards[i].lblGoal_Caption = m_txtSubGoal;
 }
 
-QString WorkingState::newGoalKey() const
+void Dashboard::RefreshGoalCards()
 {
-    // A key names a task file in the shared tmp folder, so it must differ
-    // from every key on the cards and from every task file left there by a
-    // project opened earlier. The space is 9001^3 keys, so a few draws do.
-    QString key;
-    for (int attempt = 0; attempt < kMaxKeyDraws; ++attempt) {
-        const qint16 first = static_cast<qint16>(KestrelTools1.RandomNumber(9000)) + 100;
-        const qint16 second = static_cast<qint16>(KestrelTools1.RandomNumber(9000)) + 300;
-        const qint16 third = static_cast<qint16>(KestrelTools1.RandomNumber(9000)) + 300;
-        key = QStringLiteral("%1-%2-%3").arg(first).arg(second).arg(third);
-        bool taken = KestrelTools1.PathExists(taskFilePath(key), false);
-        for (int i = 1; i <= 8 && !taken; ++i)
-            taken = cards[i].lblGoal_Tag == key;
-        if (!taken)
-            break;
-    }
-    return key;
-}
-
-void WorkingState::RefreshGoalCards()
-{
-    const int n = std::min<int>(lstSubGoals.size(), 8);
+    const int n = std::min<int>(m_s.lstSubGoals.size(), Rules::kSubGoalCards);
     for (int p = 0; p < n; ++p) {
-        GoalCard &card = cards[p + 1];
+        GoalCard &card = m_s.cards[p + 1];
         if (card.lblGoal_Tag.isEmpty())
             card.lblGoal_Tag = newGoalKey();
-        card.lblGoal_Caption = lstSubGoals.at(p);
+        card.lblGoal_Caption = m_s.lstSubGoals.at(p);
         card.picGoal_Visible = true;
     }
 }
 
-void WorkingState::UpdateCharsLeft()
+void Dashboard::UpdateCharsLeft()
 {
-    lblSubgoalscharsleft = QStringLiteral("Characters Left: ") + QString::number(kSubGoalMaxLength - m_txtSubGoal.size());
+    m_s.lblSubgoalscharsleft = Texts::charsLeft(Rules::kSubGoalNameMax - m_txtSubGoal.size());
 }
 
-void WorkingState::lblNewGoal_Click()
+void Dashboard::lblNewGoal_Click()
 {
     lblGoal_Click(0);
 }
 
-void WorkingState::lblGoal_Click(int index)
+void Dashboard::lblGoal_Click(int index)
 {
-    if (index < 0 || index > 8)
+    if (index < 0 || index > Rules::kSubGoalCards)
         return;
-    for (int i = 1; i <= 8; ++i)
-        cards[i].shActive_Visible = (i == index);
-    txtProjectName = cards[0].lblGoal_Caption;
-    SelectedGoalIndex = index;
+    for (int i = 1; i <= Rules::kSubGoalCards; ++i)
+        m_s.cards[i].shActive_Visible = (i == index);
+    m_s.txtProjectName = m_s.cards[0].lblGoal_Caption;
+    m_s.SelectedGoalIndex = index;
 
-    if (index == 0) {
-        SetGoalNameLabel(true);
-        lblGoalName = QStringLiteral("Add New Sub-Goal:");
-        setTxtSubGoal(QString());
-        EditingSubGoal = false;
-        lblDelete_Visible = false;
-        lblNewGoal_Visible = false;
-        lblGoalTasks_Visible = false;
-        txtGoalTasks_Visible = false;
-        lblTaskInstructions_Visible = false;
-        lblDueDate_Visible = false;
-        Calendar1_Visible = false;
-        chkDueDate_Visible = false;
+    const bool subGoal = index != 0;
+    m_s.shell.SetGoalNameLabel(!subGoal);
+    m_s.lblGoalName = subGoal ? Texts::renameModeLabel() : Texts::addModeLabel();
+    m_s.lblDelete_Visible = subGoal;
+    m_s.lblNewGoal_Visible = subGoal;
+    m_s.EditingSubGoal = subGoal;
+    setTxtSubGoal(subGoal ? m_s.cards[index].lblGoal_Caption : QString());
+    m_s.lblGoalTasks_Visible = subGoal;
+    m_s.txtGoalTasks_Visible = subGoal;
+    m_s.lblTaskInstructions_Visible = subGoal;
+    m_s.lblDueDate_Visible = subGoal;
+    m_s.Calendar1_Visible = subGoal;
+    m_s.chkDueDate_Visible = subGoal;
+    if (!subGoal)
+        return;   // the task box keeps its text and CurrentGoalKey its key
+
+    m_s.CurrentGoalKey = m_s.cards[index].lblGoal_Tag;
+    m_s.tasks.OpenGoalTaskFile(m_s.CurrentGoalKey);
+    if (m_s.RebuildingCards)
         return;
-    }
-
-    GoalCard &card = cards[index];
-    SetGoalNameLabel(false);
-    lblGoalName = QStringLiteral("Edit Sub-Goal Name:");
-    lblDelete_Visible = true;
-    lblNewGoal_Visible = true;
-    EditingSubGoal = true;
-    setTxtSubGoal(card.lblGoal_Caption);
-    lblGoalTasks_Visible = true;
-    txtGoalTasks_Visible = true;
-    lblTaskInstructions_Visible = true;
-    lblDueDate_Visible = true;
-    Calendar1_Visible = true;
-    chkDueDate_Visible = true;
-    CurrentGoalKey = card.lblGoal_Tag;
-    OpenGoalTaskFile(CurrentGoalKey);
-    if (RebuildingCards)
-        return;
-
-    // The check box goes first, then the calendar: its click shows the
-    // card's date from whatever the calendar holds at that moment.
-    const QString stored = card.lblDueDateDate_Tag;
-    if (stored.isEmpty()) {
-        setChkDueDate(false);
-        setCalendar1(QDate(1998, 2, 20));
-        m_modals.DoEvents();
-        setCalendar1(QDate::currentDate());
-    } else {
-        const QDate due = parseDueDateText(stored);
-        setChkDueDate(true);
-        m_modals.DoEvents();
-        setCalendar1(due.isValid() ? due : QDate::currentDate());
-        // Selecting is not editing: the stored text stays as it was, also
-        // when it was written under another locale and does not read back.
-        card.lblDueDateDate_Tag = stored;
-        card.lblDueDateDate_Caption = QStringLiteral("Due Date: ") + stored;
-    }
-    focusRequest = Focus::txtGoalTasks;
+    m_s.dueDates.showCardDueDate(index);
+    m_s.focusRequest = WorkingState::Focus::txtGoalTasks;
 }
 
-void WorkingState::picGoal_MouseMove(int index)
+void Dashboard::picGoal_MouseMove(int index)
 {
-    if (index >= 1 && index <= 8)
-        cards[index].lblDeleteOnMouseOver_Visible = true;
+    if (index >= 1 && index <= Rules::kSubGoalCards)
+        m_s.cards[index].lblDeleteOnMouseOver_Visible = true;
 }
 
-void WorkingState::Picture1_MouseMove()
+void Dashboard::Picture1_MouseMove()
 {
-    for (int i = 1; i <= 8; ++i)
-        cards[i].lblDeleteOnMouseOver_Visible = false;
+    for (int i = 1; i <= Rules::kSubGoalCards; ++i)
+        m_s.cards[i].lblDeleteOnMouseOver_Visible = false;
 }

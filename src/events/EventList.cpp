@@ -1,6 +1,7 @@
 #include "events/EventList.h"
 
 #include "app/Modals.h"
+#include "app/Texts.h"
 
 const QStringList &EventList::columnHeaders()
 {
@@ -56,8 +57,8 @@ void PrintaListview(const EventList &list, Modals &modals)
 {
     QString error;
     if (!modals.printLines(printedLines(list), &error)) {
-        modals.MsgBox(QStringLiteral("Nothing was printed: %1").arg(error), QStringLiteral("Tarvo"), Msg::Information);
+        modals.MsgBox(QStringLiteral("Nothing was printed: %1").arg(error), Texts::productName(), Msg::Information);
         return;
     }
-    modals.MsgBox(QStringLiteral("Print Job Finished"), QStringLiteral("Tarvo"), Msg::OkOnly);
+    modals.MsgBox(Texts::printFinished(), Texts::productName(), Msg::OkOnly);
 }

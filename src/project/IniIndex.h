@@ -37,6 +37,7 @@ public:
     // The same as a view into the index's text (null when missing).
     QStringView valueView(QStringView section, QStringView key) const;
     bool contains(QStringView section, QStringView key) const { return !valueView(section, key).isNull(); }
+    bool hasSection(QStringView name) const { return section(name) != nullptr; }
 
     // The highest n for which the key stem + n (n in decimal) is in the
     // section, 0 when there is none. Numbers beyond the file's own line

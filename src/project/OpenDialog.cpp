@@ -3,9 +3,12 @@
 #include <QDir>
 
 #include "app/Modals.h"
-#include "project/WorkingState.h"
+#include "app/Texts.h"
 
-OpenDialog::OpenDialog(WorkingState &state) : m_state(state) {}
+OpenDialog::OpenDialog(QString projectsFolder, Modals &modals)
+    : m_projectsFolder(std::move(projectsFolder)), m_modals(modals)
+{
+}
 
 QStringList OpenDialog::listProjects(const QString &folder)
 {
@@ -23,31 +26,22 @@ void OpenDialog::Form_Activate()
 {
     // Keep the selection across a refresh when its file is still there, so
     // that coming back to the dialog does not lose the user's pick.
-    const QString selected = (File1_ListIndex >= 0 && File1_ListIndex < File1.size())
-                                 ? File1.at(File1_ListIndex) : QString();
-    File1 = listProjects(m_state.projectsFolder());
+    const QString selected = File1.value(File1_ListIndex);
+    File1 = listProjects(m_projectsFolder);
     File1_ListIndex = selected.isEmpty() ? -1 : int(File1.indexOf(selected));
 }
 
-void OpenDialog::cmdOpen_Click()
+std::optional<QString> OpenDialog::cmdOpen_Click()
 {
     if (File1_ListIndex < 0 || File1_ListIndex >= File1.size()) {
-        m_state.modals().MsgBox(QStringLiteral("Please select a file."), QStringLiteral("Missing Info"),
-                                Msg::Information);
-        return;
+        m_modals.MsgBox(Texts::selectAFile(), Texts::missingInfoTitle(), Msg::Information);
+        return std::nullopt;
     }
-    m_state.CurrentProjectFile = m_state.projectsFolder() + File1.at(File1_ListIndex);
-    accepted = true;
-    unloaded = true;
+    return m_projectsFolder + File1.at(File1_ListIndex);
 }
 
-void OpenDialog::File1_DblClick(int index)
+std::optional<QString> OpenDialog::File1_DblClick(int index)
 {
     File1_ListIndex = index;
-    cmdOpen_Click();
-}
-
-void OpenDialog::cmdCancel_Click()
-{
-    unloaded = true;
+    return cmdOpen_Click();
 }

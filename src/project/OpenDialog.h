@@ -1,28 +1,30 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <optional>
 
-class WorkingState;
+class Modals;
 
-// The "Open Project" dialog's behaviour; frmOpen shows it.
+// The "Open Project" dialog's behaviour; frmOpen shows it. It only picks a
+// file: the Open command loads it.
 class OpenDialog {
 public:
-    explicit OpenDialog(WorkingState &state);
+    OpenDialog(QString projectsFolder, Modals &modals);
 
     QStringList File1;          // file names in the projects folder matching *.gpj
     int File1_ListIndex = -1;   // selected entry; -1 = none
-    bool unloaded = false;      // the dialog has closed itself
-    bool accepted = false;      // it closed with a file chosen, not by Cancel
 
     void Form_Activate();       // a fresh listing on every activation
-    void cmdOpen_Click();
-    void File1_DblClick(int index);
-    void cmdCancel_Click();
+    // The chosen file's path; nothing, after saying why, while no file is
+    // selected (the dialog then stays open).
+    std::optional<QString> cmdOpen_Click();
+    std::optional<QString> File1_DblClick(int index);
 
     // The *.gpj files of a folder by name, in name order; none when the
     // folder is missing.
     static QStringList listProjects(const QString &folder);
 
 private:
-    WorkingState &m_state;
+    QString m_projectsFolder;
+    Modals &m_modals;
 };

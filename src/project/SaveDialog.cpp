@@ -1,9 +1,13 @@
 #include "project/SaveDialog.h"
 
 #include "app/Modals.h"
-#include "project/WorkingState.h"
+#include "app/Texts.h"
+#include "component/KestrelTools.h"
 
-SaveDialog::SaveDialog(WorkingState &state) : m_state(state) {}
+SaveDialog::SaveDialog(QString projectsFolder, Modals &modals, const KestrelTools &tools)
+    : m_projectsFolder(std::move(projectsFolder)), m_modals(modals), m_tools(tools)
+{
+}
 
 const QString &SaveDialog::refusedCharacters()
 {
@@ -39,37 +43,23 @@ SaveDialog::NameProblem SaveDialog::nameProblem(const QString &name)
     return NameProblem::None;
 }
 
-void SaveDialog::cmdOpen_Click()
+std::optional<QString> SaveDialog::cmdOpen_Click()
 {
-    Modals &modals = m_state.modals();
     switch (nameProblem(txtSave)) {
     case NameProblem::None:
         break;
     case NameProblem::Empty:
-        modals.MsgBox(QStringLiteral("Please enter a name for the file."), QStringLiteral("Missing Info"),
-                      Msg::Information);
-        return;
+        m_modals.MsgBox(Texts::enterAName(), Texts::missingInfoTitle(), Msg::Information);
+        return std::nullopt;
     case NameProblem::RefusedCharacter:
     case NameProblem::TooLong:
-        modals.MsgBox(QStringLiteral("Please remove any spaces and/or special characters."),
-                      QStringLiteral("Invalid Name"), Msg::Information);
-        return;
+        m_modals.MsgBox(Texts::invalidName(), Texts::invalidNameTitle(), Msg::Information);
+        return std::nullopt;
     }
 
-    const QString path = m_state.projectsFolder() + txtSave + QStringLiteral(".gpj");
-    if (m_state.KestrelTools1.PathExists(path, false)
-        && modals.MsgBox(QStringLiteral("File already exists. Want to overwrite it?"),
-                         QStringLiteral("File Already Exists"), Msg::YesNoQuestion) != Msg::Yes)
-        return;
-
-    m_state.CurrentProjectFile = path;
-    m_state.lblFilename = path;
-    m_state.lblFilename_ToolTip = path;
-    accepted = true;
-    unloaded = true;
-}
-
-void SaveDialog::cmdCancel_Click()
-{
-    unloaded = true;
+    const QString path = m_projectsFolder + txtSave + QStringLiteral(".gpj");
+    if (m_tools.PathExists(path, false)
+        && m_modals.MsgBox(Texts::overwriteQuestion(), Texts::overwriteTitle(), Msg::YesNoQuestion) != Msg::Yes)
+        return std::nullopt;
+    return path;
 }

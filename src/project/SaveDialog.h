@@ -1,19 +1,21 @@
 #pragma once
 #include <QString>
+#include <optional>
 
-class WorkingState;
+class KestrelTools;
+class Modals;
 
-// The "Save Project" dialog's behaviour; frmSave shows it.
+// The "Save Project" dialog's behaviour; frmSave shows it. It only checks
+// the name: the Save As command writes the file.
 class SaveDialog {
 public:
-    explicit SaveDialog(WorkingState &state);
+    SaveDialog(QString projectsFolder, Modals &modals, const KestrelTools &tools);
 
     QString txtSave;            // the typed name, without extension
-    bool unloaded = false;      // the dialog has closed itself
-    bool accepted = false;      // it closed with a name chosen, not by Cancel
 
-    void cmdOpen_Click();       // "Save"
-    void cmdCancel_Click();
+    // "Save": the project file's path for a name that passes; nothing,
+    // after saying why, while the name is refused (the dialog stays open).
+    std::optional<QString> cmdOpen_Click();
 
     enum class NameProblem {
         None,
@@ -30,5 +32,7 @@ public:
     static constexpr int kMaxFileNameBytes = 255;
 
 private:
-    WorkingState &m_state;
+    QString m_projectsFolder;
+    Modals &m_modals;
+    const KestrelTools &m_tools;
 };

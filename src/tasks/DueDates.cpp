@@ -1,8 +1,11 @@
 // Due dates: the check box, the calendar and the card's due-date band.
-#include "project/WorkingState.h"
+#include "tasks/DueDates.h"
 
 #include <QLocale>
 #include <QRegularExpression>
+
+#include "app/Modals.h"
+#include "project/WorkingState.h"
 
 namespace {
 
@@ -16,13 +19,15 @@ QString fourDigitYear(QString format)
 
 } // namespace
 
-QString WorkingState::dueDateText(const QDate &date)
+DueDates::DueDates(WorkingState &state) : m_s(state), m_Calendar1(QDate::currentDate()) {}
+
+QString DueDates::dueDateText(const QDate &date)
 {
     const QLocale locale;
     return locale.toString(date, fourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
 }
 
-QDate WorkingState::parseDueDateText(const QString &text)
+QDate DueDates::parseDueDateText(const QString &text)
 {
     const QLocale locale;
     const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
@@ -41,41 +46,62 @@ QDate WorkingState::parseDueDateText(const QString &text)
     return {};
 }
 
-void WorkingState::chkDueDate_Click()
+void DueDates::setChkDueDate(bool checked)
 {
-    ProjectChanged = true;
+    if (m_chkDueDate == checked)
+        return;
+    m_chkDueDate = checked;
+    chkDueDate_Click();
+}
+
+void DueDates::setCalendar1(const QDate &date)
+{
+    if (!date.isValid() || m_Calendar1 == date)
+        return;
+    m_Calendar1 = date;
+    Calendar1_DateChange(date);
+}
+
+void DueDates::chkDueDate_Click()
+{
+    m_s.ProjectChanged = true;
     ApplyDueDate();
 }
 
-void WorkingState::ApplyDueDate()
+void DueDates::ApplyDueDate()
 {
-    if (RebuildingCards)
-        return;
-    const int i = SelectedGoalIndex;
-    if (i < 1 || i > 8)
+    const int i = m_s.SelectedGoalIndex;
+    if (m_s.RebuildingCards || i < 1 || i > Rules::kSubGoalCards)
         return; // the main goal has no due date
-    GoalCard &card = cards[i];
-    const bool shown = m_chkDueDate;
-    card.shDueDate_Visible = shown;
-    card.lblDueDateDate_Visible = shown;
-    if (shown) {
-        const QString text = dueDateText(m_Calendar1);
-        card.lblDueDateDate_Caption = QStringLiteral("Due Date: ") + text;
-        card.lblDueDateDate_Tag = text;
-    } else {
-        card.lblDueDateDate_Tag.clear();
-    }
+    m_s.dashboard.setDueDate(i, m_chkDueDate ? dueDateText(m_Calendar1) : QString());
 }
 
-void WorkingState::Calendar1_DateChange(const QDate &date)
+void DueDates::Calendar1_DateChange(const QDate &date)
 {
-    ProjectChanged = true;
-    if (RebuildingCards || !m_chkDueDate)
+    m_s.ProjectChanged = true;
+    const int i = m_s.SelectedGoalIndex;
+    if (m_s.RebuildingCards || !m_chkDueDate || i < 1 || i > Rules::kSubGoalCards)
         return;
-    const int i = SelectedGoalIndex;
-    if (i < 1 || i > 8)
+    m_s.dashboard.setDueDate(i, dueDateText(date));
+}
+
+void DueDates::showCardDueDate(int index)
+{
+    // The check box goes first, then the calendar: its click shows the
+    // card's date from whatever the calendar holds at that moment.
+    const QString stored = m_s.cards[index].lblDueDateDate_Tag;
+    if (stored.isEmpty()) {
+        setChkDueDate(false);
+        setCalendar1(QDate(1998, 2, 20));
+        m_s.modals().DoEvents();
+        setCalendar1(QDate::currentDate());
         return;
-    const QString text = dueDateText(date);
-    cards[i].lblDueDateDate_Caption = QStringLiteral("Due Date: ") + text;
-    cards[i].lblDueDateDate_Tag = text;
+    }
+    const QDate due = parseDueDateText(stored);
+    setChkDueDate(true);
+    m_s.modals().DoEvents();
+    setCalendar1(due.isValid() ? due : QDate::currentDate());
+    // Selecting is not editing: the stored text stays as it was, also when
+    // it was written under another locale and does not read back.
+    m_s.dashboard.setDueDate(index, stored);
 }

@@ -1,11 +1,12 @@
 // Task lists: the task box, its task file and the card's counters.
-#include "project/WorkingState.h"
+#include "tasks/Tasks.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "app/Modals.h"
 #include "component/TextScan.h"
-#include "tasks/TaskCount.h"
+#include "project/WorkingState.h"
 
 TaskCounts countTasks(QStringView text)
 {
@@ -15,7 +16,7 @@ TaskCounts countTasks(QStringView text)
     qsizetype lineStart = 0;
     bool done = false;   // the current line holds "--"
     auto endLine = [&](qsizetype end) {
-        if (WorkingState::isTaskLine(text.sliced(lineStart, end - lineStart))) {
+        if (isTaskLine(text.sliced(lineStart, end - lineStart))) {
             ++counts.total;
             if (done)
                 ++counts.completed;
@@ -39,9 +40,8 @@ TaskCounts countTasks(QStringView text)
     return counts;
 }
 
-bool WorkingState::isTaskLine(QStringView line)
+bool isTaskLine(QStringView line)
 {
-    // "Each Task Must Have at least 2 chararcters", blanks not counted.
     int visible = 0;
     for (QChar c : line) {
         if (!c.isSpace() && ++visible >= 2)
@@ -50,94 +50,126 @@ bool WorkingState::isTaskLine(QStringView line)
     return false;
 }
 
-void WorkingState::txtGoalTasks_KeyPress(int keyAscii)
+void TaskList::setTxtGoalTasks(const QString &text)
 {
-    if (keyAscii != 0)
-        ProjectChanged = true;
+    m_txtGoalTasks = text;
+    ++m_txtGoalTasksRevision;
 }
 
-void WorkingState::txtGoalTasks_KeyUp()
+void TaskList::txtGoalTasks_KeyPress(int keyAscii)
+{
+    if (keyAscii != 0)
+        m_s.ProjectChanged = true;
+}
+
+void TaskList::txtGoalTasks_KeyUp()
 {
     RefreshGoalTasks();
 }
 
-void WorkingState::txtGoalTasks_Change(const QString &text, bool byKey)
+void TaskList::txtGoalTasks_Change(const QString &text, bool byKey)
 {
     m_txtGoalTasks = text;
     if (byKey)
         return; // the key release writes the file
     // A paste, cut, drop or undo with the mouse raises no key event, yet it
     // is an edit like any other: it must reach the task file at once.
-    ProjectChanged = true;
+    m_s.ProjectChanged = true;
     RefreshGoalTasks();
 }
 
-void WorkingState::OpenGoalTaskFile(const QString &key)
+bool TaskList::writeTaskFile(const QString &key, const QString &text, QString *error)
 {
-    ensureFolder(tmpFolder());
-    const QString path = taskFilePath(key);
-    if (const auto written = m_writtenThisLoad.constFind(path); written != m_writtenThisLoad.cend()) {
+    if (!m_s.ensureFolder(m_s.tmpFolder())) {
+        if (error)
+            *error = QStringLiteral("the task folder \"%1\" is missing and could not be created.").arg(m_s.tmpFolder());
+        return false;
+    }
+    return m_s.KestrelFile1.WriteTextFile(text, m_s.taskFilePath(key), error);
+}
+
+bool TaskList::readTaskFile(const QString &key, QString &text, QString *error) const
+{
+    text.clear();
+    const QString path = m_s.taskFilePath(key);
+    if (m_s.KestrelTools1.PathExists(path, false))
+        return m_s.KestrelFile1.ReadTextFile(text, path, error);
+    // Something else where the task file should be holds no tasks we could
+    // use; "no tasks" would lose the saved ones.
+    if (QFileInfo::exists(path)) {
+        if (error)
+            *error = QStringLiteral("\"%1\" is not a file.").arg(path);
+        return false;
+    }
+    return true;
+}
+
+void TaskList::removeTaskFile(const QString &key)
+{
+    QFile::remove(m_s.taskFilePath(key));
+}
+
+void TaskList::rememberWritten(const QString &key, const QString &text)
+{
+    m_writtenThisLoad.insert(key, text);
+}
+
+void TaskList::OpenGoalTaskFile(const QString &key)
+{
+    m_s.ensureFolder(m_s.tmpFolder());
+    if (const auto written = m_writtenThisLoad.constFind(key); written != m_writtenThisLoad.cend()) {
         setTxtGoalTasks(*written);
         return;
     }
-    if (KestrelTools1.PathExists(path, false)) {
+    const QString path = m_s.taskFilePath(key);
+    if (m_s.KestrelTools1.PathExists(path, false)) {
         QString text;
         QString error;
-        if (!KestrelFile1.ReadTextFile(text, path, &error)) {
-            m_modals.MsgBox(QStringLiteral("The tasks could not be read from \"%1\": %2").arg(path, error),
-                            QStringLiteral("Tasks"), Msg::Critical);
+        if (!m_s.KestrelFile1.ReadTextFile(text, path, &error)) {
+            m_s.modals().MsgBox(QStringLiteral("The tasks could not be read from \"%1\": %2").arg(path, error),
+                                Texts::tasksTitle(), Msg::Critical);
         }
         setTxtGoalTasks(text);
         return;
     }
     setTxtGoalTasks(QString());
-    KestrelFile1.WriteTextFile(QString(), path);
+    m_s.KestrelFile1.WriteTextFile(QString(), path);
 }
 
-void WorkingState::RefreshGoalTasks()
+void TaskList::RefreshGoalTasks()
 {
-    if (CurrentGoalKey.isEmpty())
+    const QString &key = m_s.CurrentGoalKey;
+    const int index = m_s.SelectedGoalIndex;
+    if (key.isEmpty() || index < 0 || index > Rules::kSubGoalCards)
         return;
-    const int index = SelectedGoalIndex;
-    if (index < 0 || index > 8)
-        return;
-    GoalCard &card = cards[index];
 
-    const QString path = taskFilePath(CurrentGoalKey);
     QString error;
     // Still the very text a load has just written: the file holds it.
-    const auto written = m_writtenThisLoad.constFind(path);
+    const auto written = m_writtenThisLoad.constFind(key);
     const bool onDisk = written != m_writtenThisLoad.cend() && written->constData() == m_txtGoalTasks.constData()
                         && written->size() == m_txtGoalTasks.size();
-    if (!onDisk && !KestrelFile1.WriteTextFile(m_txtGoalTasks, path, &error)) {
+    const QString path = m_s.taskFilePath(key);
+    if (!onDisk && !m_s.KestrelFile1.WriteTextFile(m_txtGoalTasks, path, &error)) {
         // Said once per task file, not at every key: the typed text stays
         // in the box, and the next successful write catches up.
         if (m_unwritableTaskFile != path) {
             m_unwritableTaskFile = path;
-            m_modals.MsgBox(QStringLiteral("The tasks could not be written to \"%1\": %2").arg(path, error),
-                            QStringLiteral("Tasks"), Msg::Critical);
+            m_s.modals().MsgBox(QStringLiteral("The tasks could not be written to \"%1\": %2").arg(path, error),
+                                Texts::tasksTitle(), Msg::Critical);
         }
     } else if (m_unwritableTaskFile == path) {
         m_unwritableTaskFile.clear();
     }
 
     const TaskCounts counts = countTasks(m_txtGoalTasks);
-    const qsizetype total = counts.total;
-    const qsizetype completed = counts.completed;
-    card.lblTasks_Total = QStringLiteral("Tasks: ") + QString::number(total);
-    card.lblTasks_Completed = QStringLiteral("Completed: ") + QString::number(completed);
-    const qsizetype pending = total - completed;
-    card.lblTasks_Pending = QStringLiteral("Pending: ") + QString::number(pending);
+    m_s.dashboard.setCounters(index, counts);
 
     // Loaded from disk each time; a missing picture leaves the previous one.
-    const QString picture = (completed > 0 && pending == 0) ? QStringLiteral("/imgs/greencircle.gif")
-                                                           : QStringLiteral("/imgs/bluecircle.gif");
-    QFile file(m_appFolder + picture);
+    const bool allDone = counts.completed > 0 && counts.completed == counts.total;
+    QFile file(m_s.appFolder() + (allDone ? QStringLiteral("/imgs/greencircle.gif") : QStringLiteral("/imgs/bluecircle.gif")));
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
-        if (!bytes.isEmpty()) {
-            card.picGoal_Picture = bytes;
-            ++card.picGoal_PictureRevision;
-        }
+        if (!bytes.isEmpty())
+            m_s.dashboard.setStatusPicture(index, bytes);
     }
 }

@@ -3,39 +3,40 @@
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
 
-int ScriptedModals::MsgBox(const QString &text, const QString &title, int style)
+MsgAnswer ScriptedModals::MsgBox(const QString &text, const QString &title, MsgStyle style)
 {
     asked.append({text, title, style});
     if (!answers.isEmpty())
         return answers.takeFirst();
     ++unanswered;
-    const bool question = (style & 0x0F) == 4 || (style & 0x0F) == 3;
-    return question ? Msg::No : Msg::Ok;
+    return buttonsOf(style) == MsgButtons::Ok ? Msg::Ok : Msg::No;
 }
 
-void ScriptedModals::showOpenDialog(OpenDialog &dialog)
+namespace {
+// Runs the queued actions until one closes the dialog; with none left, the
+// user cancels.
+template <typename Dialog>
+std::optional<QString> run(QList<std::function<DialogStep(Dialog &)>> &actions, Dialog &dialog, int &unanswered)
+{
+    while (!actions.isEmpty()) {
+        const DialogStep step = actions.takeFirst()(dialog);
+        if (step.ends)
+            return step.result;
+    }
+    ++unanswered;
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<QString> ScriptedModals::showOpenDialog(OpenDialog &dialog)
 {
     dialog.Form_Activate();
-    while (!dialog.unloaded) {
-        if (openActions.isEmpty()) {
-            ++unanswered;
-            dialog.cmdCancel_Click();
-            break;
-        }
-        openActions.takeFirst()(dialog);
-    }
+    return run(openActions, dialog, unanswered);
 }
 
-void ScriptedModals::showSaveDialog(SaveDialog &dialog)
+std::optional<QString> ScriptedModals::showSaveDialog(SaveDialog &dialog)
 {
-    while (!dialog.unloaded) {
-        if (saveActions.isEmpty()) {
-            ++unanswered;
-            dialog.cmdCancel_Click();
-            break;
-        }
-        saveActions.takeFirst()(dialog);
-    }
+    return run(saveActions, dialog, unanswered);
 }
 
 bool ScriptedModals::openFolder(const QString &path)
@@ -55,25 +56,28 @@ bool ScriptedModals::printLines(const QStringList &lines, QString *error)
     return true;
 }
 
-std::function<void(SaveDialog &)> typeAndSave(const QString &name)
+std::function<DialogStep(SaveDialog &)> typeAndSave(const QString &name)
 {
-    return [name](SaveDialog &d) { d.txtSave = name; d.cmdOpen_Click(); };
-}
-
-std::function<void(SaveDialog &)> cancelSave()
-{
-    return [](SaveDialog &d) { d.cmdCancel_Click(); };
-}
-
-std::function<void(OpenDialog &)> pickAndOpen(const QString &fileName)
-{
-    return [fileName](OpenDialog &d) {
-        d.File1_ListIndex = d.File1.indexOf(fileName);
-        d.cmdOpen_Click();
+    return [name](SaveDialog &d) {
+        d.txtSave = name;
+        return closesWith(d.cmdOpen_Click());
     };
 }
 
-std::function<void(OpenDialog &)> cancelOpen()
+std::function<DialogStep(SaveDialog &)> cancelSave()
 {
-    return [](OpenDialog &d) { d.cmdCancel_Click(); };
+    return [](SaveDialog &) { return cancelled(); };
+}
+
+std::function<DialogStep(OpenDialog &)> pickAndOpen(const QString &fileName)
+{
+    return [fileName](OpenDialog &d) {
+        d.File1_ListIndex = d.File1.indexOf(fileName);
+        return closesWith(d.cmdOpen_Click());
+    };
+}
+
+std::function<DialogStep(OpenDialog &)> cancelOpen()
+{
+    return [](OpenDialog &) { return cancelled(); };
 }

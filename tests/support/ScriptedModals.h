@@ -6,6 +6,17 @@
 
 #include "app/Modals.h"
 
+// What a scripted user action in a dialog leads to: the dialog stays open,
+// or it closes with its answer (a path, or nothing for Cancel).
+struct DialogStep {
+    bool ends = false;
+    std::optional<QString> result;
+};
+inline DialogStep staysOpen() { return {}; }
+inline DialogStep cancelled() { return {true, std::nullopt}; }
+// Closes with the path a button gave; a button that gave none keeps it open.
+inline DialogStep closesWith(std::optional<QString> path) { return path ? DialogStep{true, path} : DialogStep{}; }
+
 // The modal seam answered in advance: each message box takes the next
 // queued answer, each dialog runs the next queued user action, and every
 // request is recorded so tests can check the exact texts.
@@ -13,13 +24,13 @@ class ScriptedModals : public Modals {
 public:
     struct Asked {
         QString text, title;
-        int style;
+        MsgStyle style;
     };
 
-    QList<int> answers;                                   // next message-box answers
-    QList<std::function<void(OpenDialog &)>> openActions;  // what the user does in "Open Project"
-    QList<std::function<void(SaveDialog &)>> saveActions;  // what the user does in "Save Project"
-    bool folderOpens = true;                              // whether a file browser starts
+    QList<MsgAnswer> answers;                                    // next message-box answers
+    QList<std::function<DialogStep(OpenDialog &)>> openActions;  // what the user does in "Open Project"
+    QList<std::function<DialogStep(SaveDialog &)>> saveActions;  // what the user does in "Save Project"
+    bool folderOpens = true;                                     // whether a file browser starts
     bool printerWorks = true;
 
     QList<Asked> asked;
@@ -31,12 +42,12 @@ public:
     QString clipboard;
 
     // Convenience for the common case.
-    void answer(int a) { answers.append(a); }
+    void answer(MsgAnswer a) { answers.append(a); }
     QString lastText() const { return asked.isEmpty() ? QString() : asked.last().text; }
 
-    int MsgBox(const QString &text, const QString &title, int style) override;
-    void showOpenDialog(OpenDialog &dialog) override;
-    void showSaveDialog(SaveDialog &dialog) override;
+    MsgAnswer MsgBox(const QString &text, const QString &title, MsgStyle style) override;
+    std::optional<QString> showOpenDialog(OpenDialog &dialog) override;
+    std::optional<QString> showSaveDialog(SaveDialog &dialog) override;
     void showTips() override { ++tipsShown; }
     bool openFolder(const QString &path) override;
     bool printLines(const QStringList &lines, QString *error) override;
@@ -47,7 +58,7 @@ public:
 };
 
 // Queued dialog actions that cover most tests.
-std::function<void(SaveDialog &)> typeAndSave(const QString &name);
-std::function<void(SaveDialog &)> cancelSave();
-std::function<void(OpenDialog &)> pickAndOpen(const QString &fileName);
-std::function<void(OpenDialog &)> cancelOpen();
+std::function<DialogStep(SaveDialog &)> typeAndSave(const QString &name);
+std::function<DialogStep(SaveDialog &)> cancelSave();
+std::function<DialogStep(OpenDialog &)> pickAndOpen(const QString &fileName);
+std::function<DialogStep(OpenDialog &)> cancelOpen();

@@ -1,20 +1,13 @@
 #pragma once
 #include <QMainWindow>
-#include <array>
 #include <memory>
 
 #include "project/WorkingState.h"
 
-class QAction;
-class QCalendarWidget;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QtModals;
-class CardBody;
-class ClickLabel;
-class TaskBox;
+class CardCanvas;
 class EventListPanel;
+class QtModals;
+namespace Ui { class Sidebar; }
 
 // The main window. It shows the working state and forwards every event to
 // it; it keeps no project state of its own.
@@ -37,54 +30,23 @@ protected:
 
 private:
     void build();
-    void buildSidebar();
-    void buildCards();
+    void connectSidebar();
+    void connectCards();
     void buildMenu();
     void applyLayout();
     template <typename F> void forward(F &&handler);
 
     std::unique_ptr<QtModals> m_ownModals;
     std::unique_ptr<WorkingState> m_state;
+    std::unique_ptr<Ui::Sidebar> m_ui;
     bool m_keyDown = false;          // a key is down in one of the edit boxes
     bool m_rendering = false;
-
-    QWidget *picSidebar = nullptr;
-    QWidget *picContainer = nullptr;
-    QWidget *Picture1 = nullptr;
-    QWidget *Picture2 = nullptr;
-    QLabel *lblFilename = nullptr;
-    QLabel *Label14 = nullptr;
-    QLineEdit *txtProjectName = nullptr;
-    QLabel *lblGoalName = nullptr;
-    QLineEdit *txtSubGoal = nullptr;
-    ClickLabel *lblDelete = nullptr;
-    ClickLabel *lblNewGoal = nullptr;
-    QLabel *lblSubgoalscharsleft = nullptr;
-    QLabel *lblGoalTasks = nullptr;
-    TaskBox *txtGoalTasks = nullptr;
-    QLabel *lblTaskInstructions = nullptr;
-    QLabel *lblDueDate = nullptr;
-    QCheckBox *chkDueDate = nullptr;
-    QCalendarWidget *Calendar1 = nullptr;
-    EventListPanel *eventList = nullptr;
-
-    struct CardWidgets {
-        CardBody *picGoal = nullptr;
-        ClickLabel *lblGoal = nullptr;
-        QLabel *lblTasks_Total = nullptr;
-        QLabel *lblTasks_Completed = nullptr;
-        QLabel *lblTasks_Pending = nullptr;
-        QWidget *shDueDate = nullptr;
-        QLabel *lblDueDateDate = nullptr;
-        QWidget *shActive = nullptr;
-        ClickLabel *lblDeleteOnMouseOver = nullptr;
-        int pictureRevision = -1;
-    };
-    std::array<CardWidgets, 9> m_cards;
     int m_tasksRevision = -1;
+
+    QWidget *picContainer = nullptr;
+    CardCanvas *Picture1 = nullptr;
+    EventListPanel *eventList = nullptr;
 };
 
-// Sets an edit box's inner left and right margins, in pixels.
-void SetEditMargins(int left, int right, QWidget *editBox);
 // The character code a key press produces, 0 for keys that produce none.
 int keyAsciiOf(const QKeyEvent *event);

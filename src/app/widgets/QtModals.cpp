@@ -12,54 +12,58 @@
 #include "project/widgets/frmOpen.h"
 #include "project/widgets/frmSave.h"
 
-int QtModals::MsgBox(const QString &text, const QString &title, int style)
+MsgAnswer QtModals::MsgBox(const QString &text, const QString &title, MsgStyle style)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(title);
     box.setText(text);
-    switch (style & 0xF0) {
-    case Msg::Information: box.setIcon(QMessageBox::Information); break;
-    case 32: box.setIcon(QMessageBox::Question); break;
-    case Msg::Critical: box.setIcon(QMessageBox::Critical); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    switch (iconOf(style)) {
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     }
-    switch (style & 0x0F) {
-    case 4:
+    switch (buttonsOf(style)) {
+    case MsgButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         break;
-    case 3:
+    case MsgButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
-    default:
+    case MsgButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return Msg::Yes;
-    case QMessageBox::No: return Msg::No;
-    case QMessageBox::Cancel: return Msg::Cancel;
-    default: return (style & 0x0F) == 3 ? Msg::Cancel : Msg::Ok;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    default: return buttonsOf(style) == MsgButtons::YesNoCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
     }
 }
 
-void QtModals::showOpenDialog(OpenDialog &dialog)
+std::optional<QString> QtModals::showOpenDialog(OpenDialog &dialog)
 {
-    frmOpen window(dialog, m_appFolder, m_parent);
-    window.exec();
+    frmOpen window(dialog, m_parent);
+    if (window.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return window.chosen();
 }
 
-void QtModals::showSaveDialog(SaveDialog &dialog)
+std::optional<QString> QtModals::showSaveDialog(SaveDialog &dialog)
 {
-    frmSave window(dialog, m_appFolder, m_parent);
-    window.exec();
+    frmSave window(dialog, m_parent);
+    if (window.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return window.chosen();
 }
 
 void QtModals::showTips()
 {
-    frmTips window(m_appFolder, m_parent);
+    frmTips window(m_parent);
     window.exec();
 }
 

@@ -12,9 +12,9 @@ public:
     explicit QtModals(QString appFolder) : m_appFolder(std::move(appFolder)) {}
     void setParentWindow(QWidget *parent) { m_parent = parent; }
 
-    int MsgBox(const QString &text, const QString &title, int style) override;
-    void showOpenDialog(OpenDialog &dialog) override;
-    void showSaveDialog(SaveDialog &dialog) override;
+    MsgAnswer MsgBox(const QString &text, const QString &title, MsgStyle style) override;
+    std::optional<QString> showOpenDialog(OpenDialog &dialog) override;
+    std::optional<QString> showSaveDialog(SaveDialog &dialog) override;
     void showTips() override;
     bool openFolder(const QString &path) override;
     bool printLines(const QStringList &lines, QString *error) override;

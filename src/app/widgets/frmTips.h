@@ -5,5 +5,5 @@
 class frmTips : public QDialog {
     Q_OBJECT
 public:
-    explicit frmTips(const QString &appFolder, QWidget *parent = nullptr);
+    explicit frmTips(QWidget *parent = nullptr);
 };

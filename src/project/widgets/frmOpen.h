@@ -1,18 +1,18 @@
 #pragma once
-#include <QDialog>
+#include <memory>
+
+#include "project/widgets/PathDialog.h"
 
 class OpenDialog;
-class QLabel;
-class QListWidget;
-class QPushButton;
+namespace Ui { class frmOpen; }
 
 // "Open Project": shows OpenDialog and forwards the user's actions to it.
-class frmOpen : public QDialog {
+// Accepted with the chosen file; Cancel, Esc and the close box reject.
+class frmOpen : public PathDialog {
     Q_OBJECT
 public:
-    frmOpen(OpenDialog &dialog, const QString &appFolder, QWidget *parent = nullptr);
-
-    void reject() override;   // Esc and the close box act as Cancel
+    explicit frmOpen(OpenDialog &dialog, QWidget *parent = nullptr);
+    ~frmOpen() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -20,12 +20,7 @@ protected:
 
 private:
     void activate();          // a fresh listing
-    void showListing();
-    void closeWhenUnloaded();
 
     OpenDialog &m_dialog;
-    QLabel *Label1 = nullptr;
-    QListWidget *File1 = nullptr;
-    QPushButton *cmdOpen = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    std::unique_ptr<Ui::frmOpen> m_ui;
 };

@@ -1,30 +1,20 @@
 #pragma once
-#include <QDialog>
+#include <memory>
+
+#include "project/widgets/PathDialog.h"
 
 class SaveDialog;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+namespace Ui { class frmSave; }
 
 // "Save Project": shows SaveDialog and forwards the user's actions to it.
-class frmSave : public QDialog {
+// Accepted with the project file's path; Cancel, Esc and the close box reject.
+class frmSave : public PathDialog {
     Q_OBJECT
 public:
-    frmSave(SaveDialog &dialog, const QString &appFolder, QWidget *parent = nullptr);
-
-    void reject() override;   // Esc and the close box act as Cancel
-
-protected:
-    void showEvent(QShowEvent *event) override;
+    explicit frmSave(SaveDialog &dialog, QWidget *parent = nullptr);
+    ~frmSave() override;
 
 private:
-    void closeWhenUnloaded();
-
     SaveDialog &m_dialog;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLineEdit *txtSave = nullptr;
-    QPushButton *cmdOpen = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    std::unique_ptr<Ui::frmSave> m_ui;
 };

@@ -1,0 +1,65 @@
+#pragma once
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+// The system's own texts and rules, written once. A caption that appears in
+// three files drifts; here it is changed in one place for the whole program.
+
+namespace Rules {
+constexpr int kSubGoalCards = 8;            // cards 1 to 8 around the main goal
+constexpr int kSubGoalNameMax = 16;         // characters of a sub-goal name
+constexpr int kProjectNameMax = 40;         // characters of the project name
+constexpr QChar kKeySeparator = QChar(0x00A8);   // "¨" between a name and its key
+inline constexpr QStringView kNoDueDate = u".";  // a sub-goal without a due date in lstDueDates
+inline constexpr QStringView kDoneMark = u"--";  // a task line that holds it is completed
+inline constexpr QStringView kCrLf = u"\r\n";    // between task lines and file lines
+} // namespace Rules
+
+namespace Texts {
+inline QString productName() { return QStringLiteral("Tarvo"); }
+// Product, " Pro ", version, and a trailing blank.
+inline QString mainWindowCaption() { return productName() + QStringLiteral(" Pro ") + QStringLiteral("v1.4") + u' '; }
+
+inline QString defaultProjectName() { return QStringLiteral("My Goal"); }
+inline QString noFilename() { return QStringLiteral("New Project (No Filename)"); }
+inline QString mainGoalLabel() { return QStringLiteral("Main Goal:"); }
+inline QString subGoalLabel() { return QStringLiteral("Sub Goal:"); }
+inline QString goalNameLabelAtStart() { return QStringLiteral("Goal Name:"); }
+inline QString addModeLabel() { return QStringLiteral("Add New Sub-Goal:"); }
+inline QString renameModeLabel() { return QStringLiteral("Edit Sub-Goal Name:"); }
+inline QString charsLeft(qsizetype n) { return QStringLiteral("Characters Left: ") + QString::number(n); }
+inline QString cardCaptionAtStart() { return QStringLiteral("Goal"); }
+
+// The counters of a card and its due-date caption.
+inline QString tasksCounter(qsizetype n) { return QStringLiteral("Tasks: ") + QString::number(n); }
+inline QString completedCounter(qsizetype n) { return QStringLiteral("Completed: ") + QString::number(n); }
+inline QString pendingCounter(qsizetype n) { return QStringLiteral("Pending: ") + QString::number(n); }
+inline QString dueDateCaption(const QString &due) { return QStringLiteral("Due Date: ") + due; }
+
+// Messages: text and title.
+inline QString tooManySubGoals()
+{
+    return QStringLiteral("Ooops! You can create up to 8 sub-goals per goal so you can keep an eye on everything "
+                          "(sometimes less is more).");
+}
+inline QString tooManySubGoalsTitle() { return QStringLiteral("Ooops"); }
+inline QString confirmDelete() { return QStringLiteral("Delete Sub Goal?"); }
+inline QString confirmDeleteTitle() { return QStringLiteral("Confirm"); }
+inline QString saveChangesQuestion() { return QStringLiteral("Want to save changes before?"); }
+inline QString saveChangesTitle() { return QStringLiteral("Save Changes"); }
+inline QString projectSaved() { return QStringLiteral("Ready! Project saved."); }
+inline QString projectSavedTitle() { return QStringLiteral("Done"); }
+inline QString saveFailedTitle() { return QStringLiteral("Save Failed"); }
+inline QString openFailedTitle() { return QStringLiteral("Open Failed"); }
+inline QString tasksTitle() { return QStringLiteral("Tasks"); }
+inline QString selectAFile() { return QStringLiteral("Please select a file."); }
+inline QString missingInfoTitle() { return QStringLiteral("Missing Info"); }
+inline QString enterAName() { return QStringLiteral("Please enter a name for the file."); }
+inline QString invalidName() { return QStringLiteral("Please remove any spaces and/or special characters."); }
+inline QString invalidNameTitle() { return QStringLiteral("Invalid Name"); }
+inline QString overwriteQuestion() { return QStringLiteral("File already exists. Want to overwrite it?"); }
+inline QString overwriteTitle() { return QStringLiteral("File Already Exists"); }
+inline QString printFinished() { return QStringLiteral("Print Job Finished"); }
+inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
+} // namespace Texts

@@ -1,0 +1,43 @@
+#pragma once
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+
+struct GoalCard;
+class ClickLabel;
+namespace Ui { class SubGoalCard; }
+
+// A card body: its picture fills it, and mouse moves over it are reported.
+class CardBody : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void setPicture(const QPixmap &picture);
+signals:
+    void mouseMoved();
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+private:
+    QPixmap m_picture;
+};
+
+// One sub-goal card, picGoal_k: its caption, counters, due-date band,
+// selection mark and delete mark, showing one card record.
+class SubGoalCard : public CardBody {
+    Q_OBJECT
+public:
+    explicit SubGoalCard(QWidget *parent = nullptr);
+    ~SubGoalCard() override;
+
+    // Names the card and its controls after card k, and gives it the artwork.
+    void setIndex(int k, const QPixmap &artwork);
+    void showCard(const GoalCard &card);
+
+    ClickLabel *caption() const;
+    ClickLabel *deleteMark() const;
+
+private:
+    std::unique_ptr<Ui::SubGoalCard> m_ui;
+    int m_pictureRevision = -1;
+};

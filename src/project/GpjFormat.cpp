@@ -1,0 +1,231 @@
+#include "project/GpjFormat.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "app/Texts.h"
+#include "component/KestrelFile.h"
+#include "component/TextScan.h"
+#include "project/IniIndex.h"
+
+namespace {
+
+// No value may break the line it is written on, or the rest of it would be
+// read as a line of its own. Each line break inside a value (CR LF, or a
+// lone CR or LF) is written as one blank: the task box counts such a line
+// as one task, so it stays one task with its words still apart, and
+// nothing the user typed is dropped. Splitting it instead would add tasks.
+QString oneLine(QStringView value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < value.size() && value.at(i + 1) == u'\n')
+                ++i;
+            out += u' ';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Per entry beyond its key stem and value: up to 20 digits of a number,
+// "=", a pair of quotes and the line break.
+constexpr qsizetype kEntryRoom = 25;
+
+// The value written at d the way the reader gets it back; it needs room for
+// the value and a pair of quotes. A line break inside becomes a blank.
+QChar *writeValueAt(QChar *d, QStringView value, bool holdsLineBreak)
+{
+    if (holdsLineBreak) {
+        const QString written = IniIndex::writeValue(oneLine(value));
+        return std::copy(written.begin(), written.end(), d);
+    }
+    const bool quoted = IniIndex::needsQuotes(value);
+    if (quoted)
+        *d++ = u'"';
+    d = std::copy(value.begin(), value.end(), d);
+    if (quoted)
+        *d++ = u'"';
+    return d;
+}
+
+void appendLine(QString &out, QStringView line)
+{
+    out += line;
+    out += Rules::kCrLf;
+}
+
+void appendEntry(QString &out, QStringView key, QStringView value)
+{
+    out += key;
+    out += u'=';
+    const qsizetype before = out.size();
+    out.resize(before + value.size() + 2);
+    QChar *d = writeValueAt(out.data() + before, value, findEither(value, 0, u'\r', u'\n') < value.size());
+    out.resize(d - out.data());
+    out += Rules::kCrLf;
+}
+
+QChar *writeNumber(QChar *out, qint64 n)
+{
+    char16_t digits[20];
+    int i = 20;
+    do {
+        digits[--i] = char16_t(u'0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    return std::copy(digits + i, digits + 20, out);
+}
+
+// Room for the task entries of a task text of count lines.
+qsizetype taskEntriesSize(qsizetype stemSize, QStringView tasks, qsizetype count)
+{
+    return tasks.size() + count * (stemSize + kEntryRoom);
+}
+
+// stem1=… to stemN=… for the lines of a task text, written straight into
+// the text: a save may write 200,000 of them. The room is made for count
+// lines once; a line break inside a value only shortens it.
+void appendTaskEntries(QString &out, const QString &stem, QStringView tasks, qsizetype count)
+{
+    const qsizetype before = out.size();
+    out.resize(before + taskEntriesSize(stem.size(), tasks, count));
+    QChar *d = out.data() + before;
+    QChar *end = out.data() + out.size();
+    qint64 k = 0;
+    KestrelFile::forEachLine(tasks, [&](QStringView line, bool holdsCr) {
+        const qsizetype need = stem.size() + kEntryRoom + line.size();
+        if (end - d < need) {   // more lines than counted: never with a right count
+            const qsizetype at = d - out.data();
+            out.resize(out.size() + need);
+            d = out.data() + at;
+            end = out.data() + out.size();
+        }
+        d = std::copy(stem.begin(), stem.end(), d);
+        d = writeNumber(d, ++k);
+        *d++ = u'=';
+        d = writeValueAt(d, line, holdsCr);
+        *d++ = u'\r';
+        *d++ = u'\n';
+    });
+    out.resize(d - out.data());
+}
+
+// Each task line followed by CR LF, built in one piece.
+QString taskText(const QList<QStringView> &lines)
+{
+    qsizetype size = 0;
+    for (QStringView line : lines)
+        size += line.size() + 2;
+    QString text(size, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (QStringView line : lines) {
+        out = std::copy(line.begin(), line.end(), out);
+        *out++ = u'\r';
+        *out++ = u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
+namespace Gpj {
+
+QString goalKey(int n, QStringView suffix)
+{
+    return QStringLiteral("Goal") + QString::number(n) + suffix.toString();
+}
+
+void writeInto(const Project &project, QString &out)
+{
+    QList<qsizetype> lines;
+    qsizetype size = 256 + project.name.size();
+    for (const SubGoal &goal : project.subGoals) {
+        lines.append(KestrelFile::lineCount(goal.tasks));
+        size += goal.name.size() + goal.due.size() + 128 + taskEntriesSize(12, goal.tasks, lines.last());
+    }
+    out.resize(0);   // keeps its room
+    out.reserve(size);
+    appendLine(out, u"[Project]");
+    appendEntry(out, u"Name", project.name);
+    appendLine(out, u"[Goals]");
+    for (qsizetype i = 0; i < project.subGoals.size(); ++i) {
+        const SubGoal &goal = project.subGoals.at(i);
+        const int n = int(i + 1);
+        appendEntry(out, goalKey(n), goal.key);
+        appendEntry(out, goalKey(n, u"_Name"), goal.name);
+        appendEntry(out, goalKey(n, u"_Due"), goal.due);
+        appendEntry(out, goalKey(n, u"_Tasks"), QString::number(lines.at(i)));
+        appendTaskEntries(out, goalKey(n, u"_Task"), goal.tasks, lines.at(i));
+    }
+}
+
+QString write(const Project &project)
+{
+    QString out;
+    writeInto(project, out);
+    return out;
+}
+
+ReadResult read(const IniIndex &index)
+{
+    ReadResult result;
+    const QStringView goals = u"GOALS";
+    result.noProjectSections = !index.hasSection(u"PROJECT") && !index.hasSection(goals);
+    result.project.name = index.value(u"PROJECT", u"Name");
+    for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
+        SubGoal goal;
+        goal.key = index.value(goals, goalKey(n));
+        if (goal.key.isEmpty())
+            break;
+        goal.name = index.value(goals, goalKey(n, u"_Name"));
+        goal.due = index.value(goals, goalKey(n, u"_Due"));
+        // Only the lines the file holds are read: a count beyond the last
+        // task line present would only add empty lines, which are no tasks.
+        const QString stem = goalKey(n, u"_Task");
+        const qint64 count = std::min(taskCount(index.valueView(goals, goalKey(n, u"_Tasks"))),
+                                      index.highestNumber(goals, stem));
+        goal.tasks = taskText(index.numberedValues(goals, stem, count));
+        result.project.subGoals.append(std::move(goal));
+    }
+    return result;
+}
+
+qint64 taskCount(QStringView value)
+{
+    qsizetype i = 0;
+    if (i < value.size() && value[i] == u'+')
+        ++i;
+    const qsizetype digitsStart = i;
+    while (i < value.size() && value[i] >= u'0' && value[i] <= u'9')
+        ++i;
+    const QStringView digits = value.sliced(digitsStart, i - digitsStart);
+    if (i < value.size() && value[i] == u'.') {
+        ++i;
+        while (i < value.size() && value[i] >= u'0' && value[i] <= u'9')
+            ++i;
+    }
+    if (digits.isEmpty() || i != value.size())
+        return 0;
+    if (digits.size() > 15)
+        return std::numeric_limits<qint64>::max();
+    return digits.toLongLong();
+}
+
+bool isSafeKey(QStringView key)
+{
+    for (QChar c : key) {
+        const char16_t u = c.unicode();
+        const bool ok = (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z')
+                        || u == u'-' || u == u'_';
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+} // namespace Gpj

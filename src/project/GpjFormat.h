@@ -1,0 +1,55 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include "project/Project.h"
+
+class IniIndex;
+
+// The ".gpj" project file as pure functions: a project value to the file's
+// text, and an indexed file back to a project value. No folder, no dialog,
+// no widget: what these give is what is on disk.
+//
+// Layout (every line ends with CR LF):
+//   [Project]
+//   Name=<project name>
+//   [Goals]
+//   Goal<n>=<key>  Goal<n>_Name=<name>  Goal<n>_Due=<due text>
+//   Goal<n>_Tasks=<T>  Goal<n>_Task1=<line> ... Goal<n>_Task<T>=<line>
+namespace Gpj {
+
+// The whole file's text. Each task line of a sub-goal is one entry, as its
+// task file's lines are read (CR LF or a lone LF ends a line; no entry for
+// an empty remainder after the last break). A value the reader would change
+// (blanks at an end, enclosing quotes) is written in double quotes, and a
+// line break inside a value becomes a blank, so every value reads back.
+QString write(const Project &project);
+// The same into out, keeping out's room: saving again needs as much.
+void writeInto(const Project &project, QString &out);
+
+struct ReadResult {
+    Project project;
+    // Set when the file holds neither section, so it is no project file.
+    bool noProjectSections = false;
+};
+
+// Reads what the loader reads: the name, then the sub-goals from Goal1 on,
+// stopping at the first that has no key (a group after a gap is not read).
+// Task T is read for T up to the "_Tasks" count, and never beyond the last
+// numbered task line the file holds. Each sub-goal's task text holds its
+// lines, each followed by CR LF.
+ReadResult read(const IniIndex &index);
+
+// The integer part of a plain decimal number; anything else is 0. Numbers
+// too large to hold saturate.
+qint64 taskCount(QStringView value);
+
+// Whether a key read from a file may name a task file: letters, digits,
+// "-" and "_" only, so it cannot point outside the task folder.
+bool isSafeKey(QStringView key);
+
+// "Goal" n and a suffix such as "_Name".
+QString goalKey(int n, QStringView suffix = {});
+
+} // namespace Gpj

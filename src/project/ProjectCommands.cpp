@@ -1,0 +1,248 @@
+// Projects on disk: New, Open, Save and Save As over the project value.
+#include "project/ProjectCommands.h"
+
+#include <QSet>
+
+#include "app/Modals.h"
+#include "project/GpjFormat.h"
+#include "project/IniIndex.h"
+#include "project/OpenDialog.h"
+#include "project/SaveDialog.h"
+#include "project/WorkingState.h"
+
+// ---------------------------------------------------------------- the value
+
+std::optional<Project> ProjectCommands::snapshot(QString *error) const
+{
+    auto fail = [&](const QString &reason) {
+        if (error)
+            *error = reason;
+        return std::nullopt;
+    };
+    // The tasks live in tmp/ while the project is open: without that folder
+    // every sub-goal would be taken with no tasks.
+    if (!m_s.ensureFolder(m_s.tmpFolder()))
+        return fail(QStringLiteral("The task folder \"%1\" is missing and could not be created.").arg(m_s.tmpFolder()));
+
+    Project project;
+    project.name = m_s.txtProjectName;
+    for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
+        const GoalCard &card = m_s.cards[n];
+        if (card.lblGoal_Tag.isEmpty())
+            continue;
+        SubGoal goal{card.lblGoal_Tag, card.lblGoal_Caption, card.lblDueDateDate_Tag, {}};
+        QString reason;
+        if (!m_s.tasks.readTaskFile(goal.key, goal.tasks, &reason))
+            return fail(QStringLiteral("The tasks of \"%1\" could not be read from \"%2\": %3")
+                            .arg(goal.name, m_s.taskFilePath(goal.key), reason));
+        project.subGoals.append(std::move(goal));
+    }
+    return project;
+}
+
+bool ProjectCommands::layOut(const Project &project, QString *error)
+{
+    m_s.RebuildingCards = true;
+    m_s.CurrentGoalKey.clear();
+    m_s.lstSubGoals.clear();
+    m_s.lstSubgoalsAndKeys.clear();
+    m_s.lstDueDates.clear();
+    m_s.dashboard.freeAllCards();
+    m_s.txtProjectName = project.name;
+    m_s.cards[0].lblGoal_Caption = project.name;
+
+    bool written = true;
+    for (const SubGoal &goal : project.subGoals.first(std::min<qsizetype>(project.subGoals.size(), Rules::kSubGoalCards))) {
+        m_s.lstSubGoals.append(goal.name);
+        m_s.lstSubgoalsAndKeys.append(goal.name + Rules::kKeySeparator + goal.key);
+        m_s.lstDueDates.append(goal.due.isEmpty() ? Rules::kNoDueDate.toString() : goal.due);
+        // Written for every sub-goal, empty ones too, so that no task file
+        // left in tmp/ from earlier brings back tasks the project does not hold.
+        QString reason;
+        if (!m_s.tasks.writeTaskFile(goal.key, goal.tasks, &reason)) {
+            if (error)
+                *error = QStringLiteral("\"%1\": %2").arg(m_s.taskFilePath(goal.key), reason);
+            written = false;
+            break;
+        }
+        m_s.tasks.rememberWritten(goal.key, goal.tasks);
+    }
+    if (written) {
+        // Selecting each card needs its tasks: they are the texts just
+        // written, so the files are neither read back nor written again.
+        m_s.dashboard.layOutCardsFromLists();
+    }
+    m_s.tasks.forgetWritten();
+    m_s.RebuildingCards = false;
+    if (!written)
+        return false;
+    m_s.dashboard.lblGoal_Click(0);
+    m_s.dueDates.setCalendar1(QDate::currentDate());
+    return true;
+}
+
+std::optional<Project> ProjectCommands::readProjectFile(const QString &path)
+{
+    IniIndex index;
+    QString error;
+    if (!index.load(path, &error)) {
+        reportOpenFailure(path, error);
+        return std::nullopt;
+    }
+    Gpj::ReadResult read = Gpj::read(index);
+    QSet<QString> keys;
+    for (qsizetype i = 0; i < read.project.subGoals.size(); ++i) {
+        SubGoal &goal = read.project.subGoals[i];
+        if (!Gpj::isSafeKey(goal.key)) {
+            reportOpenFailure(path, QStringLiteral("sub-goal %1 has the key \"%2\", which cannot name a task file.")
+                                        .arg(i + 1).arg(goal.key));
+            return std::nullopt;
+        }
+        // Two sub-goals with one key would share one task file; the later
+        // one gets a key of its own.
+        while (keys.contains(goal.key))
+            goal.key = m_s.dashboard.newGoalKey();
+        keys.insert(goal.key);
+    }
+    return std::move(read.project);
+}
+
+// ---------------------------------------------------------------- procedures
+
+void ProjectCommands::NewProject()
+{
+    m_s.ProjectChanged = false;
+    m_s.cards[0].lblGoal_Tag = QStringLiteral("0");
+    m_s.cards[0].lblGoal_Caption = Texts::defaultProjectName();
+    m_s.txtProjectName = m_s.cards[0].lblGoal_Caption;
+    m_s.lblFilename = Texts::noFilename();
+    m_s.lstDecompose.clear();
+    m_s.lstSubgoalsAndKeys.clear();
+    m_s.lstSubGoals.clear();
+    m_s.lstDueDates.clear();
+    m_s.tasks.setTxtGoalTasks(QString());
+    m_s.dashboard.freeAllCards();
+    m_s.dashboard.lblGoal_Click(0);
+}
+
+void ProjectCommands::resetToNewProject()
+{
+    NewProject();
+    m_s.setFileName(QString());
+}
+
+bool ProjectCommands::SaveProject()
+{
+    return SaveProject(m_s.CurrentProjectFile);
+}
+
+bool ProjectCommands::SaveProject(const QString &target)
+{
+    if (target.isEmpty())
+        return false;
+    auto fail = [&](const QString &reason) {
+        m_s.modals().MsgBox(QStringLiteral("The project could not be saved to \"%1\".\n\n%2").arg(target, reason),
+                            Texts::saveFailedTitle(), Msg::Critical);
+        return false;   // ProjectChanged stays as it was
+    };
+
+    // Every task file is read before anything is written: one that cannot
+    // be read stops the save, since writing without it would lose its tasks.
+    QString error;
+    std::optional<Project> project = snapshot(&error);
+    if (!project)
+        return fail(error);
+    Gpj::writeInto(*project, m_projectText);
+    project.reset();
+
+    // A fresh install has no projects folder yet.
+    if (!m_s.ensureFolder(m_s.projectsFolder()))
+        return fail(QStringLiteral("The folder \"%1\" could not be created.").arg(m_s.projectsFolder()));
+    if (!m_s.KestrelFile1.WriteTextFile(m_projectText, target, &error))
+        return fail(error);
+
+    m_s.ProjectChanged = false;
+    m_s.modals().MsgBox(Texts::projectSaved(), Texts::projectSavedTitle(), Msg::Information);
+    return true;
+}
+
+bool ProjectCommands::LoadProject(const QString &path)
+{
+    const std::optional<Project> project = readProjectFile(path);
+    QString error;
+    if (project && layOut(*project, &error))
+        return true;
+    if (project)
+        reportOpenFailure(path, error);
+    // Nothing half built survives a failure, and no file name either, so a
+    // later Save cannot replace the unread file with an empty project.
+    resetToNewProject();
+    return false;
+}
+
+void ProjectCommands::reportOpenFailure(const QString &path, const QString &reason)
+{
+    m_s.modals().MsgBox(QStringLiteral("The project \"%1\" could not be opened.\n\n%2").arg(path, reason),
+                        Texts::openFailedTitle(), Msg::Critical);
+}
+
+// ---------------------------------------------------------------- commands
+
+bool ProjectCommands::maybeSave(bool withCancel)
+{
+    if (!m_s.ProjectChanged)
+        return true;
+    const MsgAnswer answer = m_s.modals().MsgBox(Texts::saveChangesQuestion(), Texts::saveChangesTitle(),
+                                                 withCancel ? Msg::YesNoCancelQuestion : Msg::YesNoQuestion);
+    if (answer == Msg::Yes)
+        return mnuSave_Click();   // a save that did not happen stops the caller
+    if (answer == Msg::No)
+        return true;
+    return !withCancel;
+}
+
+void ProjectCommands::mnuNew_Click()
+{
+    if (!maybeSave(false))
+        return;
+    resetToNewProject();
+}
+
+bool ProjectCommands::mnuSave_Click()
+{
+    if (m_s.CurrentProjectFile.isEmpty())
+        return mnuSaveAs_Click();
+    return SaveProject();
+}
+
+bool ProjectCommands::mnuSaveAs_Click()
+{
+    SaveDialog dialog(m_s.projectsFolder(), m_s.modals(), m_s.KestrelTools1);
+    const std::optional<QString> path = m_s.modals().showSaveDialog(dialog);
+    // The project belongs to the new file only once it is written there.
+    if (!path || !SaveProject(*path))
+        return false;
+    m_s.setFileName(*path);
+    return true;
+}
+
+void ProjectCommands::mnuOpen_Click()
+{
+    OpenDialog dialog(m_s.projectsFolder(), m_s.modals());
+    const std::optional<QString> chosen = m_s.modals().showOpenDialog(dialog);
+    // "Yes, save first" writes the open project to its own file.
+    if (!chosen || !maybeSave(false))
+        return;
+    // A file that cannot be read leaves the open project as it was.
+    const std::optional<Project> project = readProjectFile(*chosen);
+    if (!project)
+        return;
+    NewProject();
+    QString error;
+    if (!layOut(*project, &error)) {
+        reportOpenFailure(*chosen, error);
+        resetToNewProject();
+        return;
+    }
+    m_s.setFileName(*chosen);
+}
