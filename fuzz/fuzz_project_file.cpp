@@ -37,6 +37,10 @@ struct QuietModals : Modals {
     std::optional<QString> showOpenDialog(OpenDialog &) override { return std::nullopt; }
     std::optional<QString> showSaveDialog(SaveDialog &) override { return std::nullopt; }
     void showTips() override {}
+    std::optional<QString> getSaveFileName(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     bool openFolder(const QString &) override { return false; }
     bool printLines(const QStringList &, QString *) override { return false; }
     void setClipboardText(const QString &) override {}

@@ -30,6 +30,10 @@ public:
     std::optional<QString> showOpenDialog(OpenDialog &) override { return std::nullopt; }
     std::optional<QString> showSaveDialog(SaveDialog &) override { return std::nullopt; }
     void showTips() override {}
+    std::optional<QString> getSaveFileName(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     bool openFolder(const QString &) override { return true; }
     bool printLines(const QStringList &, QString *) override { return true; }
     void setClipboardText(const QString &) override {}

@@ -63,6 +63,11 @@ public:
     virtual std::optional<QString> showOpenDialog(OpenDialog &dialog) = 0;
     virtual std::optional<QString> showSaveDialog(SaveDialog &dialog) = 0;
     virtual void showTips() = 0;
+    // A file to write to, chosen by the user in a save-file dialog that
+    // proposes proposedName (with its suffix); nothing when cancelled.
+    // filter is in the file dialog's form, e.g. "Calendar files (*.csv)".
+    virtual std::optional<QString> getSaveFileName(const QString &title, const QString &proposedName,
+                                                   const QString &filter) = 0;
 
     // Starts the desktop's file browser on a folder; false when none started.
     virtual bool openFolder(const QString &path) = 0;

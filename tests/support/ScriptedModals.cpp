@@ -39,6 +39,17 @@ std::optional<QString> ScriptedModals::showSaveDialog(SaveDialog &dialog)
     return run(saveActions, dialog, unanswered);
 }
 
+std::optional<QString> ScriptedModals::getSaveFileName(const QString &title, const QString &proposedName,
+                                                       const QString &filter)
+{
+    saveFileAsked.append(title + u'|' + proposedName + u'|' + filter);
+    if (saveFileNames.isEmpty()) {
+        ++unanswered;
+        return std::nullopt;
+    }
+    return saveFileNames.takeFirst();
+}
+
 bool ScriptedModals::openFolder(const QString &path)
 {
     foldersOpened.append(path);

@@ -30,6 +30,7 @@ public:
     QList<MsgAnswer> answers;                                    // next message-box answers
     QList<std::function<DialogStep(OpenDialog &)>> openActions;  // what the user does in "Open Project"
     QList<std::function<DialogStep(SaveDialog &)>> saveActions;  // what the user does in "Save Project"
+    QList<std::optional<QString>> saveFileNames;                 // next answers of the save-file dialog
     bool folderOpens = true;                                     // whether a file browser starts
     bool printerWorks = true;
 
@@ -38,6 +39,7 @@ public:
     int doEventsCount = 0;
     int tipsShown = 0;
     QStringList foldersOpened;
+    QStringList saveFileAsked;     // "title|proposed name|filter" of each save-file dialog
     QList<QStringList> printed;
     QString clipboard;
 
@@ -49,6 +51,8 @@ public:
     std::optional<QString> showOpenDialog(OpenDialog &dialog) override;
     std::optional<QString> showSaveDialog(SaveDialog &dialog) override;
     void showTips() override { ++tipsShown; }
+    std::optional<QString> getSaveFileName(const QString &title, const QString &proposedName,
+                                           const QString &filter) override;
     bool openFolder(const QString &path) override;
     bool printLines(const QStringList &lines, QString *error) override;
     void setClipboardText(const QString &text) override { clipboard = text; }

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QUrl>
@@ -65,6 +66,15 @@ void QtModals::showTips()
 {
     frmTips window(m_parent);
     window.exec();
+}
+
+std::optional<QString> QtModals::getSaveFileName(const QString &title, const QString &proposedName,
+                                                 const QString &filter)
+{
+    const QString path = QFileDialog::getSaveFileName(m_parent, title, proposedName, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
 }
 
 bool QtModals::openFolder(const QString &path)

@@ -16,6 +16,8 @@ public:
     std::optional<QString> showOpenDialog(OpenDialog &dialog) override;
     std::optional<QString> showSaveDialog(SaveDialog &dialog) override;
     void showTips() override;
+    std::optional<QString> getSaveFileName(const QString &title, const QString &proposedName,
+                                           const QString &filter) override;
     bool openFolder(const QString &path) override;
     bool printLines(const QStringList &lines, QString *error) override;
     void setClipboardText(const QString &text) override;
