@@ -45,7 +45,7 @@ void BM_RefreshGoalTasks(benchmark::State &state)
         return;
     const QString text = workload::taskText(lines);
     const QByteArray bytes = text.toUtf8();
-    s.tasks.txtGoalTasks_Change(text, true);
+    s.tasks.txtGoalTasks_Change(text);
     const QString taskFile = s.taskFilePath(s.CurrentGoalKey);
 
     paired(

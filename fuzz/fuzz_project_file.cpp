@@ -44,7 +44,6 @@ struct QuietModals : Modals {
     bool openFolder(const QString &) override { return false; }
     bool printLines(const QStringList &, QString *) override { return false; }
     void setClipboardText(const QString &) override {}
-    void DoEvents() override {}
 };
 
 QString noLineBreaks(QString v)

@@ -47,7 +47,7 @@ void buildProject(WorkingState &s)
             lines.append(QStringLiteral("Task %1.%2 of the big project%3").arg(i).arg(k).arg(k % 3 ? "" : " --"));
         s.dashboard.lblGoal_Click(i);
         s.tasks.txtGoalTasks_KeyPress('x');
-        s.tasks.txtGoalTasks_Change(lines.join("\r\n"), true);
+        s.tasks.txtGoalTasks_Change(lines.join("\r\n"));
         s.tasks.txtGoalTasks_KeyUp();
     }
     s.dashboard.lblGoal_Click(0);

@@ -34,7 +34,7 @@ struct Fixture {
     {
         s.dashboard.lblGoal_Click(card);
         s.tasks.txtGoalTasks_KeyPress('x');
-        s.tasks.txtGoalTasks_Change(text, true);
+        s.tasks.txtGoalTasks_Change(text);
         s.tasks.txtGoalTasks_KeyUp();
     }
     // Two sub-goals with tasks, saved as projects/plan.gpj; returns its bytes.

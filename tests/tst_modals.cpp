@@ -17,6 +17,7 @@ struct Seen {
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    bool cancelShown = false;
 };
 
 // Once the box is up, notes what it shows and does what the user does.
@@ -26,7 +27,8 @@ void whenTheBoxShows(Seen &seen, const std::function<void(QMessageBox *)> &act)
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        seen = {box->text(), box->windowTitle(), box->icon(), box->standardButtons()};
+        QAbstractButton *cancel = box->button(QMessageBox::Cancel);
+        seen = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(), cancel && cancel->isVisible()};
         act(box);
     });
 }
@@ -55,7 +57,9 @@ void TestModals::messageBoxAnswers_data()
     QTest::newRow("plain, close box") << Msg::OkOnly << "close" << Msg::Ok << int(B::NoIcon) << int(B::Ok);
     QTest::newRow("yes/no, Enter is Yes") << Msg::YesNoQuestion << "Enter" << Msg::Yes << int(B::Question) << yesNo;
     QTest::newRow("yes/no, n is No") << Msg::YesNoQuestion << "n" << Msg::No << int(B::Question) << yesNo;
-    QTest::newRow("yes/no, Esc keeps all: No") << Msg::YesNoQuestion << "Esc" << Msg::No << int(B::Question) << yesNo;
+    QTest::newRow("yes/no, Esc is no answer") << Msg::YesNoQuestion << "Esc" << Msg::Cancel << int(B::Question) << yesNo;
+    QTest::newRow("yes/no, close box is no answer") << Msg::YesNoQuestion << "close" << Msg::Cancel << int(B::Question)
+                                                    << yesNo;
     QTest::newRow("yes/no/cancel, Enter") << Msg::YesNoCancelQuestion << "Enter" << Msg::Yes << int(B::Question) << yesNoCancel;
     QTest::newRow("yes/no/cancel, Esc") << Msg::YesNoCancelQuestion << "Esc" << Msg::Cancel << int(B::Question) << yesNoCancel;
     QTest::newRow("yes/no/cancel, close box") << Msg::YesNoCancelQuestion << "close" << Msg::Cancel << int(B::Question)
@@ -84,7 +88,9 @@ void TestModals::messageBoxAnswers()
     QCOMPARE(modals.MsgBox("Delete Sub Goal?", "Confirm", style), answer);
     QCOMPARE(seen.text + "|" + seen.title, QString("Delete Sub Goal?|Confirm"));
     QCOMPARE(int(seen.icon), icon);
-    QCOMPARE(int(seen.buttons), buttons);
+    QCOMPARE(int(seen.buttons) & ~int(QMessageBox::Cancel), buttons & ~int(QMessageBox::Cancel));
+    // A Cancel is shown only where the question offers one.
+    QCOMPARE(seen.cancelShown, bool(buttons & QMessageBox::Cancel));
 }
 
 QTEST_MAIN(TestModals)

@@ -71,8 +71,9 @@ void TestProjectCommands::newAsksOnlyAboutChanges_data()
     QTest::addColumn<QStringList>("asked");
     QTest::addColumn<bool>("reset");
     QTest::newRow("unchanged") << false << 0 << QStringList() << true;
-    QTest::newRow("no") << true << int(Msg::No) << QStringList({"Save Changes/36"}) << true;
-    QTest::newRow("yes") << true << int(Msg::Yes) << QStringList({"Save Changes/36", "Done/64"}) << true;
+    QTest::newRow("no") << true << int(Msg::No) << QStringList({"Save Changes/35"}) << true;
+    QTest::newRow("yes") << true << int(Msg::Yes) << QStringList({"Save Changes/35", "Done/64"}) << true;
+    QTest::newRow("cancel, Esc, close box") << true << int(Msg::Cancel) << QStringList({"Save Changes/35"}) << false;
 }
 
 void TestProjectCommands::newAsksOnlyAboutChanges()
@@ -89,6 +90,11 @@ void TestProjectCommands::newAsksOnlyAboutChanges()
     if (!asked.isEmpty())
         QCOMPARE(f.modals.asked[0].text, QString("Want to save changes before?"));
     QCOMPARE(f.file("Saved").contains("Goal2_Name=Unsaved"), answer == int(Msg::Yes));
+    if (!reset) {
+        QVERIFY(f.stillAsItWas());
+        QCOMPARE(f.s.CurrentProjectFile, f.path("Saved"));
+        return;
+    }
     QCOMPARE(f.s.CurrentProjectFile, QString());
     QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
     QCOMPARE(f.s.lblFilename_ToolTip, QString());
@@ -168,11 +174,13 @@ void TestProjectCommands::openFlows_data()
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<bool>("savedFirst");
     QTest::newRow("cancel") << false << QList<int>() << false << QStringList() << false << false;
-    QTest::newRow("no") << true << QList<int>{int(Msg::No)} << false << QStringList({"Save Changes/36"}) << true << false;
-    QTest::newRow("yes") << true << QList<int>{int(Msg::Yes)} << false << QStringList({"Save Changes/36", "Done/64"})
+    QTest::newRow("no") << true << QList<int>{int(Msg::No)} << false << QStringList({"Save Changes/35"}) << true << false;
+    QTest::newRow("yes") << true << QList<int>{int(Msg::Yes)} << false << QStringList({"Save Changes/35", "Done/64"})
                          << true << true;
-    QTest::newRow("yes, name cancelled") << true << QList<int>{int(Msg::Yes)} << true << QStringList({"Save Changes/36"})
+    QTest::newRow("yes, name cancelled") << true << QList<int>{int(Msg::Yes)} << true << QStringList({"Save Changes/35"})
                                          << false << false;
+    QTest::newRow("cancel, Esc, close box") << true << QList<int>{int(Msg::Cancel)} << false
+                                            << QStringList({"Save Changes/35"}) << false << false;
 }
 
 void TestProjectCommands::openFlows()
@@ -288,7 +296,7 @@ void TestProjectCommands::closingAsks()
     f.s.ProjectChanged = changed;
     f.modals.answer(MsgAnswer(answer));
     f.modals.saveActions.append(nameGiven ? typeAndSave("Closing") : cancelSave());
-    QCOMPARE(f.s.project.maybeSave(true), mayClose);
+    QCOMPARE(f.s.project.maybeSave(), mayClose);
     QCOMPARE(f.asked().value(0), changed ? QString("Save Changes/35") : QString());
     QCOMPARE(f.app.exists("projects/Closing.gpj"), nameGiven && answer == int(Msg::Yes));
     QCOMPARE(f.s.cards[1].lblGoal_Caption, QString("First"));   // closing resets nothing

@@ -37,7 +37,6 @@ public:
     bool openFolder(const QString &) override { return true; }
     bool printLines(const QStringList &, QString *) override { return true; }
     void setClipboardText(const QString &) override {}
-    void DoEvents() override { QCoreApplication::processEvents(); }
 };
 
 QString g_out;

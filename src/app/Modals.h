@@ -77,7 +77,4 @@ public:
     virtual bool printLines(const QStringList &lines, QString *error) = 0;
 
     virtual void setClipboardText(const QString &text) = 0;
-
-    // Lets the window process its pending events.
-    virtual void DoEvents() = 0;
 };

@@ -1,8 +1,14 @@
 #include "component/KestrelFile.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "component/FileNames.h"
 
 namespace {
 
@@ -23,28 +29,71 @@ QString decodeCp1252(const QByteArray &bytes)
     return out;
 }
 
-bool readAll(const QString &path, QByteArray &bytes, QString *error)
+QString errorText(int code)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    char buffer[256];
+    // The GNU strerror_r: the text may or may not be in the buffer.
+    return QString::fromLocal8Bit(strerror_r(code, buffer, sizeof buffer));
+}
+
+bool fail(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
+int syncFile(int fd)
+{
+    if (const auto &hook = KestrelFile::syncHookForTests())
+        return hook(fd);
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+bool writeAll(int fd, const char *data, qint64 size, int &code)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(std::min<qint64>(size, 1 << 30)));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            code = errno;
+            return false;
+        }
+        data += written;
+        size -= written;
     }
     return true;
 }
 
+// A new file gets the permissions any other program would give it.
+mode_t newFileMode()
+{
+    static const mode_t mask = [] {
+        const mode_t m = ::umask(0);
+        ::umask(m);
+        return m;
+    }();
+    return 0666 & ~mask;
+}
+
 } // namespace
+
+std::function<int(int fd)> &KestrelFile::syncHookForTests()
+{
+    static std::function<int(int fd)> hook;
+    return hook;
+}
 
 QString KestrelFile::decode(const QByteArray &bytes)
 {
     QByteArrayView view(bytes);
+    // UTF-16 says so with its byte-order mark; then the mark is not text.
+    if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(view.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        return utf16.decode(view.sliced(2));
+    }
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
     // The mark is dropped above, once; the decoder must not drop another.
@@ -63,31 +112,100 @@ QStringList KestrelFile::splitLines(const QString &text)
     return lines;
 }
 
-bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QString *error) const
+bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QString *error, Durability durability) const
 {
-    QSaveFile file(path);
-    // Unbuffered, so a full disk shows in write(): a buffered save file
-    // lets the last short flush pass and would report success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     QByteArray bytes = text.toUtf8();
     // The readers drop one leading byte-order mark; a text that itself
     // begins with U+FEFF gets one more, so it reads back unchanged.
     if (text.startsWith(QChar(0xFEFF)))
         bytes.prepend("\xEF\xBB\xBF");
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
+    return writeBytes(bytes, path, durability, error);
+}
+
+bool KestrelFile::writeBytes(const QByteArray &bytes, const QString &path, Durability durability, QString *error)
+{
+    const QByteArray target = FileNames::toNative(path);
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+    // A short name of its own, so a long target name cannot make it too long.
+    QByteArray temp = folder + "/.tarvo-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return fail(error, errorText(errno));
+    struct stat existing;
+    ::fchmod(fd, ::stat(target.constData(), &existing) == 0 ? (existing.st_mode & 07777) : newFileMode());
+
+    int code = 0;
+    bool ok = writeAll(fd, bytes.constData(), bytes.size(), code);
+    if (ok && durability == Durability::Flushed && (code = syncFile(fd)) != 0)
+        ok = false;
+    if (::close(fd) != 0 && ok) {
+        code = errno;
+        ok = false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    if (ok && ::rename(temp.constData(), target.constData()) != 0) {
+        code = errno;
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(temp.constData());
+        return fail(error, errorText(code));
+    }
+    if (durability == Durability::Flushed) {
+        // The rename itself is on the device only once its folder is.
+        const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        code = dir < 0 ? errno : syncFile(dir);
+        if (dir >= 0)
+            ::close(dir);
+        if (code != 0)
+            return fail(error, errorText(code));
+    }
+    return true;
+}
+
+bool KestrelFile::readBytes(const QString &path, QByteArray &bytes, QString *error)
+{
+    bytes.clear();
+    // Not blocking on a pipe: what is not a regular file is refused below.
+    const int fd = ::open(FileNames::toNative(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return fail(error, errorText(errno));
+    struct stat info;
+    QString problem;
+    if (::fstat(fd, &info) != 0)
+        problem = errorText(errno);
+    else if (!S_ISREG(info.st_mode))
+        problem = QStringLiteral("It is not a file.");
+    else if (info.st_size > kMaxReadBytes)
+        problem = QStringLiteral("It is larger than %1 MB.").arg(kMaxReadBytes >> 20);
+    if (problem.isEmpty()) {
+        bytes.resize(qsizetype(info.st_size));
+        qint64 done = 0;
+        for (;;) {
+            if (done == bytes.size()) {
+                if (done >= kMaxReadBytes + 1)
+                    break;
+                bytes.resize(std::min<qint64>(kMaxReadBytes + 1, std::max<qint64>(done * 2, 4096)));
+            }
+            const ssize_t got = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                problem = errorText(errno);
+                break;
+            }
+            if (got == 0)
+                break;
+            done += got;
+        }
+        bytes.resize(done);
+        if (problem.isEmpty() && done > kMaxReadBytes)
+            problem = QStringLiteral("It is larger than %1 MB.").arg(kMaxReadBytes >> 20);
+    }
+    ::close(fd);
+    if (!problem.isEmpty()) {
+        bytes.clear();
+        return fail(error, problem);
     }
     return true;
 }
@@ -95,7 +213,7 @@ bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QStrin
 bool KestrelFile::ReadTextFile(QString &text, const QString &path, QString *error) const
 {
     QByteArray bytes;
-    if (!readAll(path, bytes, error))
+    if (!readBytes(path, bytes, error))
         return false;
     text = decode(bytes);
     return true;
@@ -104,7 +222,7 @@ bool KestrelFile::ReadTextFile(QString &text, const QString &path, QString *erro
 bool KestrelFile::ReadFileIntoList(QStringList &list, const QString &path, QString *error) const
 {
     QByteArray bytes;
-    if (!readAll(path, bytes, error))
+    if (!readBytes(path, bytes, error))
         return false;
     list.append(splitLines(decode(bytes)));
     return true;

@@ -1,6 +1,8 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "component/TextScan.h"
 
@@ -8,14 +10,27 @@
 // value and reference instead of as controls.
 class KestrelFile {
 public:
+    // How far a write goes before it counts as done.
+    enum class Durability {
+        Scratch,   // replaced atomically; the device catches up in its own time
+        Flushed,   // the bytes on the device before the rename, the folder after it
+    };
+    // Nothing larger is read: no project comes near it, and a device or a
+    // sparse file must not fill the memory.
+    static constexpr qint64 kMaxReadBytes = 256LL * 1024 * 1024;
+
     // Replaces the file whole and atomically (a temporary file beside it is
     // renamed over it), in UTF-8. Returns false, with the reason in *error,
     // when the file could not be written; the old file is then untouched.
-    bool WriteTextFile(const QString &text, const QString &path, QString *error = nullptr) const;
+    bool WriteTextFile(const QString &text, const QString &path, QString *error = nullptr,
+                       Durability durability = Durability::Flushed) const;
+    static bool writeBytes(const QByteArray &bytes, const QString &path, Durability durability, QString *error);
 
     // The file's whole content. UTF-8, or Windows-1252 when the bytes are not
-    // valid UTF-8 (files written on Windows in its Western code page).
+    // valid UTF-8 (files written on Windows in its Western code page), or
+    // UTF-16 after its byte-order mark. Only regular files are read.
     bool ReadTextFile(QString &text, const QString &path, QString *error = nullptr) const;
+    static bool readBytes(const QString &path, QByteArray &bytes, QString *error);
 
     // Appends one item per line: lines end at CR LF or a lone LF, and the
     // empty remainder after a final line break yields no item.
@@ -34,6 +49,10 @@ public:
     {
         return countEither(text, u'\n', u'\n') + (!text.isEmpty() && text.back() != u'\n' ? 1 : 0);
     }
+
+    // Tests make the device refuse a flush: the hook stands in for fsync
+    // (0 on success, else an errno value). Empty means the real one.
+    static std::function<int(int fd)> &syncHookForTests();
 };
 
 template <typename F>

@@ -28,6 +28,7 @@ void Dashboard::freeAllCards()
         card.lblDueDateDate_Tag.clear();
         card.lblDueDateDate_Caption.clear();
         setCounters(i, TaskCounts{});
+        setStatusPicture(i, {});   // the plain card again, not the last sub-goal's status
     }
 }
 

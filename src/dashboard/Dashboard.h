@@ -41,7 +41,7 @@ public:
     int txtSubGoal_KeyPress(int keyAscii);
     void txtSubGoal_Change(const QString &text);      // the user changed the box
     void txtProjectName_KeyUp(const QString &text);
-    void txtProjectName_Change(const QString &text, bool byKey);
+    void txtProjectName_Change(const QString &text);
 
     // ---- adding and renaming
     void AddSubGoal();

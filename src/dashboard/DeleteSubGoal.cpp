@@ -17,7 +17,7 @@ void Dashboard::lblDelete_Click()
     // The file may already be gone (removed by other means); the sub-goal
     // is deleted all the same.
     if (!m_s.CurrentGoalKey.isEmpty())
-        m_s.tasks.removeTaskFile(m_s.CurrentGoalKey);
+        m_s.tasks.removeTaskText(m_s.CurrentGoalKey);
     m_s.CurrentGoalKey.clear();
 
     m_s.lstSubgoalsAndKeys.clear();

@@ -3,6 +3,7 @@
 
 #include "app/Modals.h"
 #include "project/WorkingState.h"
+#include "tasks/Tasks.h"
 
 namespace {
 constexpr int kEnter = 13;
@@ -18,7 +19,7 @@ void Dashboard::setTxtSubGoal(const QString &text)
 
 int Dashboard::txtSubGoal_KeyPress(int keyAscii)
 {
-    m_s.ProjectChanged = true;
+    // Typing a name changes no sub-goal until Enter adds or renames one.
     if (keyAscii != kEnter)
         return keyAscii;
     if (m_txtSubGoal.isEmpty())
@@ -37,28 +38,28 @@ int Dashboard::txtSubGoal_KeyPress(int keyAscii)
 
 void Dashboard::txtSubGoal_Change(const QString &text)
 {
-    setTxtSubGoal(text.left(Rules::kSubGoalNameMax));
+    setTxtSubGoal(text);
 }
 
 void Dashboard::txtProjectName_KeyUp(const QString &text)
 {
-    m_s.ProjectChanged = true;
-    m_s.txtProjectName = text.left(Rules::kProjectNameMax);
-    m_s.cards[0].lblGoal_Caption = m_s.txtProjectName;
+    txtProjectName_Change(text);
 }
 
-void Dashboard::txtProjectName_Change(const QString &text, bool byKey)
+void Dashboard::txtProjectName_Change(const QString &text)
 {
-    m_s.txtProjectName = text.left(Rules::kProjectNameMax);
-    if (byKey)
-        return; // the key release that follows mirrors it
-    // A paste, drop or undo with the mouse raises no key release.
+    // Every change shows on the main goal at once, whatever made it; a
+    // key that changed nothing (an arrow) is no change.
+    if (text == m_s.txtProjectName && text == m_s.cards[0].lblGoal_Caption)
+        return;
+    m_s.txtProjectName = text;
+    m_s.cards[0].lblGoal_Caption = text;
     m_s.ProjectChanged = true;
-    m_s.cards[0].lblGoal_Caption = m_s.txtProjectName;
 }
 
 void Dashboard::AddSubGoal()
 {
+    m_s.ProjectChanged = true;
     m_s.lstSubGoals.append(m_txtSubGoal);
     setTxtSubGoal(QString());
     RefreshGoalCards();
@@ -70,6 +71,8 @@ void Dashboard::RenameSubGoal()
     const int i = m_s.SelectedGoalIndex;
     if (i < 1 || i > Rules::kSubGoalCards)
         return;
+    if (m_s.cards[i].lblGoal_Caption != m_txtSubGoal)
+        m_s.ProjectChanged = true;
     if (i - 1 < m_s.lstSubGoals.size())
         m_s.lstSubGoals[i - 1] = m_txtSubGoal;
     m_s.cards[i].lblGoal_Caption = m_txtSubGoal;
@@ -80,8 +83,11 @@ void Dashboard::RefreshGoalCards()
     const int n = std::min<int>(m_s.lstSubGoals.size(), Rules::kSubGoalCards);
     for (int p = 0; p < n; ++p) {
         GoalCard &card = m_s.cards[p + 1];
-        if (card.lblGoal_Tag.isEmpty())
+        if (card.lblGoal_Tag.isEmpty()) {
             card.lblGoal_Tag = newGoalKey();
+            // A new card looks like a loaded one without tasks.
+            m_s.tasks.showCounts(p + 1, TaskCounts{});
+        }
         card.lblGoal_Caption = m_s.lstSubGoals.at(p);
         card.picGoal_Visible = true;
     }
@@ -89,7 +95,8 @@ void Dashboard::RefreshGoalCards()
 
 void Dashboard::UpdateCharsLeft()
 {
-    m_s.lblSubgoalscharsleft = Texts::charsLeft(Rules::kSubGoalNameMax - m_txtSubGoal.size());
+    // A name loaded longer than the box allows stays whole: none left.
+    m_s.lblSubgoalscharsleft = Texts::charsLeft(std::max<qsizetype>(0, Rules::kSubGoalNameMax - m_txtSubGoal.size()));
 }
 
 void Dashboard::lblNewGoal_Click()

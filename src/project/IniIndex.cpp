@@ -1,6 +1,5 @@
 #include "project/IniIndex.h"
 
-#include <QFile>
 
 #include "component/KestrelFile.h"
 #include "component/TextScan.h"
@@ -81,22 +80,10 @@ size_t qHash(IniIndex::Name name, size_t seed) noexcept
 bool IniIndex::load(const QString &path, QString *error)
 {
     m_path = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        build({});
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        build({});
-        return false;
-    }
+    QByteArray bytes;
+    const bool read = KestrelFile::readBytes(path, bytes, error);
     build(KestrelFile::decode(bytes));
-    return true;
+    return read;
 }
 
 void IniIndex::build(QString text)

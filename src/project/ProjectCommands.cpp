@@ -12,30 +12,15 @@
 
 // ---------------------------------------------------------------- the value
 
-std::optional<Project> ProjectCommands::snapshot(QString *error) const
+Project ProjectCommands::snapshot() const
 {
-    auto fail = [&](const QString &reason) {
-        if (error)
-            *error = reason;
-        return std::nullopt;
-    };
-    // The tasks live in tmp/ while the project is open: without that folder
-    // every sub-goal would be taken with no tasks.
-    if (!m_s.ensureFolder(m_s.tmpFolder()))
-        return fail(QStringLiteral("The task folder \"%1\" is missing and could not be created.").arg(m_s.tmpFolder()));
-
     Project project;
     project.name = m_s.txtProjectName;
     for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
         const GoalCard &card = m_s.cards[n];
-        if (card.lblGoal_Tag.isEmpty())
-            continue;
-        SubGoal goal{card.lblGoal_Tag, card.lblGoal_Caption, card.lblDueDateDate_Tag, {}};
-        QString reason;
-        if (!m_s.tasks.readTaskFile(goal.key, goal.tasks, &reason))
-            return fail(QStringLiteral("The tasks of \"%1\" could not be read from \"%2\": %3")
-                            .arg(goal.name, m_s.taskFilePath(goal.key), reason));
-        project.subGoals.append(std::move(goal));
+        if (!card.lblGoal_Tag.isEmpty())
+            project.subGoals.append({card.lblGoal_Tag, card.lblGoal_Caption, card.lblDueDateDate_Tag,
+                                     m_s.tasks.taskText(card.lblGoal_Tag)});
     }
     return project;
 }
@@ -51,6 +36,7 @@ bool ProjectCommands::layOut(const Project &project, QString *error)
     m_s.txtProjectName = project.name;
     m_s.cards[0].lblGoal_Caption = project.name;
 
+    m_s.tasks.clearTaskTexts();
     bool written = true;
     for (const SubGoal &goal : project.subGoals.first(std::min<qsizetype>(project.subGoals.size(), Rules::kSubGoalCards))) {
         m_s.lstSubGoals.append(goal.name);
@@ -59,20 +45,18 @@ bool ProjectCommands::layOut(const Project &project, QString *error)
         // Written for every sub-goal, empty ones too, so that no task file
         // left in tmp/ from earlier brings back tasks the project does not hold.
         QString reason;
-        if (!m_s.tasks.writeTaskFile(goal.key, goal.tasks, &reason)) {
+        if (!m_s.tasks.setTaskText(goal.key, goal.tasks, &reason)) {
             if (error)
                 *error = QStringLiteral("\"%1\": %2").arg(m_s.taskFilePath(goal.key), reason);
             written = false;
             break;
         }
-        m_s.tasks.rememberWritten(goal.key, goal.tasks);
     }
     if (written) {
         // Selecting each card needs its tasks: they are the texts just
         // written, so the files are neither read back nor written again.
         m_s.dashboard.layOutCardsFromLists();
     }
-    m_s.tasks.forgetWritten();
     m_s.RebuildingCards = false;
     if (!written)
         return false;
@@ -146,19 +130,15 @@ bool ProjectCommands::SaveProject(const QString &target)
         return false;   // ProjectChanged stays as it was
     };
 
-    // Every task file is read before anything is written: one that cannot
-    // be read stops the save, since writing without it would lose its tasks.
+    // The tasks as the user last saw them, whether or not their task files
+    // could be written: what is saved is what was typed.
+    Gpj::writeInto(snapshot(), m_projectText);
     QString error;
-    std::optional<Project> project = snapshot(&error);
-    if (!project)
-        return fail(error);
-    Gpj::writeInto(*project, m_projectText);
-    project.reset();
 
     // A fresh install has no projects folder yet.
     if (!m_s.ensureFolder(m_s.projectsFolder()))
         return fail(QStringLiteral("The folder \"%1\" could not be created.").arg(m_s.projectsFolder()));
-    if (!m_s.KestrelFile1.WriteTextFile(m_projectText, target, &error))
+    if (!m_s.KestrelFile1.WriteTextFile(m_projectText, target, &error, KestrelFile::Durability::Flushed))
         return fail(error);
 
     m_s.ProjectChanged = false;
@@ -188,22 +168,21 @@ void ProjectCommands::reportOpenFailure(const QString &path, const QString &reas
 
 // ---------------------------------------------------------------- commands
 
-bool ProjectCommands::maybeSave(bool withCancel)
+bool ProjectCommands::maybeSave()
 {
     if (!m_s.ProjectChanged)
         return true;
-    const MsgAnswer answer = m_s.modals().MsgBox(Texts::saveChangesQuestion(), Texts::saveChangesTitle(),
-                                                 withCancel ? Msg::YesNoCancelQuestion : Msg::YesNoQuestion);
+    // Cancel, Esc and the close box leave everything as it was.
+    const MsgAnswer answer =
+        m_s.modals().MsgBox(Texts::saveChangesQuestion(), Texts::saveChangesTitle(), Msg::YesNoCancelQuestion);
     if (answer == Msg::Yes)
         return mnuSave_Click();   // a save that did not happen stops the caller
-    if (answer == Msg::No)
-        return true;
-    return !withCancel;
+    return answer == Msg::No;
 }
 
 void ProjectCommands::mnuNew_Click()
 {
-    if (!maybeSave(false))
+    if (!maybeSave())
         return;
     resetToNewProject();
 }
@@ -231,7 +210,7 @@ void ProjectCommands::mnuOpen_Click()
     OpenDialog dialog(m_s.projectsFolder(), m_s.modals());
     const std::optional<QString> chosen = m_s.modals().showOpenDialog(dialog);
     // "Yes, save first" writes the open project to its own file.
-    if (!chosen || !maybeSave(false))
+    if (!chosen || !maybeSave())
         return;
     // A file that cannot be read leaves the open project as it was.
     const std::optional<Project> project = readProjectFile(*chosen);

@@ -18,8 +18,9 @@ public:
     void mnuOpen_Click();
     bool mnuSave_Click();
     bool mnuSaveAs_Click();
-    // Asks before unsaved changes are dropped; true when the caller may go on.
-    bool maybeSave(bool withCancel);
+    // Asks before unsaved changes are dropped (New, Open, closing); true
+    // when the caller may go on.
+    bool maybeSave();
 
     // ---- the procedures behind them
     void NewProject();
@@ -31,10 +32,9 @@ public:
     bool LoadProject(const QString &path);
 
     // ---- the whole project as a value
-    // The open project: its name and every sub-goal with its task text,
-    // read from its task file. Nothing, with the reason, when a task file
-    // could not be read.
-    std::optional<Project> snapshot(QString *error = nullptr) const;
+    // The open project: its name and every sub-goal with its task text as
+    // the user last saw it.
+    Project snapshot() const;
     // Lays a project out on the cards, writing each sub-goal's task file,
     // and ends with the main goal selected. False, with the reason, when a
     // task file cannot be written.

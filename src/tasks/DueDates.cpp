@@ -64,7 +64,6 @@ void DueDates::setCalendar1(const QDate &date)
 
 void DueDates::chkDueDate_Click()
 {
-    m_s.ProjectChanged = true;
     ApplyDueDate();
 }
 
@@ -73,35 +72,31 @@ void DueDates::ApplyDueDate()
     const int i = m_s.SelectedGoalIndex;
     if (m_s.RebuildingCards || i < 1 || i > Rules::kSubGoalCards)
         return; // the main goal has no due date
-    m_s.dashboard.setDueDate(i, m_chkDueDate ? dueDateText(m_Calendar1) : QString());
+    storeDueDate(i, m_chkDueDate ? dueDateText(m_Calendar1) : QString());
 }
 
 void DueDates::Calendar1_DateChange(const QDate &date)
 {
-    m_s.ProjectChanged = true;
     const int i = m_s.SelectedGoalIndex;
     if (m_s.RebuildingCards || !m_chkDueDate || i < 1 || i > Rules::kSubGoalCards)
-        return;
-    m_s.dashboard.setDueDate(i, dueDateText(date));
+        return;   // a date not taken by a card changes nothing
+    storeDueDate(i, dueDateText(date));
+}
+
+void DueDates::storeDueDate(int index, const QString &text)
+{
+    if (m_s.cards[index].lblDueDateDate_Tag != text)
+        m_s.ProjectChanged = true;
+    m_s.dashboard.setDueDate(index, text);
 }
 
 void DueDates::showCardDueDate(int index)
 {
-    // The check box goes first, then the calendar: its click shows the
-    // card's date from whatever the calendar holds at that moment.
-    const QString stored = m_s.cards[index].lblDueDateDate_Tag;
-    if (stored.isEmpty()) {
-        setChkDueDate(false);
-        setCalendar1(QDate(1998, 2, 20));
-        m_s.modals().DoEvents();
-        setCalendar1(QDate::currentDate());
-        return;
-    }
+    // The controls only mirror the card here, so setting them is not an
+    // edit: no handler runs, and the stored text stays as it was (also one
+    // written under another locale that reads as no date here).
+    const QString &stored = m_s.cards[index].lblDueDateDate_Tag;
     const QDate due = parseDueDateText(stored);
-    setChkDueDate(true);
-    m_s.modals().DoEvents();
-    setCalendar1(due.isValid() ? due : QDate::currentDate());
-    // Selecting is not editing: the stored text stays as it was, also when
-    // it was written under another locale and does not read back.
-    m_s.dashboard.setDueDate(index, stored);
+    m_chkDueDate = !stored.isEmpty();
+    m_Calendar1 = due.isValid() ? due : QDate::currentDate();
 }

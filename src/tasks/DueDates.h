@@ -19,7 +19,8 @@ public:
     void ApplyDueDate();
     void Calendar1_DateChange(const QDate &date);
 
-    // The selecting card's step: the check box first, then the calendar.
+    // Sets the check box and the calendar to the card's due date, as
+    // selecting the card shows it.
     void showCardDueDate(int index);
 
     // A date as due-date text: the locale's short format with a four-digit year.
@@ -28,6 +29,10 @@ public:
     static QDate parseDueDateText(const QString &text);
 
 private:
+    // A due date the user chose: the card takes it, and it is a change only
+    // when it differs from the one stored.
+    void storeDueDate(int index, const QString &text);
+
     WorkingState &m_s;
     bool m_chkDueDate = false;
     QDate m_Calendar1;

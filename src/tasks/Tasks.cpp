@@ -2,7 +2,6 @@
 #include "tasks/Tasks.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include "app/Modals.h"
 #include "component/TextScan.h"
@@ -56,84 +55,95 @@ void TaskList::setTxtGoalTasks(const QString &text)
     ++m_txtGoalTasksRevision;
 }
 
-void TaskList::txtGoalTasks_KeyPress(int keyAscii)
+void TaskList::txtGoalTasks_KeyPress(int)
 {
-    if (keyAscii != 0)
-        m_s.ProjectChanged = true;
+    // A key changes the project only through the change it makes, which
+    // txtGoalTasks_Change sees; arrows and the like change nothing.
 }
 
 void TaskList::txtGoalTasks_KeyUp()
 {
-    RefreshGoalTasks();
+    // The change has reached the file already; only a write that failed
+    // is tried again.
+    const auto mirror = m_texts.constFind(m_s.CurrentGoalKey);
+    if (mirror != m_texts.cend() && !mirror->onDisk)
+        RefreshGoalTasks();
 }
 
-void TaskList::txtGoalTasks_Change(const QString &text, bool byKey)
+void TaskList::txtGoalTasks_Change(const QString &text)
 {
+    if (text == m_txtGoalTasks)
+        return;
     m_txtGoalTasks = text;
-    if (byKey)
-        return; // the key release writes the file
-    // A paste, cut, drop or undo with the mouse raises no key event, yet it
-    // is an edit like any other: it must reach the task file at once.
     m_s.ProjectChanged = true;
     RefreshGoalTasks();
 }
 
-bool TaskList::writeTaskFile(const QString &key, const QString &text, QString *error)
+bool TaskList::writeMirror(const QString &key, Mirror &mirror, QString *error)
 {
-    if (!m_s.ensureFolder(m_s.tmpFolder())) {
-        if (error)
-            *error = QStringLiteral("the task folder \"%1\" is missing and could not be created.").arg(m_s.tmpFolder());
-        return false;
-    }
-    return m_s.KestrelFile1.WriteTextFile(text, m_s.taskFilePath(key), error);
-}
-
-bool TaskList::readTaskFile(const QString &key, QString &text, QString *error) const
-{
-    text.clear();
+    // Scratch: the recovery snapshot, not this file, carries typed work
+    // through a crash, so no key waits for the device.
+    QString reason;
     const QString path = m_s.taskFilePath(key);
-    if (m_s.KestrelTools1.PathExists(path, false))
-        return m_s.KestrelFile1.ReadTextFile(text, path, error);
-    // Something else where the task file should be holds no tasks we could
-    // use; "no tasks" would lose the saved ones.
-    if (QFileInfo::exists(path)) {
-        if (error)
-            *error = QStringLiteral("\"%1\" is not a file.").arg(path);
-        return false;
-    }
-    return true;
+    mirror.onDisk = m_s.ensureFolder(m_s.tmpFolder())
+                    && m_s.KestrelFile1.WriteTextFile(mirror.text, path, &reason, KestrelFile::Durability::Scratch);
+    if (!mirror.onDisk && error)
+        *error = reason.isEmpty() ? QStringLiteral("the task folder \"%1\" could not be created.").arg(m_s.tmpFolder())
+                                  : reason;
+    return mirror.onDisk;
 }
 
-void TaskList::removeTaskFile(const QString &key)
+bool TaskList::setTaskText(const QString &key, const QString &text, QString *error)
 {
+    Mirror &mirror = m_texts[key];
+    mirror.text = text;
+    return writeMirror(key, mirror, error);
+}
+
+void TaskList::removeTaskText(const QString &key)
+{
+    m_texts.remove(key);
     QFile::remove(m_s.taskFilePath(key));
 }
 
-void TaskList::rememberWritten(const QString &key, const QString &text)
+void TaskList::reportUnwritable(const QString &key, const QString &error)
 {
-    m_writtenThisLoad.insert(key, text);
+    const QString path = m_s.taskFilePath(key);
+    if (m_unwritableTaskFile == path)
+        return;
+    m_unwritableTaskFile = path;
+    m_s.modals().MsgBox(QStringLiteral("The tasks could not be written to \"%1\": %2\n\nThey are kept, and "
+                                       "written as soon as the file can be.").arg(path, error),
+                        Texts::tasksTitle(), Msg::Critical);
 }
 
 void TaskList::OpenGoalTaskFile(const QString &key)
 {
-    m_s.ensureFolder(m_s.tmpFolder());
-    if (const auto written = m_writtenThisLoad.constFind(key); written != m_writtenThisLoad.cend()) {
-        setTxtGoalTasks(*written);
+    Mirror &mirror = m_texts[key];
+    // A rebuild lays out texts whose files it has just written or not
+    // touched: reading each back would only double the work.
+    if (m_s.RebuildingCards && mirror.onDisk) {
+        setTxtGoalTasks(mirror.text);
         return;
     }
     const QString path = m_s.taskFilePath(key);
-    if (m_s.KestrelTools1.PathExists(path, false)) {
-        QString text;
+    // A text whose file could not be written is newer than the file.
+    if (mirror.onDisk || mirror.text.isEmpty()) {
         QString error;
-        if (!m_s.KestrelFile1.ReadTextFile(text, path, &error)) {
-            m_s.modals().MsgBox(QStringLiteral("The tasks could not be read from \"%1\": %2").arg(path, error),
-                                Texts::tasksTitle(), Msg::Critical);
+        QString text;
+        if (m_s.KestrelTools1.PathExists(path, false)) {
+            if (m_s.KestrelFile1.ReadTextFile(text, path, &error)) {
+                mirror.text = text;   // changed by other means: the file is what the user sees
+                mirror.onDisk = true;
+            } else {
+                m_s.modals().MsgBox(QStringLiteral("The tasks could not be read from \"%1\": %2").arg(path, error),
+                                    Texts::tasksTitle(), Msg::Critical);
+            }
+        } else if (!writeMirror(key, mirror, &error)) {
+            reportUnwritable(key, error);
         }
-        setTxtGoalTasks(text);
-        return;
     }
-    setTxtGoalTasks(QString());
-    m_s.KestrelFile1.WriteTextFile(QString(), path);
+    setTxtGoalTasks(mirror.text);
 }
 
 void TaskList::RefreshGoalTasks()
@@ -143,27 +153,24 @@ void TaskList::RefreshGoalTasks()
     if (key.isEmpty() || index < 0 || index > Rules::kSubGoalCards)
         return;
 
-    QString error;
-    // Still the very text a load has just written: the file holds it.
-    const auto written = m_writtenThisLoad.constFind(key);
-    const bool onDisk = written != m_writtenThisLoad.cend() && written->constData() == m_txtGoalTasks.constData()
-                        && written->size() == m_txtGoalTasks.size();
-    const QString path = m_s.taskFilePath(key);
-    if (!onDisk && !m_s.KestrelFile1.WriteTextFile(m_txtGoalTasks, path, &error)) {
-        // Said once per task file, not at every key: the typed text stays
-        // in the box, and the next successful write catches up.
-        if (m_unwritableTaskFile != path) {
-            m_unwritableTaskFile = path;
-            m_s.modals().MsgBox(QStringLiteral("The tasks could not be written to \"%1\": %2").arg(path, error),
-                                Texts::tasksTitle(), Msg::Critical);
+    Mirror &mirror = m_texts[key];
+    if (!mirror.onDisk || mirror.text.constData() != m_txtGoalTasks.constData()) {
+        mirror.text = m_txtGoalTasks;
+        QString error;
+        if (writeMirror(key, mirror, &error)) {
+            if (m_unwritableTaskFile == m_s.taskFilePath(key))
+                m_unwritableTaskFile.clear();
+        } else {
+            reportUnwritable(key, error);
         }
-    } else if (m_unwritableTaskFile == path) {
-        m_unwritableTaskFile.clear();
     }
 
-    const TaskCounts counts = countTasks(m_txtGoalTasks);
-    m_s.dashboard.setCounters(index, counts);
+    showCounts(index, countTasks(m_txtGoalTasks));
+}
 
+void TaskList::showCounts(int index, const TaskCounts &counts)
+{
+    m_s.dashboard.setCounters(index, counts);
     // Loaded from disk each time; a missing picture leaves the previous one.
     const bool allDone = counts.completed > 0 && counts.completed == counts.total;
     QFile file(m_s.appFolder() + (allDone ? QStringLiteral("/imgs/greencircle.gif") : QStringLiteral("/imgs/bluecircle.gif")));

@@ -17,9 +17,9 @@ TaskCounts countTasks(QStringView text);
 // "Each Task Must Have at least 2 chararcters", blanks not counted.
 bool isTaskLine(QStringView line);
 
-// The task list of the selected sub-goal: the task box txtGoalTasks, the
-// task files in tmp/ that mirror every sub-goal's tasks, and the card's
-// counters and status picture.
+// The task lists: the task box txtGoalTasks of the selected sub-goal, the
+// task text of every sub-goal as the user last saw it, the task files in
+// tmp/ that mirror those texts, and the card's counters and status picture.
 class TaskList {
 public:
     explicit TaskList(WorkingState &state) : m_s(state) {}
@@ -30,28 +30,38 @@ public:
     void setTxtGoalTasks(const QString &text);        // set by the program
     void txtGoalTasks_KeyPress(int keyAscii);
     void txtGoalTasks_KeyUp();
-    // Every change of the task text, whatever made it; byKey is false for a
-    // mouse paste, drop or undo, which no key release will follow.
-    void txtGoalTasks_Change(const QString &text, bool byKey);
+    // Every change of the task text, whatever made it: keys, mouse, drops,
+    // undo. It reaches the sub-goal's text, its task file and the counters.
+    void txtGoalTasks_Change(const QString &text);
 
     void OpenGoalTaskFile(const QString &key);
     void RefreshGoalTasks();
+    // The card's counters and status picture for counts.
+    void showCounts(int index, const TaskCounts &counts);
 
-    // ---- task files
-    // Writes a sub-goal's task text; false, with the reason, when it cannot.
-    bool writeTaskFile(const QString &key, const QString &text, QString *error = nullptr);
-    // Reads it: nothing (and no error) when there is no task file.
-    bool readTaskFile(const QString &key, QString &text, QString *error = nullptr) const;
-    void removeTaskFile(const QString &key);
-    // While a project is laid out, selecting each card takes the text just
-    // written to its file instead of reading it back.
-    void rememberWritten(const QString &key, const QString &text);
-    void forgetWritten() { m_writtenThisLoad.clear(); }
+    // ---- every sub-goal's task text, by key
+    // What the user last saw, whether or not its file could be written.
+    QString taskText(const QString &key) const { return m_texts.value(key).text; }
+    // Takes a sub-goal's text and writes its task file; false, with the
+    // reason, when the file could not be written (the text is kept).
+    bool setTaskText(const QString &key, const QString &text, QString *error = nullptr);
+    // A deleted sub-goal: its text and its task file go.
+    void removeTaskText(const QString &key);
+    void clearTaskTexts() { m_texts.clear(); }
 
 private:
+    // The file mirrors the text; onDisk is false while the last write failed.
+    struct Mirror {
+        QString text;
+        bool onDisk = false;
+    };
+    bool writeMirror(const QString &key, Mirror &mirror, QString *error);
+    // Says once per task file that it cannot be written, until it can.
+    void reportUnwritable(const QString &key, const QString &error);
+
     WorkingState &m_s;
     QString m_txtGoalTasks;
     int m_txtGoalTasksRevision = 0;
-    QString m_unwritableTaskFile;   // reported once, until a write succeeds
-    QHash<QString, QString> m_writtenThisLoad;   // key -> the text a load wrote
+    QString m_unwritableTaskFile;
+    QHash<QString, Mirror> m_texts;
 };

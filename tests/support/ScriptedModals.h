@@ -36,7 +36,6 @@ public:
 
     QList<Asked> asked;
     int unanswered = 0;            // boxes shown with no queued answer
-    int doEventsCount = 0;
     int tipsShown = 0;
     QStringList foldersOpened;
     QStringList saveFileAsked;     // "title|proposed name|filter" of each save-file dialog
@@ -56,9 +55,6 @@ public:
     bool openFolder(const QString &path) override;
     bool printLines(const QStringList &lines, QString *error) override;
     void setClipboardText(const QString &text) override { clipboard = text; }
-    void DoEvents() override { ++doEventsCount; if (onDoEvents) onDoEvents(); }
-
-    std::function<void()> onDoEvents;
 };
 
 // Queued dialog actions that cover most tests.

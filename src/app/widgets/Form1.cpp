@@ -38,6 +38,17 @@ namespace {
 QString toBoxText(QString taskText) { return taskText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 QString toTaskText(QString boxText) { return boxText.replace(u'\n', QStringLiteral("\r\n")); }
 
+// The box takes at most limit characters, but a longer name the program
+// puts in (loaded from a file) stays whole: the box never cuts it.
+void showLimitedText(QLineEdit *box, const QString &text, int limit)
+{
+    box->setMaxLength(std::max<int>(limit, int(text.size())));
+    if (box->text() != text) {
+        const QSignalBlocker block(box);
+        box->setText(text);
+    }
+}
+
 } // namespace
 
 Form1::Form1(const QString &appFolder, QWidget *parent)
@@ -104,7 +115,7 @@ void Form1::connectSidebar()
     connect(ui.lblDelete, &ClickLabel::clicked, this, [this] { forward([](WorkingState &s) { s.dashboard.lblDelete_Click(); }); });
     connect(ui.lblNewGoal, &ClickLabel::clicked, this, [this] { forward([](WorkingState &s) { s.dashboard.lblNewGoal_Click(); }); });
     connect(ui.txtProjectName, &QLineEdit::textEdited, this, [this](const QString &text) {
-        forward([&](WorkingState &s) { s.dashboard.txtProjectName_Change(text, m_keyDown); });
+        forward([&](WorkingState &s) { s.dashboard.txtProjectName_Change(text); });
     });
     connect(ui.txtSubGoal, &QLineEdit::textEdited, this, [this](const QString &text) {
         forward([&](WorkingState &s) { s.dashboard.txtSubGoal_Change(text); });
@@ -113,7 +124,7 @@ void Form1::connectSidebar()
         if (m_rendering)
             return;
         const QString text = toTaskText(m_ui->txtGoalTasks->toPlainText());
-        forward([&](WorkingState &s) { s.tasks.txtGoalTasks_Change(text, m_keyDown); });
+        forward([&](WorkingState &s) { s.tasks.txtGoalTasks_Change(text); });
     });
     connect(ui.chkDueDate, &QCheckBox::clicked, this, [this](bool checked) {
         forward([&](WorkingState &s) { s.dueDates.setChkDueDate(checked); });
@@ -173,8 +184,6 @@ void Form1::buildMenu()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut)
-        m_keyDown = false; // its release will go elsewhere
     const bool press = event->type() == QEvent::KeyPress;
     const bool release = event->type() == QEvent::KeyRelease;
     if (!press && !release)
@@ -182,7 +191,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
 
     if (release) {
-        m_keyDown = false;
         if (watched == m_ui->txtProjectName) {
             const QString text = m_ui->txtProjectName->text();
             forward([&](WorkingState &s) { s.dashboard.txtProjectName_KeyUp(text); });
@@ -192,7 +200,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
 
-    m_keyDown = true;
     const int ascii = keyAsciiOf(key);
     if (watched == m_ui->txtSubGoal && ascii != 0) {
         int result = ascii;
@@ -222,7 +229,7 @@ void Form1::applyLayout()
 void Form1::closeEvent(QCloseEvent *event)
 {
     bool mayClose = true;
-    forward([&](WorkingState &s) { mayClose = s.project.maybeSave(true); });
+    forward([&](WorkingState &s) { mayClose = s.project.maybeSave(); });
     if (mayClose)
         event->accept();
     else
@@ -245,14 +252,8 @@ void Form1::render()
     Kit::setText(ui.Label14, s.Label14);
     Kit::setText(ui.lblGoalName, s.lblGoalName);
     Kit::setText(ui.lblSubgoalscharsleft, s.lblSubgoalscharsleft);
-    if (ui.txtProjectName->text() != s.txtProjectName) {
-        const QSignalBlocker block(ui.txtProjectName);
-        ui.txtProjectName->setText(s.txtProjectName);
-    }
-    if (ui.txtSubGoal->text() != s.dashboard.txtSubGoal()) {
-        const QSignalBlocker block(ui.txtSubGoal);
-        ui.txtSubGoal->setText(s.dashboard.txtSubGoal());
-    }
+    showLimitedText(ui.txtProjectName, s.txtProjectName, Rules::kProjectNameMax);
+    showLimitedText(ui.txtSubGoal, s.dashboard.txtSubGoal(), Rules::kSubGoalNameMax);
     if (m_tasksRevision != s.tasks.txtGoalTasksRevision()) {
         m_tasksRevision = s.tasks.txtGoalTasksRevision();
         ui.txtGoalTasks->setPlainText(toBoxText(s.tasks.txtGoalTasks()));

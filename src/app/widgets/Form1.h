@@ -39,7 +39,6 @@ private:
     std::unique_ptr<QtModals> m_ownModals;
     std::unique_ptr<WorkingState> m_state;
     std::unique_ptr<Ui::Sidebar> m_ui;
-    bool m_keyDown = false;          // a key is down in one of the edit boxes
     bool m_rendering = false;
     int m_tasksRevision = -1;
 

@@ -1,11 +1,11 @@
 #include "app/widgets/QtModals.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 #include "app/widgets/frmTips.h"
@@ -26,8 +26,13 @@ MsgAnswer QtModals::MsgBox(const QString &text, const QString &title, MsgStyle s
     }
     switch (buttonsOf(style)) {
     case MsgButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        // Esc and the close box must not answer No, the answer that may
+        // drop work: they press a Cancel that is not shown, and the caller
+        // treats it as not answered.
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.button(QMessageBox::Cancel)->hide();
         box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
         break;
     case MsgButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -42,7 +47,7 @@ MsgAnswer QtModals::MsgBox(const QString &text, const QString &title, MsgStyle s
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    default: return buttonsOf(style) == MsgButtons::YesNoCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
+    default: return buttonsOf(style) == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
     }
 }
 
@@ -90,9 +95,4 @@ bool QtModals::printLines(const QStringList &lines, QString *error)
 void QtModals::setClipboardText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
-}
-
-void QtModals::DoEvents()
-{
-    QCoreApplication::processEvents();
 }

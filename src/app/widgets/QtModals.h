@@ -21,7 +21,6 @@ public:
     bool openFolder(const QString &path) override;
     bool printLines(const QStringList &lines, QString *error) override;
     void setClipboardText(const QString &text) override;
-    void DoEvents() override;
 
 private:
     QString m_appFolder;

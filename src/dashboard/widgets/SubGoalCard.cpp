@@ -40,6 +40,7 @@ void SubGoalCard::setIndex(int k, const QPixmap &artwork)
     setObjectName(QStringLiteral("picGoal_") + n);
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         child->setObjectName(child->objectName() + u'_' + n);
+    m_artwork = artwork;
     setPicture(artwork);
 }
 
@@ -62,7 +63,9 @@ void SubGoalCard::showCard(const GoalCard &card)
     if (m_pictureRevision != card.picGoal_PictureRevision) {
         m_pictureRevision = card.picGoal_PictureRevision;
         QPixmap picture;
-        if (!card.picGoal_Picture.isEmpty() && picture.loadFromData(card.picGoal_Picture))
+        if (card.picGoal_Picture.isEmpty())
+            setPicture(m_artwork);
+        else if (picture.loadFromData(card.picGoal_Picture))
             setPicture(picture);
     }
     Kit::setShown(this, card.picGoal_Visible);

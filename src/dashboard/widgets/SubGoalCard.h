@@ -39,5 +39,6 @@ public:
 
 private:
     std::unique_ptr<Ui::SubGoalCard> m_ui;
+    QPixmap m_artwork;   // the plain card, shown while no status picture is set
     int m_pictureRevision = -1;
 };
