@@ -257,7 +257,7 @@ int startupProbe(int argc, char **argv)
     installFontSubstitutions();
     QLockFile lock(instanceLockPath(appFolder));
     QtModals modals(appFolder);
-    if (!takeInstanceLock(lock, modals))
+    if (!takeInstanceLock(lock, appFolder, modals))
         return 3;
     std::unique_ptr<Form1> mainWindow;
     PaintCounter mainPaints;

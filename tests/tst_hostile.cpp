@@ -198,12 +198,14 @@ void TestHostile::nulBytes()
     QCOMPARE(f.taskFile(1), raw("Pick colours\r\nDraw\0logo\r\nMock up pages\r\n"));
     QCOMPARE(f.s.cards[2].lblGoal_Caption, QStringLiteral("Content"));
 
-    // A file of nothing but NULs is an empty project.
+    // A file of nothing but NULs is no project: refused, and Save cannot
+    // overwrite it.
     Fixture g;
     g.open(QByteArray(1 << 20, '\0'));
-    QVERIFY(g.modals.asked.isEmpty());
-    QCOMPARE(g.s.txtProjectName, QString());
-    QCOMPARE(g.cardsShown(), 0);
+    QCOMPARE(g.modals.asked.size(), 1);
+    QCOMPARE(g.modals.asked[0].title, QStringLiteral("Open Failed"));
+    QVERIFY(g.modals.lastText().contains(g.app.file("projects/hostile.gpj")));
+    QCOMPARE(g.s.CurrentProjectFile, QString());
 }
 
 void TestHostile::byteOrderMarkInsideValues()
@@ -228,17 +230,19 @@ void TestHostile::byteOrderMarkInsideValues()
 
 void TestHostile::binaryJunk()
 {
-    // A binary file renamed to ".gpj": no section, no key, nothing shown,
-    // and the file is not touched.
+    // A binary file renamed to ".gpj": no section, so it is refused with a
+    // message, the open project stays, and the file is not touched.
     Fixture f;
     QByteArray junk(4 << 20, Qt::Uninitialized);
     QRandomGenerator random(7);
     for (char &c : junk)
         c = char(random.bounded(256));
+    f.s.dashboard.txtProjectName_Change("Kept");
+    f.s.ProjectChanged = false;
     f.open(junk);
-    QVERIFY(f.modals.asked.isEmpty());
-    QCOMPARE(f.cardsShown(), 0);
-    QCOMPARE(f.s.txtProjectName, QString());
+    QCOMPARE(f.modals.asked.size(), 1);
+    QCOMPARE(f.modals.asked[0].title, QStringLiteral("Open Failed"));
+    QCOMPARE(f.s.txtProjectName, QStringLiteral("Kept"));
     QVERIFY(f.elapsedMs < 10000 * kSlack);
     QCOMPARE(f.app.read("projects/hostile.gpj"), junk);
 

@@ -4,6 +4,9 @@
 #include <QListWidget>
 #include <QLockFile>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <unistd.h>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -22,7 +25,10 @@ private slots:
     void anUndeletableFileStays();
     void secondInstanceIsRefusedAndTouchesNothing();
     void realInstancesShareOneFolder();
-    void aFolderThatCannotHoldTheLockDoesNotStopTarvo();
+    void lockSituations_data();
+    void lockSituations();
+    void aLinkedTaskFolderIsNotEmptied();
+    void aReadOnlyInstallStillLocksItsFolder();
     void splashLooksAsDesignedAndOpensTheMainWindow();
 };
 
@@ -83,11 +89,11 @@ void TestStartUp::secondInstanceIsRefusedAndTouchesNothing()
     app.write("tmp/101-301-301.txt", "the first Tarvo's tasks");
     ScriptedModals modals;
     QLockFile first(instanceLockPath(app.path()));
-    QVERIFY(takeInstanceLock(first, modals));
+    QVERIFY(takeInstanceLock(first, app.path(), modals));
     QVERIFY(modals.asked.isEmpty());
 
     QLockFile second(instanceLockPath(app.path()));
-    QVERIFY(!takeInstanceLock(second, modals));
+    QVERIFY(!takeInstanceLock(second, app.path(), modals));
     QCOMPARE(modals.asked.size(), 1);
     QCOMPARE(modals.asked[0].text, QStringLiteral("Tarvo is already running from this folder."));
     QCOMPARE(modals.asked[0].title, QStringLiteral("Tarvo"));
@@ -97,7 +103,7 @@ void TestStartUp::secondInstanceIsRefusedAndTouchesNothing()
     // The lock is a hidden file: emptying tmp/ and listing projects never see it.
     QVERIFY(QFileInfo(instanceLockPath(app.path())).fileName().startsWith(u'.'));
     first.unlock();
-    QVERIFY(takeInstanceLock(second, modals));
+    QVERIFY(takeInstanceLock(second, app.path(), modals));
 }
 
 void TestStartUp::realInstancesShareOneFolder()
@@ -126,7 +132,7 @@ void TestStartUp::realInstancesShareOneFolder()
     // The lock is held across processes ...
     ScriptedModals modals;
     QLockFile here(instanceLockPath(app.path()));
-    QVERIFY(!takeInstanceLock(here, modals));
+    QVERIFY(!takeInstanceLock(here, app.path(), modals));
     QCOMPARE(modals.lastText(), QStringLiteral("Tarvo is already running from this folder."));
 
     // ... and a second real Tarvo, stopped at its message, leaves tmp/ alone
@@ -142,17 +148,107 @@ void TestStartUp::realInstancesShareOneFolder()
     first.kill();
     QVERIFY(first.waitForFinished());
     QVERIFY(QFileInfo::exists(instanceLockPath(app.path())));
-    QVERIFY(takeInstanceLock(here, modals));
+    QVERIFY(takeInstanceLock(here, app.path(), modals));
     QCOMPARE(modals.asked.size(), 1);
 }
 
-void TestStartUp::aFolderThatCannotHoldTheLockDoesNotStopTarvo()
+void TestStartUp::lockSituations_data()
 {
+    QTest::addColumn<QByteArray>("lockFile");   // what the lock file holds before the start; "-" for none
+    QTest::addColumn<bool>("tmpIsAFile");       // no folder, so no lock, can be made
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<QString>("said");          // in the message, with {lock} and {tmp} for the paths
+    const QByteArray here = QSysInfo::machineHostName().toUtf8();
+    QTest::newRow("free") << QByteArray("-") << false << true << "";
+    QTest::newRow("owner gone") << "999999\ntarvo\n" + here + "\n" << false << true << "";
+    QTest::newRow("another computer") << QByteArray("4242\ntarvo\nlaptop-at-home\n") << false << false
+                                      << "\"laptop-at-home\"|delete the lock file \"{lock}\"";
+    QTest::newRow("unreadable") << QByteArray("\x01garbage") << false << false << "\"{lock}\" cannot be read|delete";
+    QTest::newRow("no folder for it") << QByteArray("-") << true << false << "cannot write in the folder \"{tmp}\"";
+}
+
+void TestStartUp::lockSituations()
+{
+    QFETCH(QByteArray, lockFile);
+    QFETCH(bool, tmpIsAFile);
+    QFETCH(bool, starts);
+    QFETCH(QString, said);
     TempAppFolder app;
+    if (tmpIsAFile)
+        app.write("tmp", "a file where the folder should be");
+    else if (lockFile != "-")
+        app.write("tmp/.tarvo.lock", lockFile);
     ScriptedModals modals;
-    QLockFile lock(instanceLockPath(app.file("gone")));
-    QVERIFY(takeInstanceLock(lock, modals));
-    QVERIFY(modals.asked.isEmpty());
+    QLockFile lock(instanceLockPath(app.path()));
+    QCOMPARE(takeInstanceLock(lock, app.path(), modals), starts);
+    QCOMPARE(modals.asked.size(), starts ? 0 : 1);
+    const QString text = modals.lastText();
+    for (QString part : said.split(u'|', Qt::SkipEmptyParts)) {
+        part.replace("{lock}", instanceLockPath(app.path())).replace("{tmp}", app.file("tmp"));
+        QVERIFY2(text.contains(part), qPrintable(text));
+    }
+}
+
+void TestStartUp::aLinkedTaskFolderIsNotEmptied()
+{
+    TempAppFolder app, elsewhere;
+    elsewhere.write("someone-elses.txt", "not Tarvo's");
+    QVERIFY(QFile::link(elsewhere.path(), app.file("tmp")));
+    QCOMPARE(prepareTaskFolder(app.path(), KestrelTools()), QStringList());
+    QCOMPARE(elsewhere.read("someone-elses.txt"), QByteArray("not Tarvo's"));
+
+    // In a real tmp/, a link to a file elsewhere goes as a link.
+    TempAppFolder other;
+    QVERIFY(QFile::link(elsewhere.file("someone-elses.txt"), other.file("tmp/link.txt"))
+            || (QDir().mkpath(other.file("tmp")) && QFile::link(elsewhere.file("someone-elses.txt"), other.file("tmp/link.txt"))));
+    prepareTaskFolder(other.path(), KestrelTools());
+    QVERIFY(!QFileInfo(other.file("tmp/link.txt")).isSymLink());
+    QCOMPARE(elsewhere.read("someone-elses.txt"), QByteArray("not Tarvo's"));
+}
+
+// A root-owned install used by a normal user: the application folder is
+// read-only, tmp/ and projects/ are writable. The lock lives in tmp/, so a
+// second Tarvo is refused and leaves the first one's tasks alone.
+void TestStartUp::aReadOnlyInstallStillLocksItsFolder()
+{
+    const QString built = qEnvironmentVariable("TARVO_BUILD_DIR") + QStringLiteral("/tarvo");
+    if (!QFileInfo(built).isExecutable())
+        QSKIP("the tarvo program is not built");
+    if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("needs root and setpriv to run Tarvo as another user");
+    const QString user = QStringLiteral("tarvo-test");
+    if (QProcess::execute(QStringLiteral("id"), {user}) != 0
+        && QProcess::execute(QStringLiteral("useradd"), {QStringLiteral("--system"), QStringLiteral("--no-create-home"), user}) != 0)
+        QSKIP("no user to run Tarvo as");
+    TempAppFolder app;
+    QVERIFY(QFile::copy(built, app.file("tarvo")));
+    QDir().mkpath(app.file("projects"));
+    app.write("tmp/old.txt", "from an earlier run");
+    QVERIFY(::chmod(QFile::encodeName(app.path()).constData(), 0755) == 0);   // read-only for the user
+    for (const char *writable : {"tmp", "projects"})
+        QVERIFY(::chmod(QFile::encodeName(app.file(writable)).constData(), 0777) == 0);
+    const auto start = [&](QProcess &p) {
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // setpriv becomes Tarvo itself, so killing the process ends Tarvo.
+        p.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=") + user, QStringLiteral("--regid=") + user,
+                                            QStringLiteral("--clear-groups"), QStringLiteral("--"), QStringLiteral("env"),
+                                            QStringLiteral("QT_QPA_PLATFORM=offscreen"), app.file("tarvo")});
+        return p.waitForStarted();
+    };
+    QProcess first;
+    QVERIFY(start(first));
+    QTRY_VERIFY_WITH_TIMEOUT(!app.exists("tmp/old.txt"), 15000);   // it started, and emptied tmp/
+    QVERIFY(app.exists("tmp/.tarvo.lock"));
+    app.write("tmp/101-301-301.txt", "the first Tarvo's tasks");
+    QProcess second;
+    QVERIFY(start(second));
+    QTest::qWait(3500);   // well past its splash's two seconds
+    QCOMPARE(app.read("tmp/101-301-301.txt"), QByteArray("the first Tarvo's tasks"));
+    for (QProcess *p : {&second, &first}) {
+        p->kill();
+        p->waitForFinished();
+    }
+    QFile::remove(instanceLockPath(app.path()));   // the user's, which this process did not take
 }
 
 namespace {

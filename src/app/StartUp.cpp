@@ -2,12 +2,26 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 
 #include "app/Modals.h"
 #include "app/Texts.h"
-
 #include "component/KestrelTools.h"
+
+namespace {
+
+// What a killed atomic write leaves behind: its temporary file. Only the
+// Tarvo holding the lock runs this, so none of them is being written.
+void removeLeftoverTemporaries(const QString &folder)
+{
+    QDir dir(folder);
+    for (const QString &name : dir.entryList({QStringLiteral(".tarvo-*")}, QDir::Files | QDir::Hidden))
+        dir.remove(name);
+}
+
+} // namespace
 
 QStringList prepareTaskFolder(const QString &appFolder, const KestrelTools &tools)
 {
@@ -16,30 +30,55 @@ QStringList prepareTaskFolder(const QString &appFolder, const KestrelTools &tool
         QDir().mkpath(folder);
         return {};
     }
+    // A folder elsewhere, linked in by the user, may hold anything.
+    if (QFileInfo(appFolder + QStringLiteral("/tmp")).isSymLink())
+        return {};
     // The listing is taken once; hidden and special files are not in it.
+    // A link among the files is removed as a link, never followed.
     const QStringList listing = QDir(folder).entryList(QDir::Files, QDir::Name);
     for (const QString &name : listing)
         QFile::remove(folder + name);
+    removeLeftoverTemporaries(folder);
+    if (!QFileInfo(appFolder + QStringLiteral("/projects")).isSymLink())
+        removeLeftoverTemporaries(appFolder + QStringLiteral("/projects"));
     return listing;
 }
 
 QString instanceLockPath(const QString &appFolder)
 {
-    // Hidden, so emptying tmp/ and listing projects/ never meet it.
-    return appFolder + QStringLiteral("/.tarvo.lock");
+    return appFolder + QStringLiteral("/tmp/.tarvo.lock");
 }
 
-bool takeInstanceLock(QLockFile &lock, Modals &modals)
+bool takeInstanceLock(QLockFile &lock, const QString &appFolder, Modals &modals)
 {
+    const QString path = instanceLockPath(appFolder);
+    const QString tmp = QFileInfo(path).path();
+    const auto refuse = [&](const QString &text) {
+        modals.MsgBox(text, Texts::productName(), Msg::Information);
+        return false;
+    };
     // No age limit: a live Tarvo may run for weeks. A crashed one's lock
     // names a process that is gone, which QLockFile treats as stale.
     lock.setStaleLockTime(0);
-    if (lock.tryLock(0))
+    if (QDir().mkpath(tmp) && lock.tryLock(0))
         return true;
-    // Only a live Tarvo refuses. Where no lock file can be made at all
-    // (a read-only folder), Tarvo starts as it would without the lock.
-    if (lock.error() != QLockFile::LockFailedError)
-        return true;
-    modals.MsgBox(Texts::alreadyRunning(), Texts::productName(), Msg::Information);
-    return false;
+    if (lock.error() != QLockFile::LockFailedError) {
+        // Without the lock a second Tarvo could empty tmp/ under this one.
+        return refuse(QStringLiteral("Tarvo cannot start: it cannot write in the folder \"%1\", where it keeps the "
+                                     "open project's tasks. Make that folder writable, or run Tarvo from a folder "
+                                     "you can write to.").arg(tmp));
+    }
+    qint64 pid = 0;
+    QString host, application;
+    if (!lock.getLockInfo(&pid, &host, &application)) {
+        return refuse(QStringLiteral("Tarvo cannot tell whether another Tarvo uses the folder \"%1\": its lock file "
+                                     "\"%2\" cannot be read. If no Tarvo is running from this folder, delete that "
+                                     "file and start Tarvo again.").arg(appFolder, path));
+    }
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
+        return refuse(QStringLiteral("The folder \"%1\" is in use by Tarvo on the computer \"%2\". If Tarvo is not "
+                                     "running there any more, delete the lock file \"%3\" and start Tarvo again.")
+                          .arg(appFolder, host, path));
+    }
+    return refuse(Texts::alreadyRunning());
 }

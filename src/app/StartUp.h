@@ -3,21 +3,22 @@
 #include <QStringList>
 
 class KestrelTools;
+class Modals;
+class QLockFile;
 
 // Empties the task-file folder "<app>/tmp/" left by an earlier run, or
-// creates it. Hidden files and subfolders stay; a file that cannot be
-// deleted stays too. Nothing is reported: start-up goes on in any case.
-// Returns the listing it worked through (empty when it made the folder).
+// creates it. Hidden files (the lock, the recovery snapshot) and subfolders
+// stay; a file that cannot be deleted stays too. A tmp/ that is a link to
+// another folder is used as it is: nothing outside the application folder
+// is deleted. Returns the listing it worked through.
 QStringList prepareTaskFolder(const QString &appFolder, const KestrelTools &tools);
 
-// The name of the lock file that marks a running Tarvo in its folder.
+// The lock file that marks a running Tarvo in its folder: in tmp/, where
+// Tarvo must be able to write anyway, hidden so emptying leaves it.
 QString instanceLockPath(const QString &appFolder);
 
-class QLockFile;
-class Modals;
-
-// Takes the folder's instance lock. When another Tarvo holds it, says so
-// and returns false: the caller ends without touching tmp/. A lock left by
-// a run that crashed is taken over; a folder that cannot hold the lock
-// does not keep Tarvo from starting.
-bool takeInstanceLock(QLockFile &lock, Modals &modals);
+// Takes the folder's instance lock. When another Tarvo holds it, or its
+// owner cannot be checked, or no lock can be made at all, says why and
+// returns false: the caller ends without touching tmp/. A lock left by a
+// Tarvo on this computer that is gone is taken over.
+bool takeInstanceLock(QLockFile &lock, const QString &appFolder, Modals &modals);

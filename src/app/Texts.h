@@ -61,5 +61,7 @@ inline QString invalidNameTitle() { return QStringLiteral("Invalid Name"); }
 inline QString overwriteQuestion() { return QStringLiteral("File already exists. Want to overwrite it?"); }
 inline QString overwriteTitle() { return QStringLiteral("File Already Exists"); }
 inline QString printFinished() { return QStringLiteral("Print Job Finished"); }
+inline QString restoreQuestion() { return QStringLiteral("Tarvo was closed before your changes were saved. Restore them?"); }
+inline QString restoreTitle() { return QStringLiteral("Restore"); }
 inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
 } // namespace Texts

@@ -2,8 +2,10 @@
 // its application folder.
 #include <QApplication>
 #include <QLockFile>
+#include <QTimer>
 
 #include "app/StartUp.h"
+#include "app/Termination.h"
 #include "app/widgets/FontSetup.h"
 #include "app/widgets/Form1.h"
 #include "app/widgets/QtModals.h"
@@ -19,12 +21,21 @@ int main(int argc, char *argv[])
     // A second Tarvo in this folder would empty tmp/ under the first one.
     QLockFile lock(instanceLockPath(appFolder));
     QtModals modals(appFolder);
-    if (!takeInstanceLock(lock, modals))
+    if (!takeInstanceLock(lock, appFolder, modals))
         return 1;
 
     std::unique_ptr<Form1> mainWindow;
+    // Logout or shutdown: the snapshot of unsaved work is brought up to
+    // date and kept; the next start offers it.
+    whenAskedToEnd([&] {
+        if (mainWindow)
+            mainWindow->state().recovery.writeNow();
+        QCoreApplication::exit(0);
+    });
     frmSplash splash(appFolder, [&] {
         mainWindow = std::make_unique<Form1>(appFolder);
+        // Asked once the window shows, so the question has it behind it.
+        QTimer::singleShot(0, mainWindow.get(), [&] { mainWindow->offerRestore(); });
         return mainWindow.get();
     });
     splash.show();

@@ -82,7 +82,7 @@ void Dashboard::layOutCardsFromLists()
     }
 }
 
-QString Dashboard::newGoalKey() const
+QString Dashboard::newGoalKey(const QSet<QString> &taken) const
 {
     // A key names a task file in the shared tmp folder, so it must differ
     // from every key on the cards and from every task file left there by a
@@ -93,10 +93,10 @@ QString Dashboard::newGoalKey() const
         const qint16 second = static_cast<qint16>(m_s.KestrelTools1.RandomNumber(9000)) + 300;
         const qint16 third = static_cast<qint16>(m_s.KestrelTools1.RandomNumber(9000)) + 300;
         key = QStringLiteral("%1-%2-%3").arg(first).arg(second).arg(third);
-        bool taken = m_s.KestrelTools1.PathExists(m_s.taskFilePath(key), false);
-        for (int i = 1; i <= Rules::kSubGoalCards && !taken; ++i)
-            taken = m_s.cards[i].lblGoal_Tag == key;
-        if (!taken)
+        bool used = taken.contains(key) || m_s.KestrelTools1.PathExists(m_s.taskFilePath(key), false);
+        for (int i = 1; i <= Rules::kSubGoalCards && !used; ++i)
+            used = m_s.cards[i].lblGoal_Tag.compare(key, Qt::CaseInsensitive) == 0;
+        if (!used)
             break;
     }
     return key;

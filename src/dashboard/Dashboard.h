@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 
 #include "app/Texts.h"
@@ -69,8 +70,9 @@ public:
     // Lays lstSubgoalsAndKeys and lstDueDates out on cards 1 to n, selecting
     // each card in turn so its counters are computed. Call with the cards free.
     void layOutCardsFromLists();
-    // A key no card and no task file in tmp/ uses.
-    QString newGoalKey() const;
+    // A key no card, no task file in tmp/ and none of taken (in lower case)
+    // uses, whatever the letter case.
+    QString newGoalKey(const QSet<QString> &taken = {}) const;
 
 private:
     WorkingState &m_s;

@@ -218,6 +218,8 @@ qint64 taskCount(QStringView value)
 
 bool isSafeKey(QStringView key)
 {
+    if (key.isEmpty() || key.size() > kMaxKeyLength)
+        return false;
     for (QChar c : key) {
         const char16_t u = c.unicode();
         const bool ok = (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z')

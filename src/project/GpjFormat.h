@@ -45,8 +45,10 @@ ReadResult read(const IniIndex &index);
 // too large to hold saturate.
 qint64 taskCount(QStringView value);
 
-// Whether a key read from a file may name a task file: letters, digits,
-// "-" and "_" only, so it cannot point outside the task folder.
+// Whether a key read from a file may name a task file: 1 to 64 letters,
+// digits, "-" and "_", so it cannot point outside the task folder nor make
+// a file name too long.
+constexpr qsizetype kMaxKeyLength = 64;
 bool isSafeKey(QStringView key);
 
 // "Goal" n and a suffix such as "_Name".

@@ -74,19 +74,20 @@ std::optional<Project> ProjectCommands::readProjectFile(const QString &path)
         return std::nullopt;
     }
     Gpj::ReadResult read = Gpj::read(index);
+    if (read.noProjectSections) {
+        // Opened as an empty project, its next save would overwrite it.
+        reportOpenFailure(path, QStringLiteral("It is not a Tarvo project: it has neither a [Project] nor a [Goals] "
+                                               "section."));
+        return std::nullopt;
+    }
+    // Each key names a task file: one that could point elsewhere, or that
+    // another key names too on a file system blind to letter case, is
+    // replaced by a fresh one. The key only ties tasks to their file.
     QSet<QString> keys;
-    for (qsizetype i = 0; i < read.project.subGoals.size(); ++i) {
-        SubGoal &goal = read.project.subGoals[i];
-        if (!Gpj::isSafeKey(goal.key)) {
-            reportOpenFailure(path, QStringLiteral("sub-goal %1 has the key \"%2\", which cannot name a task file.")
-                                        .arg(i + 1).arg(goal.key));
-            return std::nullopt;
-        }
-        // Two sub-goals with one key would share one task file; the later
-        // one gets a key of its own.
-        while (keys.contains(goal.key))
-            goal.key = m_s.dashboard.newGoalKey();
-        keys.insert(goal.key);
+    for (SubGoal &goal : read.project.subGoals) {
+        while (!Gpj::isSafeKey(goal.key) || keys.contains(goal.key.toLower()))
+            goal.key = m_s.dashboard.newGoalKey(keys);
+        keys.insert(goal.key.toLower());
     }
     return std::move(read.project);
 }
@@ -96,6 +97,7 @@ std::optional<Project> ProjectCommands::readProjectFile(const QString &path)
 void ProjectCommands::NewProject()
 {
     m_s.ProjectChanged = false;
+    m_s.recovery.discard();
     m_s.cards[0].lblGoal_Tag = QStringLiteral("0");
     m_s.cards[0].lblGoal_Caption = Texts::defaultProjectName();
     m_s.txtProjectName = m_s.cards[0].lblGoal_Caption;
@@ -142,6 +144,7 @@ bool ProjectCommands::SaveProject(const QString &target)
         return fail(error);
 
     m_s.ProjectChanged = false;
+    m_s.recovery.discard();
     m_s.modals().MsgBox(Texts::projectSaved(), Texts::projectSavedTitle(), Msg::Information);
     return true;
 }
@@ -177,7 +180,10 @@ bool ProjectCommands::maybeSave()
         m_s.modals().MsgBox(Texts::saveChangesQuestion(), Texts::saveChangesTitle(), Msg::YesNoCancelQuestion);
     if (answer == Msg::Yes)
         return mnuSave_Click();   // a save that did not happen stops the caller
-    return answer == Msg::No;
+    if (answer != Msg::No)
+        return false;
+    m_s.recovery.discard();   // dropped on purpose
+    return true;
 }
 
 void ProjectCommands::mnuNew_Click()

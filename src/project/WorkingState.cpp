@@ -3,8 +3,8 @@
 #include <QDir>
 
 WorkingState::WorkingState(QString appFolder, Modals &modals)
-    : shell(*this), dashboard(*this), tasks(*this), dueDates(*this), project(*this),
-      m_appFolder(std::move(appFolder)), m_modals(modals)
+    : m_appFolder(std::move(appFolder)), m_modals(modals), shell(*this), dashboard(*this), tasks(*this),
+      dueDates(*this), project(*this), recovery(*this)
 {
     cards[0].lblGoal_Caption = Texts::defaultProjectName();
     cards[0].lblGoal_Tag = QStringLiteral("0");

@@ -10,6 +10,7 @@
 #include "dashboard/Dashboard.h"
 #include "events/EventList.h"
 #include "project/ProjectCommands.h"
+#include "project/Recovery.h"
 #include "tasks/DueDates.h"
 #include "tasks/Tasks.h"
 
@@ -20,6 +21,10 @@ class Modals;
 // record and forwards its events to the handlers; it keeps no project state
 // of its own. Field names are the names of the controls they stand for.
 class WorkingState {
+    // First, so that every part below may use them as it is made.
+    QString m_appFolder;
+    Modals &m_modals;
+
 public:
     WorkingState(QString appFolder, Modals &modals);
     WorkingState(const WorkingState &) = delete;
@@ -72,6 +77,7 @@ public:
     TaskList tasks;              // tasks/: the task box, task files, counters
     DueDates dueDates;           // tasks/: the due-date check box and calendar
     ProjectCommands project;     // project/: New, Open, Save and Save As
+    Recovery recovery;           // project/: the snapshot that outlives a crash
 
     // ---- paths and services
     const QString &appFolder() const { return m_appFolder; }
@@ -87,8 +93,4 @@ public:
 
     // Points the file name label at a project file ("" = none).
     void setFileName(const QString &path);
-
-private:
-    QString m_appFolder;
-    Modals &m_modals;
 };

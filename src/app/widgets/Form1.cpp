@@ -108,6 +108,11 @@ void Form1::build()
     render();
 }
 
+void Form1::offerRestore()
+{
+    forward([](WorkingState &s) { s.recovery.offerRestore(); });
+}
+
 void Form1::connectSidebar()
 {
     const Ui::Sidebar &ui = *m_ui;

@@ -22,6 +22,8 @@ public:
     WorkingState &state() { return *m_state; }
     // Shows the state anew; every forwarded event ends with it.
     void render();
+    // Asks about unsaved work a run that did not end cleanly left behind.
+    void offerRestore();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,7 @@
 #include "app/widgets/frmSplash.h"
 
 #include "app/StartUp.h"
+#include "project/Recovery.h"
 #include "app/widgets/WidgetKit.h"
 #include "ui_frmSplash.h"
 
@@ -26,6 +27,7 @@ void frmSplash::tmrLoad_Timer()
 {
     tmrLoad.stop();
     fileTMP->clear();
+    Recovery::keepAside(m_appFolder);   // before the emptying, for the question once the window shows
     fileTMP->addItems(prepareTaskFolder(m_appFolder, KestrelTools1));
     if (m_openMainWindow) {
         if (QWidget *main = m_openMainWindow())

@@ -1,0 +1,253 @@
+// Crash recovery: unsaved work kept in a snapshot, offered at the next
+// start. The kill test starts this program as a child ("--typist <folder>"):
+// a real main window typing task lines, killed at random moments; every
+// restart answered Yes must show each line typed more than two seconds
+// before the kill, and nothing that was not typed.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <csignal>
+#include <ctime>
+#include <cstdio>
+#include <cstring>
+
+#include "ScriptedModals.h"
+#include "TempAppFolder.h"
+#include "app/StartUp.h"
+#include "app/Termination.h"
+#include "app/widgets/Form1.h"
+#include "component/KestrelTools.h"
+#include "project/WorkingState.h"
+
+Q_DECLARE_METATYPE(MsgAnswer)
+
+namespace {
+
+// The monotonic clock every process on the machine shares, in ms.
+qint64 monotonicMs()
+{
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+QString typedLine(int i) { return QStringLiteral("Line %1 of the typing test").arg(i); }
+
+// The next start in the same folder, as main() and the splash run it.
+void startAgain(const QString &appFolder, WorkingState &s)
+{
+    Recovery::keepAside(appFolder);
+    prepareTaskFolder(appFolder, KestrelTools());
+    s.recovery.offerRestore();
+}
+
+// The child: a real window that types line after line and says when each
+// line is in the box, by the clock all processes share.
+int runTypist(const QString &appFolder)
+{
+    ScriptedModals modals;
+    Form1 w(appFolder, modals);
+    w.show();
+    bool ending = false;
+    whenAskedToEnd([&] {
+        w.state().recovery.writeNow();
+        ending = true;
+    });
+    auto *name = w.findChild<QLineEdit *>(QStringLiteral("txtSubGoal"));
+    QTest::keyClicks(name, QStringLiteral("Typing"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("lblGoal_1")), Qt::LeftButton);
+    auto *box = w.findChild<QPlainTextEdit *>(QStringLiteral("txtGoalTasks"));
+    for (int i = 1; !ending; ++i) {
+        QTest::keyClicks(box, typedLine(i));
+        QTest::keyClick(box, Qt::Key_Return);
+        printf("typed %d %lld\n", i, monotonicMs());
+        fflush(stdout);
+        QTest::qWait(15);
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestRecovery : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    void restartOffersUnsavedWork_data();
+    void restartOffersUnsavedWork();
+    void savedOrDroppedWorkLeavesNoSnapshot();
+    void killedWhileTypingLosesNothingOlderThanTwoSeconds();
+};
+
+void TestRecovery::restartOffersUnsavedWork_data()
+{
+    QTest::addColumn<MsgAnswer>("answer");
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("Yes") << Msg::Yes << true;
+    QTest::newRow("No throws it away") << Msg::No << false;
+    QTest::newRow("Esc drops nothing") << Msg::Cancel << true;
+}
+
+void TestRecovery::restartOffersUnsavedWork()
+{
+    QFETCH(MsgAnswer, answer);
+    QFETCH(bool, restored);
+    TempAppFolder app;
+    Project before;
+    {
+        ScriptedModals modals;
+        WorkingState s(app.path(), modals);
+        s.setFileName(s.projectsFolder() + "Plan.gpj");
+        s.dashboard.txtProjectName_Change("Plan");
+        s.dashboard.txtSubGoal_Change("Design");
+        s.dashboard.txtSubGoal_KeyPress(13);
+        s.dashboard.lblGoal_Click(1);
+        s.tasks.txtGoalTasks_Change(" Pick colours --\r\n\"quoted\"\r\nlast line");
+        s.dueDates.setChkDueDate(true);
+        s.recovery.update();
+        s.recovery.waitUntilIdle();
+        before = s.project.snapshot();
+        app.write("tmp/" + s.cards[1].lblGoal_Tag + ".txt", "stale");   // the next start empties tmp/
+    }   // ends without a save: the snapshot stays
+    QVERIFY(app.exists("tmp/.recovery.gpj"));
+
+    ScriptedModals modals;
+    modals.answer(answer);
+    WorkingState s(app.path(), modals);
+    startAgain(app.path(), s);
+    QCOMPARE(modals.asked.size(), 1);
+    QCOMPARE(modals.asked[0].text, QString("Tarvo was closed before your changes were saved. Restore them?"));
+    QCOMPARE(modals.asked[0].title + "|" + QString::number(int(modals.asked[0].style)), QString("Restore|36"));
+    QVERIFY(!app.exists("tmp/.recovery-kept.gpj"));
+    if (!restored) {
+        QCOMPARE(s.dashboard.cardsInUse(), 0);
+        QVERIFY(!s.ProjectChanged);
+        return;
+    }
+    Project now = s.project.snapshot();
+    before.subGoals[0].tasks += "\r\n";   // the last line comes back ended, as every stored line is
+    QVERIFY(now == before);
+    QCOMPARE(s.CurrentProjectFile, s.projectsFolder() + "Plan.gpj");
+    QCOMPARE(s.lblFilename, s.CurrentProjectFile);
+    QVERIFY(s.ProjectChanged);
+    QCOMPARE(s.SelectedGoalIndex, 0);
+    QCOMPARE(app.read("tmp/" + s.cards[1].lblGoal_Tag + ".txt"), now.subGoals[0].tasks.toUtf8());
+}
+
+void TestRecovery::savedOrDroppedWorkLeavesNoSnapshot()
+{
+    TempAppFolder app;
+    ScriptedModals modals;
+    WorkingState s(app.path(), modals);
+    const auto change = [&] {
+        s.dashboard.txtProjectName_Change(s.txtProjectName + "!");
+        s.recovery.update();
+        s.recovery.waitUntilIdle();
+        return app.exists("tmp/.recovery.gpj");
+    };
+    const auto gone = [&] {
+        s.recovery.update();
+        s.recovery.waitUntilIdle();
+        return !app.exists("tmp/.recovery.gpj");
+    };
+    QVERIFY(gone());   // nothing changed, nothing kept
+    QVERIFY(change());
+    QVERIFY(s.project.SaveProject(s.projectsFolder() + "Saved.gpj"));
+    QVERIFY(gone());
+    QVERIFY(change());
+    s.project.mnuNew_Click();   // answered No: dropped on purpose
+    QVERIFY(gone());
+    QVERIFY(change());
+    modals.answer(Msg::Cancel);
+    QVERIFY(!s.project.maybeSave());   // closing cancelled: the work and its snapshot stay
+    s.recovery.waitUntilIdle();
+    QVERIFY(app.exists("tmp/.recovery.gpj"));
+}
+
+void TestRecovery::killedWhileTypingLosesNothingOlderThanTwoSeconds()
+{
+    const int wanted = qEnvironmentVariableIntValue("TARVO_RESTORE_KILLS") > 0
+                           ? qEnvironmentVariableIntValue("TARVO_RESTORE_KILLS") : 100;
+    QRandomGenerator random(20261207);
+    QElapsedTimer clock;
+    clock.start();
+    int kills = 0, terms = 0, restores = 0, checkedLines = 0;
+    qint64 newestLost = -1;   // age at the kill of the newest typed line not restored, in ms
+    while (kills < wanted) {
+        TempAppFolder app;
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--typist"), app.path()});
+        QVERIFY(child.waitForStarted());
+        // Every tenth end is a polite one (logout, shutdown): then nothing
+        // typed at all may be missing.
+        const bool polite = kills % 10 == 9;
+        const qint64 killAt = monotonicMs() + random.bounded(300, 3600);
+        while (monotonicMs() < killAt && child.state() == QProcess::Running)
+            child.waitForReadyRead(int(std::max<qint64>(1, killAt - monotonicMs())));
+        const qint64 endedAt = monotonicMs();
+        polite ? void(::kill(pid_t(child.processId()), SIGTERM)) : child.kill();
+        QVERIFY(child.waitForFinished(30000));
+        ++kills;
+        terms += polite;
+
+        // The lines the child had in its box, and when.
+        QList<qint64> typedAt;
+        for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> parts = line.split(' ');
+            if (parts.size() == 3 && parts[0] == "typed" && parts[1].toInt() == typedAt.size() + 1)
+                typedAt.append(parts[2].toLongLong());
+        }
+        QString typed;
+        for (int i = 1; i <= typedAt.size(); ++i)
+            typed += typedLine(i) + QStringLiteral("\r\n");
+
+        ScriptedModals modals;
+        modals.answer(Msg::Yes);
+        WorkingState s(app.path(), modals);
+        startAgain(app.path(), s);
+        restores += !modals.asked.isEmpty();
+        QString restored = s.tasks.taskText(s.cards[1].lblGoal_Tag);
+        if (restored.endsWith(QStringLiteral("\r\n")) && !typed.startsWith(restored))
+            restored.chop(2);   // a line caught half typed comes back ended
+        QVERIFY2(typed.startsWith(restored), qPrintable(QStringLiteral("kill %1: restored what was not typed").arg(kills)));
+        for (int i = 0; i < typedAt.size(); ++i) {
+            const qint64 age = endedAt - typedAt[i];
+            const bool kept = restored.contains(typedLine(i + 1) + QStringLiteral("\r\n"));
+            if (age > 2000 || polite) {
+                ++checkedLines;
+                QVERIFY2(kept, qPrintable(QStringLiteral("kill %1: line %2, typed %3 ms before, is lost")
+                                              .arg(kills).arg(i + 1).arg(age)));
+            } else if (!kept) {
+                newestLost = std::max(newestLost, age);
+            }
+        }
+        s.recovery.discard();
+        s.recovery.waitUntilIdle();
+    }
+    qInfo("kills: %d (%d of them SIGTERM), restores offered: %d, lines that had to come back: %d, all did; "
+          "oldest line not yet in a snapshot: %lld ms before its kill; time: %lld s",
+          kills, terms, restores, checkedLines, newestLost, clock.elapsed() / 1000);
+}
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--typist") == 0) {
+        QApplication app(argc, argv);
+        return runTypist(QString::fromLocal8Bit(argv[2]));
+    }
+    QApplication app(argc, argv);
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recovery.moc"
