@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -145,6 +146,8 @@ private slots:
     void fullDisk_save();
     void fullDisk_load();
     void fullDisk_typing();
+    void flushRefused_data();
+    void flushRefused();
     void projectFileRemovedBetweenDialogAndLoad();
     void projectFileReplacedByFolderBetweenDialogAndLoad();
 };
@@ -364,6 +367,7 @@ void TestFaults::fullDisk_typing()
 {
     Fixture f;
     f.addSubGoal("Design");
+    f.addSubGoal("Content");
     f.typeTasks(1, "First");
     f.modals.asked.clear();
     {
@@ -376,9 +380,47 @@ void TestFaults::fullDisk_typing()
     QVERIFY(f.modals.asked[0].text.contains(f.s.cards[1].lblGoal_Tag + ".txt"));
     QCOMPARE(f.s.tasks.txtGoalTasks(), manyTasks(104));
     QCOMPARE(f.app.read("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"), QByteArray("First"));
-    // With room again, the next key release catches the file up.
-    f.typeTasks(1, manyTasks(104));
-    QCOMPARE(f.app.read("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"), manyTasks(104).toUtf8());
+    // Another card and back: the typed text, not the stale file, is shown.
+    f.s.dashboard.lblGoal_Click(2);
+    f.s.dashboard.lblGoal_Click(1);
+    QCOMPARE(f.s.tasks.txtGoalTasks(), manyTasks(104));
+    // With room again, a save before any key holds what was typed.
+    f.modals.saveActions.append(typeAndSave("plan"));
+    QVERIFY(f.s.project.mnuSave_Click());
+    QVERIFY(f.app.read("projects/plan.gpj").contains("Goal1_Task104=Task number 103 with some words after it\r\n"));
+    // And the next change catches the file up.
+    f.typeTasks(1, manyTasks(105));
+    QCOMPARE(f.app.read("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"), manyTasks(105).toUtf8());
+}
+
+void TestFaults::flushRefused_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("device error") << EIO << "Input/output error";
+    QTest::newRow("full disk") << ENOSPC << "No space left on device";
+}
+
+// The device refuses the flush before the rename: no "saved", the old file
+// stays, nothing is left beside it, and the changes still count as unsaved.
+void TestFaults::flushRefused()
+{
+    QFETCH(int, code);
+    QFETCH(QString, said);
+    Fixture f;
+    const QByteArray good = f.savedProject();
+    QVERIFY(!good.isEmpty());
+    f.typeTasks(1, "Changed");
+    f.modals.asked.clear();
+    KestrelFile::syncHookForTests() = [code](int) { return code; };
+    const bool saved = f.s.project.mnuSave_Click();
+    KestrelFile::syncHookForTests() = nullptr;
+    QVERIFY(!saved);
+    QVERIFY2(f.failureSaid("plan.gpj") && f.texts().join("").contains(said), qPrintable(f.texts().join(" | ")));
+    QVERIFY(f.s.ProjectChanged);
+    QCOMPARE(f.app.read("projects/plan.gpj"), good);
+    QCOMPARE(QDir(f.app.file("projects")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             QStringList{"plan.gpj"});
 }
 
 void TestFaults::projectFileRemovedBetweenDialogAndLoad()

@@ -9,7 +9,11 @@
 
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
+#include "project/OpenDialog.h"
 #include "project/WorkingState.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TARVO_ASAN 1
@@ -152,6 +156,8 @@ private slots:
     void keysDuplicatedManyTimes();
     void subGoalsSharingAKey();
     void hundredMegabyteProject();
+    void filesThatAreNoProjectFiles_data();
+    void filesThatAreNoProjectFiles();
 };
 
 void TestHostile::lineEndsAndByteOrderMark_data()
@@ -398,6 +404,67 @@ void TestHostile::hundredMegabyteProject()
     QCOMPARE(f.taskFile(8).size(), qsizetype(kTasks) * (filler.size() + 2));
     QVERIFY2(f.elapsedMs < 60000 * kSlack, qPrintable(QString::number(f.elapsedMs) + " ms"));
     QVERIFY2(f.peakGrowth < 8 * kSlack * size, qPrintable(QString::number(f.peakGrowth >> 20) + " MB"));
+}
+
+namespace {
+bool writeByBytes(const QByteArray &path, const QByteArray &bytes)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    return fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() && ::close(fd) == 0;
+}
+} // namespace
+
+void TestHostile::filesThatAreNoProjectFiles_data()
+{
+    QTest::addColumn<QByteArray>("name");    // the file's name in projects/, as bytes
+    QTest::addColumn<QString>("kind");       // what stands there
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<QString>("said");       // on opening; "" = it opens
+    QTest::newRow("link to /dev/zero") << QByteArray("zero.gpj") << "device" << false << "It is not a file.";
+    QTest::newRow("300 MB, sparse") << QByteArray("huge.gpj") << "sparse" << true << "It is larger than 256 MB.";
+    QTest::newRow("link to a project") << QByteArray("linked.gpj") << "link" << true << "";
+    QTest::newRow("name not UTF-8") << QByteArray("caf\xE9.gpj") << "project" << true << "";
+}
+
+void TestHostile::filesThatAreNoProjectFiles()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, listed);
+    QFETCH(QString, said);
+    Fixture f;
+    f.app.write("elsewhere.gpj", kWorkedExample);
+    QDir().mkpath(f.app.file("projects"));
+    const QByteArray path = QFile::encodeName(f.app.file("projects/")) + name;
+    if (kind == "device" || kind == "link")
+        QVERIFY(::symlink(kind == "device" ? "/dev/zero" : QFile::encodeName(f.app.file("elsewhere.gpj")).constData(),
+                          path.constData()) == 0);
+    else if (kind == "sparse")
+        QVERIFY(::truncate((f.app.write("projects/huge.gpj", kWorkedExample), path.constData()), 300LL << 20) == 0);
+    else   // a name Qt's own file names cannot spell: written by its bytes
+        QVERIFY(writeByBytes(path, kWorkedExample));
+    const QStringList names = OpenDialog::listProjects(f.s.projectsFolder());
+    QCOMPARE(names.size(), listed ? 1 : 0);
+    if (!listed)
+        return;
+    f.openExisting(names[0]);
+    QVERIFY(f.elapsedMs < 5000 * kSlack);
+    if (said.isEmpty()) {
+        QVERIFY2(f.modals.asked.isEmpty(), qPrintable(f.modals.lastText()));
+        QVERIFY(f.showsWorkedExample());
+        QVERIFY(writeByBytes(path, "overwritten"));
+        f.s.ProjectChanged = true;
+        QVERIFY(f.s.project.mnuSave_Click());   // saved back under the very same bytes
+        QFile saved;
+        const int fd = ::open(path.constData(), O_RDONLY);
+        QVERIFY(fd >= 0 && saved.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QCOMPARE(saved.readAll(), kWorkedExample);
+        QCOMPARE(QFileInfo(QFile::decodeName(path)).isSymLink(), kind == "link");   // a link stays a link
+        return;
+    }
+    QCOMPARE(f.modals.asked.size(), 1);
+    QVERIFY2(f.modals.lastText().endsWith(said), qPrintable(f.modals.lastText()));
+    QVERIFY(f.s.CurrentProjectFile.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestHostile)

@@ -232,7 +232,7 @@ void TestProjectCommands::openFailures_data()
     QTest::newRow("project file gone") << "projects/Other.gpj" << "projects/Other.gpj" << true;
     QTest::newRow("tmp is a file") << "tmp" << "tmp/" << false;
     QTest::newRow("task file is a folder") << "tmp/1-2-3.txt/" << "tmp/1-2-3.txt" << false;
-    QTest::newRow("key outside tmp") << "key" << "projects/Other.gpj" << true;
+    QTest::newRow("not a project") << "text" << "projects/Other.gpj" << true;
 }
 
 void TestProjectCommands::openFailures()
@@ -245,8 +245,8 @@ void TestProjectCommands::openFailures()
     f.modals.openActions.append([&](OpenDialog &d) {
         const DialogStep step = pickAndOpen("Other.gpj")(d);
         QDir(f.app.file("tmp")).removeRecursively();
-        if (blocker == "key")
-            f.app.write("projects/Other.gpj", "[Goals]\r\nGoal1=../../x\r\nGoal1_Tasks=1\r\nGoal1_Task1=t\r\n");
+        if (blocker == "text")
+            f.app.write("projects/Other.gpj", "Shopping list\r\nName=milk\r\n");
         else if (blocker.startsWith("projects"))
             QFile::remove(f.app.file(blocker));
         else

@@ -1,6 +1,7 @@
 // The project file: the reader's rules, the layout to the byte, and
 // projects going to disk and back through the real core.
 #include <QDir>
+#include <QSet>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
@@ -71,6 +72,8 @@ private slots:
     void workedExample();
     void formatFunctions_data();
     void formatFunctions();
+    void keysThatCannotNameATaskFile_data();
+    void keysThatCannotNameATaskFile();
     void roundTrips_data();
     void roundTrips();
     void noLineBreakInsideAValue();
@@ -211,6 +214,42 @@ void TestProjectFile::formatFunctions()
     const QString written = Gpj::write(project);
     QVERIFY(Gpj::read(IniIndex(written)).project == project);
     QVERIFY(written.startsWith("[Project]\r\nName=" + project.name + "\r\n[Goals]\r\n"));
+}
+
+// Each key names a task file in tmp/: a key that could point elsewhere, is
+// too long for a file name, or shares a file with another key on a file
+// system blind to letter case gets a fresh key, and the tasks follow it.
+void TestProjectFile::keysThatCannotNameATaskFile_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QList<bool>>("kept");
+    QTest::newRow("letter case only") << QStringList{"ab-1", "AB-1"} << QList<bool>{true, false};
+    QTest::newRow("outside tmp") << QStringList{"../../x", "1-2-3"} << QList<bool>{false, true};
+    QTest::newRow("65 characters") << QStringList{QString(65, u'7')} << QList<bool>{false};
+    QTest::newRow("64 characters") << QStringList{QString(64, u'7')} << QList<bool>{true};
+    QTest::newRow("blank and dot") << QStringList{"a b", "."} << QList<bool>{false, false};
+}
+
+void TestProjectFile::keysThatCannotNameATaskFile()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QList<bool>, kept);
+    QString file = "[Goals]\r\n";
+    for (int n = 1; n <= keys.size(); ++n)
+        file += QString("Goal%1=%2\r\nGoal%1_Tasks=1\r\nGoal%1_Task1=task %1\r\n").arg(n).arg(keys[n - 1]);
+    ProjectFixture p;
+    p.open("Keys", file.toUtf8());
+    QVERIFY(p.modals.asked.isEmpty());
+    QSet<QString> files;
+    for (int n = 1; n <= keys.size(); ++n) {
+        const QString key = p.s.cards[n].lblGoal_Tag;
+        QCOMPARE(key == keys[n - 1], kept[n - 1]);
+        QVERIFY(Gpj::isSafeKey(key));
+        files.insert(key.toLower());
+        QCOMPARE(p.tasks(n), QString("task %1\r\n").arg(n).toUtf8());
+    }
+    QCOMPARE(files.size(), keys.size());
+    QVERIFY(!p.app.exists("x.txt") && !p.app.exists("../x.txt"));
 }
 
 void TestProjectFile::roundTrips_data()

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -124,7 +125,16 @@ bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QStrin
 
 bool KestrelFile::writeBytes(const QByteArray &bytes, const QString &path, Durability durability, QString *error)
 {
-    const QByteArray target = FileNames::toNative(path);
+    QByteArray target = FileNames::toNative(path);
+    // A document behind a link is saved where the link points, as an editor
+    // does; Tarvo's own scratch files never follow one.
+    struct stat link;
+    if (durability == Durability::Flushed && ::lstat(target.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char *resolved = ::realpath(target.constData(), nullptr)) {
+            target = resolved;
+            ::free(resolved);
+        }
+    }
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
     // A short name of its own, so a long target name cannot make it too long.

@@ -1,9 +1,13 @@
 #include "project/OpenDialog.h"
 
-#include <QDir>
+#include <algorithm>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/Modals.h"
 #include "app/Texts.h"
+#include "component/FileNames.h"
 
 OpenDialog::OpenDialog(QString projectsFolder, Modals &modals)
     : m_projectsFolder(std::move(projectsFolder)), m_modals(modals)
@@ -13,13 +17,29 @@ OpenDialog::OpenDialog(QString projectsFolder, Modals &modals)
 QStringList OpenDialog::listProjects(const QString &folder)
 {
     // A missing folder simply lists nothing; only the folder shortcut and
-    // the first save create it. The pattern ignores letter case, as the
-    // file list it stands for does.
-    QDir dir(folder);
-    if (!dir.exists())
-        return {};
-    return dir.entryList({QStringLiteral("*.gpj")}, QDir::Files | QDir::Readable,
-                         QDir::Name | QDir::IgnoreCase);
+    // the first save create it. Only regular files are listed (links to
+    // them too): a device or a pipe named ".gpj" is no project. Names are
+    // taken as bytes, so one that is not valid UTF-8 still opens.
+    QStringList names;
+    const QByteArray native = FileNames::toNative(folder);
+    DIR *dir = ::opendir(native.constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name.startsWith('.') || name.size() < 5 || name.right(4).toLower() != ".gpj")
+            continue;
+        struct stat info;
+        if (::stat((native + '/' + name).constData(), &info) == 0 && S_ISREG(info.st_mode)
+            && ::access((native + '/' + name).constData(), R_OK) == 0)
+            names.append(FileNames::fromNative(name));
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
 }
 
 void OpenDialog::Form_Activate()

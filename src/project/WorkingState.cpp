@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "component/FileNames.h"
+
 WorkingState::WorkingState(QString appFolder, Modals &modals)
     : m_appFolder(std::move(appFolder)), m_modals(modals), shell(*this), dashboard(*this), tasks(*this),
       dueDates(*this), project(*this), recovery(*this)
@@ -25,6 +27,6 @@ bool WorkingState::ensureFolder(const QString &folder) const
 void WorkingState::setFileName(const QString &path)
 {
     CurrentProjectFile = path;
-    lblFilename = path.isEmpty() ? Texts::noFilename() : path;
-    lblFilename_ToolTip = path;
+    lblFilename = path.isEmpty() ? Texts::noFilename() : FileNames::forDisplay(path);
+    lblFilename_ToolTip = FileNames::forDisplay(path);
 }

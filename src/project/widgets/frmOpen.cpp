@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "app/widgets/WidgetKit.h"
+#include "component/FileNames.h"
 #include "project/OpenDialog.h"
 #include "ui_frmOpen.h"
 
@@ -33,7 +34,8 @@ void frmOpen::activate()
     m_dialog.Form_Activate();
     const QSignalBlocker block(m_ui->File1);
     m_ui->File1->clear();
-    m_ui->File1->addItems(m_dialog.File1);
+    for (const QString &name : m_dialog.File1)
+        m_ui->File1->addItem(FileNames::forDisplay(name));
     if (m_dialog.File1_ListIndex >= 0)
         m_ui->File1->setCurrentRow(m_dialog.File1_ListIndex);
 }
