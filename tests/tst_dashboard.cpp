@@ -67,6 +67,8 @@ private slots:
     void selectionOrderRestoresOwnDate();
     void unreadableStoredDateIsKept();
     void dueDateTextFollowsTheLocale();
+    void dueDatesReadUnderAnyLocale_data();
+    void dueDatesReadUnderAnyLocale();
     void rebuildGuardsTheCards();
     void deleteMovesLaterSubGoalsDown();
     void deleteAnsweredNoChangesNothing();
@@ -474,12 +476,38 @@ void TestDashboard::dueDateTextFollowsTheLocale()
     QCOMPARE(DueDates::dueDateText(date), QStringLiteral("15/03/2024"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QCOMPARE(DueDates::dueDateText(date), QStringLiteral("3/15/2024"));
-    QCOMPARE(DueDates::parseDueDateText(QStringLiteral("3/15/2024")), date);
-    QCOMPARE(DueDates::parseDueDateText(QStringLiteral("15/03/2024")), date); // another locale's file
-    QCOMPARE(DueDates::parseDueDateText(QStringLiteral("2024-03-15")), date);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QCOMPARE(DueDates::parseDueDateText(QStringLiteral("15/03/2024")), date);
-    QVERIFY(!DueDates::parseDueDateText(QStringLiteral("soon")).isValid());
+}
+
+void TestDashboard::dueDatesReadUnderAnyLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QDate>("read");   // invalid: no form reads it
+    const QDate march15(2024, 3, 15);
+    QTest::newRow("own short form") << "en_US" << "3/15/2024" << march15;
+    QTest::newRow("another country's") << "en_US" << "15/03/2024" << march15;
+    QTest::newRow("German") << "en_GB" << "15.03.2024" << march15;
+    QTest::newRow("German, short year") << "en_US" << "15.3.24" << march15;
+    QTest::newRow("ISO") << "de_DE" << "2024-03-15" << march15;
+    QTest::newRow("own long form") << "en_GB" << "Friday, 15 March 2024" << march15;
+    QTest::newRow("two-digit year is this century") << "en_GB" << "15/03/24" << march15;
+    QTest::newRow("ambiguous in the own order") << "en_GB" << "04/03/2024" << QDate(2024, 3, 4);
+    QTest::newRow("ambiguous elsewhere") << "de_DE" << "04/03/2024" << QDate();
+    QTest::newRow("same either way") << "de_DE" << "05/05/2024" << QDate(2024, 5, 5);
+    QTest::newRow("words") << "en_GB" << "next Tuesday" << QDate();
+    QTest::newRow("no such day") << "en_GB" << "31/02/2024" << QDate();
+}
+
+void TestDashboard::dueDatesReadUnderAnyLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, stored);
+    QFETCH(QDate, read);
+    QLocale::setDefault(QLocale(locale));
+    const QDate date = DueDates::parseDueDateText(stored);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    QCOMPARE(date, read);
 }
 
 void TestDashboard::rebuildGuardsTheCards()

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -57,6 +58,8 @@ private slots:
     void dueDateControls();
     void hoverShowsTheDeleteMark();
     void shortcuts();
+    void editsWithoutACharacterAreChanges();
+    void aKeyQueuedAfterAClickEditsTheNewCard();
 };
 
 void TestMainWindow::opensInItsDesignedState()
@@ -259,6 +262,62 @@ void TestMainWindow::shortcuts()
     QTest::keyClick(&t.w, Qt::Key_N, Qt::ControlModifier); // nothing unsaved: no question
     QVERIFY(t.modals.asked.isEmpty());
     QVERIFY(!t.shown("picGoal_1"));
+}
+
+void TestMainWindow::editsWithoutACharacterAreChanges()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.addSubGoal("Two");
+    t.click("lblGoal_1");
+    auto *tasks = t.get<QPlainTextEdit>("txtGoalTasks");
+    QTest::keyClicks(tasks, "abc");
+    t.w.state().ProjectChanged = false;
+    const QString file = "tmp/" + t.w.state().cards[1].lblGoal_Tag + ".txt";
+    QTest::keyClick(tasks, Qt::Key_Home);
+    QTest::keyClick(tasks, Qt::Key_Delete);
+    QVERIFY(t.w.state().ProjectChanged);
+    QCOMPARE(t.app.read(file), QByteArray("bc"));
+
+    // A drop with Ctrl held (a copy): it reaches the file before the key is
+    // released, and clicking another card meanwhile loses nothing.
+    t.w.state().ProjectChanged = false;
+    QTest::keyPress(tasks, Qt::Key_Control);
+    tasks->insertPlainText("dropped --\n");
+    t.click("lblGoal_2");
+    QTest::keyRelease(tasks, Qt::Key_Control);
+    QVERIFY(t.w.state().ProjectChanged);
+    QCOMPARE(t.app.read(file), QByteArray("dropped --\r\nbc"));
+    QCOMPARE(t.text("lblTasks_Completed_1"), QStringLiteral("Completed: 1"));
+}
+
+void TestMainWindow::aKeyQueuedAfterAClickEditsTheNewCard()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.addSubGoal("Two");
+    t.click("lblGoal_2");
+    auto *tasks = t.get<QPlainTextEdit>("txtGoalTasks");
+    QTest::keyClicks(tasks, "second card");
+    t.click("lblGoal_1");
+    QTest::keyClicks(tasks, "first card");
+    QTest::keyClick(tasks, Qt::Key_Home);
+    const QString first = "tmp/" + t.w.state().cards[1].lblGoal_Tag + ".txt";
+    const QString second = "tmp/" + t.w.state().cards[2].lblGoal_Tag + ".txt";
+
+    // The click and a Delete typed right after it wait in the queue together.
+    QWidget *caption = t.get("lblGoal_2");
+    const QPointF at = caption->rect().center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(caption, new QMouseEvent(type, at, caption->mapToGlobal(at), Qt::LeftButton,
+                                                             type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                             Qt::NoModifier));
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(tasks, new QKeyEvent(type, Qt::Key_Delete, Qt::NoModifier));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(t.app.read(first), QByteArray("first card"));   // the card left behind is untouched
+    QCOMPARE(t.app.read(second), QByteArray("econd card"));  // the key went to the card now shown
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -27,22 +27,40 @@ QString DueDates::dueDateText(const QDate &date)
     return locale.toString(date, fourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
 }
 
-QDate DueDates::parseDueDateText(const QString &text)
+QDate DueDates::parseDueDateText(const QString &stored)
 {
+    // A file may come from any computer: the user's own forms first, then
+    // the common written ones. Two-digit years are this century's.
+    const QString text = stored.trimmed();
+    const auto read = [&](const QLocale &locale, const QString &format) {
+        QDate date = locale.toDate(text, format);
+        if (date.isValid() && !format.contains(QStringLiteral("yyyy")) && date.year() < 2000)
+            date = date.addYears(100);
+        return date;
+    };
     const QLocale locale;
-    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
-    const QStringList localeFormats = {fourDigitYear(shortFormat), shortFormat,
-                                       locale.dateFormat(QLocale::NarrowFormat)};
-    for (const QString &format : localeFormats) {
-        const QDate date = locale.toDate(text, format);
-        if (date.isValid())
-            return date;
+    for (QLocale::FormatType type : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        const QString format = locale.dateFormat(type);
+        for (const QString &f : {fourDigitYear(format), format}) {
+            if (const QDate date = read(locale, f); date.isValid())
+                return date;
+        }
     }
-    for (const char *format : {"dd/MM/yyyy", "d/M/yyyy", "M/d/yyyy", "yyyy-MM-dd"}) {
-        const QDate date = QDate::fromString(text, QString::fromLatin1(format));
-        if (date.isValid())
-            return date;
-    }
+    const QLocale c = QLocale::c();
+    const auto first = [&](std::initializer_list<const char *> formats) {
+        for (const char *format : formats) {
+            if (const QDate date = read(c, QString::fromLatin1(format)); date.isValid())
+                return date;
+        }
+        return QDate();
+    };
+    if (const QDate date = first({"d.M.yyyy", "d.M.yy", "yyyy-M-d"}); date.isValid())
+        return date;
+    // Day first or month first: taken only where one reading alone is a date.
+    const QDate dayFirst = first({"d/M/yyyy", "d/M/yy"});
+    const QDate monthFirst = first({"M/d/yyyy", "M/d/yy"});
+    if (dayFirst.isValid() != monthFirst.isValid() || dayFirst == monthFirst)
+        return dayFirst.isValid() ? dayFirst : monthFirst;
     return {};
 }
 
