@@ -9,6 +9,7 @@
 #include "component/KestrelTools.h"
 #include "dashboard/Dashboard.h"
 #include "events/EventList.h"
+#include "project/PlanCommands.h"
 #include "project/ProjectCommands.h"
 #include "tasks/DueDates.h"
 #include "tasks/Tasks.h"
@@ -72,6 +73,7 @@ public:
     TaskList tasks;              // tasks/: the task box, task files, counters
     DueDates dueDates;           // tasks/: the due-date check box and calendar
     ProjectCommands project;     // project/: New, Open, Save and Save As
+    PlanCommands plan{*this};    // project/: Print Plan and Export PDF
 
     // ---- paths and services
     const QString &appFolder() const { return m_appFolder; }
