@@ -163,9 +163,9 @@ void drawChart(Sheet &sheet, const Plan &plan, int pages)
     const QString printed = Texts::printedOn(DueDates::dueDateText(plan.printedOn));
     const double dateWidth = sheet.metrics(dateFont).horizontalAdvance(printed);
     const double baseline = body.top() + tm.ascent();
-    drawLine(sheet, dateFont, PlanInk::muted, {body.right(), baseline}, printed, dateWidth + 1, Qt::AlignRight);
     drawLine(sheet, title, PlanInk::navy, {body.left(), baseline}, plainLine(plan.project.name),
              body.width() - dateWidth - sheet.mm(8));
+    drawLine(sheet, dateFont, PlanInk::muted, {body.right(), baseline}, printed, dateWidth + 1, Qt::AlignRight);
     const double rule = body.top() + tm.height() + sheet.mm(1.5);
     sheet.painter.setPen(QPen(PlanInk::navy, sheet.mm(0.5)));
     sheet.painter.drawLine(QPointF(body.left(), rule), QPointF(body.right(), rule));
