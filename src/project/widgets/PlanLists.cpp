@@ -11,6 +11,7 @@ namespace {
 QFont headingFont() { return planFont(12, true); }
 QFont metaFont() { return planFont(9); }
 QFont taskFont() { return planFont(9.5); }
+constexpr qsizetype kWholeTaskLines = 4;   // a longer task may go on in the next column
 } // namespace
 
 PlanLists::PlanLists(const Sheet &sheet, const Plan &plan) : m_plan(plan)
@@ -69,7 +70,8 @@ void PlanLists::place(double top, double bottom)
     bool atTop = true;
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
         Row &row = m_rows[i];
-        // A sub-goal's heading stays with its counters and its first line.
+        // A sub-goal's heading stays with its counters and its first line;
+        // a task of a few lines stays whole.
         double need = (atTop ? 0 : row.before) + row.height;
         if (row.kind == Kind::Heading && row.first) {
             for (qsizetype j = i + 1; j < m_rows.size(); ++j) {
@@ -77,6 +79,13 @@ void PlanLists::place(double top, double bottom)
                 if (m_rows[j].kind == Kind::Task || m_rows[j].kind == Kind::NoTasks)
                     break;
             }
+        } else if (row.kind == Kind::Task && row.first) {
+            qsizetype j = i + 1;
+            double rest = 0;
+            for (; j < m_rows.size() && m_rows[j].kind == Kind::Task && !m_rows[j].first; ++j)
+                rest += m_rows[j].height;
+            if (j - i <= kWholeTaskLines)
+                need += rest;
         }
         if (!atTop && y + need > bottom) {
             if (++column == 2) {

@@ -18,9 +18,11 @@ QFont planFont(double points, bool bold)
     font.setFamilies({QStringLiteral("Trebuchet MS"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
-    // No ligatures in Latin text: "fi" drawn as one glyph would read back
-    // from the PDF as one character, and a search for "five" would miss it.
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    // No ligatures in Latin text: "fi" drawn as one glyph reads back from
+    // the PDF as one character, and a search for "five" misses it. Any
+    // letter spacing turns them off, while scripts that must be shaped
+    // (Arabic, say) stay shaped; a twentieth of a device pixel shows nowhere.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
     return font;
 }
 
