@@ -2,13 +2,14 @@
 // and the print preview around it.
 #include "project/widgets/PlanPrint.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include "app/Texts.h"
+#include "component/KestrelFile.h"
 #include "project/Plan.h"
 #include "project/widgets/PlanSheet.h"
 
@@ -45,31 +46,22 @@ bool drawPlan(QPagedPaintDevice &device, const Plan &plan, QString *error)
 
 bool writePlanPdf(const Plan &plan, const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    // Drawn in memory, then written in one piece by the writer every file
+    // of Tarvo goes through: a failed or short write leaves the old file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setTitle(plainLine(plan.project.name));
         pdf.setCreator(Texts::productName());
         const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
         pdf.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Landscape,
                                       QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-        if (!drawPlan(pdf, plan, error)) {
-            file.cancelWriting();
+        if (!drawPlan(pdf, plan, error))
             return false;
-        }
     }
-    // The writer's own errors show only here: a failed write, a full disk.
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return KestrelFile().WriteBytesFile(bytes, path, error);
 }
 
 bool printPlanWithPreview(const Plan &plan, QWidget *parent, QString *target, QString *error)
