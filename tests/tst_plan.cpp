@@ -291,13 +291,16 @@ void TestPlan::realSeamWritesAndPreviews()
 
     // The preview draws the same pages; closing it prints nothing.
     int previewed = -1;
-    QTimer::singleShot(200, [&] {
+    QTimer poll;
+    poll.callOnTimeout([&] {
         auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
         if (!preview)
             return;
+        poll.stop();
         previewed = preview->findChild<QPrintPreviewWidget *>()->pageCount();
         preview->reject();
     });
+    poll.start(50);
     QString target;
     QVERIFY(modals.printPlan(plan, &target, &error));
     QCOMPARE(previewed, 2);

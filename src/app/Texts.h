@@ -85,7 +85,8 @@ inline QString planNotPrinted(const QString &target, const QString &reason)
 {
     return QStringLiteral("The plan could not be printed on \"%1\": %2").arg(target, reason);
 }
-inline QString pageNotStarted() { return QStringLiteral("the page could not be started."); }
+inline QString deviceNotOpened() { return QStringLiteral("it could not be opened."); }
+inline QString pageNotStarted() { return QStringLiteral("a new page could not be started."); }
 inline QString pagesNotFinished() { return QStringLiteral("the pages could not be finished."); }
 inline QString exportFailedTitle() { return QStringLiteral("Export Failed"); }
 inline QString printFailedTitle() { return QStringLiteral("Print Failed"); }

@@ -18,7 +18,7 @@ bool drawPlan(QPagedPaintDevice &device, const Plan &plan, QString *error)
     QPainter painter;
     if (!painter.begin(&device)) {
         if (error)
-            *error = Texts::pageNotStarted();
+            *error = Texts::deviceNotOpened();
         return false;
     }
     painter.setRenderHint(QPainter::Antialiasing);
