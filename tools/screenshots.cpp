@@ -15,10 +15,10 @@
 #include "app/widgets/frmTips.h"
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
-#include "tasks/DueDates.h"
-#include "project/widgets/frmOpen.h"
 #include "project/widgets/PlanPrint.h"
+#include "project/widgets/frmOpen.h"
 #include "project/widgets/frmSave.h"
+#include "tasks/DueDates.h"
 
 namespace {
 
