@@ -151,6 +151,11 @@ void buildRows()
     }
     for (long long n : {100, 1000, 10000, 25000})
         pairRow("save/" + std::to_string(n), "SaveProject, 8 × " + thousands(n) + " tasks", 8 * n, 1.5);
+    for (long long n : {100, 1000}) {
+        const double goal = n == 100 ? 300e6 : 3e9;
+        pairRow("pdf/" + std::to_string(n), "Export PDF, 8 × " + thousands(n) + " tasks", 8 * n, 0,
+                n == 100 ? "< 300 ms" : "< 3 s", med("pdf/" + std::to_string(n)) < goal);
+    }
     for (long long n : {1000, 100000}) {
         const std::string key = "keyrelease/" + std::to_string(n);
         if (!has(key))

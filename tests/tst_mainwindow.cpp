@@ -86,7 +86,8 @@ void TestMainWindow::opensInItsDesignedState()
     QStringList captions;
     for (QAction *a : t.get<QMenu>("mnuProject")->actions())
         captions << (a->isSeparator() ? QStringLiteral("-") : a->text() + u'|' + a->shortcut().toString());
-    QCOMPARE(captions, (QStringList{"New|Ctrl+N", "Open|Ctrl+O", "Save|Ctrl+S", "Save As...|", "-", "Exit|"}));
+    QCOMPARE(captions, (QStringList{"New|Ctrl+N", "Open|Ctrl+O", "Save|Ctrl+S", "Save As...|", "Print Plan...|Ctrl+P",
+                                    "Export PDF...|", "-", "Exit|"}));
 }
 
 void TestMainWindow::resizeKeepsTheCanvasCentred()

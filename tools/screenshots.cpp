@@ -15,8 +15,10 @@
 #include "app/widgets/frmTips.h"
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
+#include "project/widgets/PlanPrint.h"
 #include "project/widgets/frmOpen.h"
 #include "project/widgets/frmSave.h"
+#include "tasks/DueDates.h"
 
 namespace {
 
@@ -32,11 +34,17 @@ public:
     void showTips() override {}
     std::optional<QString> getSaveFileName(const QString &, const QString &, const QString &) override
     {
-        return std::nullopt;
+        return std::exchange(nextSaveFile, std::nullopt);
     }
     bool openFolder(const QString &) override { return true; }
     bool printLines(const QStringList &, QString *) override { return true; }
+    bool printPlan(const Plan &, QString *, QString *) override { return true; }
+    bool writePlanPdf(const Plan &plan, const QString &path, QString *error) override
+    {
+        return ::writePlanPdf(plan, path, error);
+    }
     void setClipboardText(const QString &) override {}
+    std::optional<QString> nextSaveFile;   // the next save-file dialog's answer
 };
 
 QString g_out;
@@ -58,6 +66,36 @@ void copyPictures(const QString &to)
     QDir().mkpath(to + QStringLiteral("/imgs"));
     for (const QString &name : QDir(from).entryList(QDir::Files))
         QFile::copy(from + u'/' + name, to + QStringLiteral("/imgs/") + name);
+}
+
+// A plan worth pinning on a wall: eight sub-goals, some done, one late.
+Project wallPlan()
+{
+    const QDate today = QDate::currentDate();
+    auto due = [&](int days) { return DueDates::dueDateText(today.addDays(days)); };
+    auto lines = [](std::initializer_list<const char *> tasks) {
+        QStringList out;
+        for (const char *t : tasks)
+            out << QString::fromUtf8(t);
+        return out.join(QStringLiteral("\r\n"));
+    };
+    return {QStringLiteral("Open the bakery by spring"),
+            {{"1-1-1", "Premises", due(-20), lines({"Visit five shops --", "Sign the lease --", "Get the keys --"})},
+             {"1-1-2", "Licences", due(-3), lines({"Food hygiene course --", "Register the business --",
+                                                     "Fire safety check", "Signage permit"})},
+             {"1-1-3", "Kitchen", due(25), lines({"Order the deck oven --", "Install extraction",
+                                                  "Second-hand mixer --", "Proving cabinet", "Shelving",
+                                                  "Deep clean before opening"})},
+             {"1-1-4", "Menu", due(40), lines({"Sourdough loaf --", "Rye and caraway", "Cinnamon buns --",
+                                               "Seasonal tart", "Price every item"})},
+             {"1-1-5", "Suppliers", "", lines({"Flour mill visit --", "Organic butter", "Coffee roaster"})},
+             {"1-1-6", "Team", due(55), lines({"Write the job ad --", "Interview bakers", "Hire a counter assistant",
+                                               "Rota for week one"})},
+             {"1-1-7", "Shop front", due(60), lines({"Paint the front", "Window lettering", "Chalkboard menu",
+                                                     "Bench outside"})},
+             {"1-1-8", "Opening day", due(90), lines({"Invite the street", "Free tasting table", "Local paper",
+                                                      "Photos for the website", "Opening hours on the door",
+                                                      "Thank-you cards", "Celebrate"})}}};
 }
 
 void addSubGoal(Form1 &w, const QString &name)
@@ -144,5 +182,12 @@ int main(int argc, char **argv)
         frmTips window;
         shoot(window, QStringLiteral("dialog-tips"));
     }
+    // The printed plan, through Export PDF as the user runs it; its first
+    // page becomes a picture with pdftoppm.
+    s.project.layOut(wallPlan());
+    const QString plan = QDir(g_out).absoluteFilePath(QStringLiteral("plan.pdf"));
+    modals.nextSaveFile = plan;
+    s.plan.mnuExportPdf_Click();
+    qInfo("wrote %s", qPrintable(plan));
     return 0;
 }

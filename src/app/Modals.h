@@ -5,6 +5,7 @@
 
 class OpenDialog;
 class SaveDialog;
+struct Plan;
 
 // Message-box styles: an icon and a set of buttons. The values are the old
 // style codes (icon code plus button code) that the program's messages are
@@ -75,6 +76,13 @@ public:
     // Prints plain lines on the default printer; false, with the reason,
     // when nothing could be printed.
     virtual bool printLines(const QStringList &lines, QString *error) = 0;
+    // Shows the print dialog with a preview of the plan and prints it where
+    // the user chooses. True when it printed or the user cancelled; false
+    // when it failed, with the printer or file in *target and the reason.
+    virtual bool printPlan(const Plan &plan, QString *target, QString *error) = 0;
+    // Writes the plan as a PDF file, replacing it whole; false, with the
+    // reason, when it could not.
+    virtual bool writePlanPdf(const Plan &plan, const QString &path, QString *error) = 0;
 
     virtual void setClipboardText(const QString &text) = 0;
 };

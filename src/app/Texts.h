@@ -64,4 +64,32 @@ inline QString printFinished() { return QStringLiteral("Print Job Finished"); }
 inline QString restoreQuestion() { return QStringLiteral("Tarvo was closed before your changes were saved. Restore them?"); }
 inline QString restoreTitle() { return QStringLiteral("Restore"); }
 inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
+
+// The printed plan and its commands.
+inline QString printPlanMenu() { return QStringLiteral("Print Plan..."); }
+inline QString exportPdfMenu() { return QStringLiteral("Export PDF..."); }
+inline QString exportPdfTitle() { return QStringLiteral("Export PDF"); }
+inline QString pdfFilter() { return QStringLiteral("PDF files (*.pdf)"); }
+inline QString pdfSuffix() { return QStringLiteral(".pdf"); }
+inline QString printedOn(const QString &date) { return QStringLiteral("Printed on ") + date; }
+inline QString overdue() { return QStringLiteral("Overdue"); }
+inline QString doneTick() { return QStringLiteral("\u2713"); }   // before a completed task
+inline QString andMore(qsizetype n) { return QStringLiteral("\u2026 and %1 more").arg(n); }
+inline QString doneOfAll(qsizetype done, qsizetype all) { return QStringLiteral("%1 / %2").arg(done).arg(all); }
+inline QString noTasks() { return QStringLiteral("No tasks yet"); }
+inline QString pageOf(int page, int pages) { return QStringLiteral("Page %1 of %2").arg(page).arg(pages); }
+inline QString fromTo(const QString &start, const QString &end) { return start + QStringLiteral(" \u2013 ") + end; }
+inline QString planNotWritten(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The plan could not be written to \"%1\": %2").arg(path, reason);
+}
+inline QString planNotPrinted(const QString &target, const QString &reason)
+{
+    return QStringLiteral("The plan could not be printed on \"%1\": %2").arg(target, reason);
+}
+inline QString deviceNotOpened() { return QStringLiteral("it could not be opened."); }
+inline QString pageNotStarted() { return QStringLiteral("a new page could not be started."); }
+inline QString pagesNotFinished() { return QStringLiteral("the pages could not be finished."); }
+inline QString exportFailedTitle() { return QStringLiteral("Export Failed"); }
+inline QString printFailedTitle() { return QStringLiteral("Print Failed"); }
 } // namespace Texts

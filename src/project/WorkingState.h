@@ -9,6 +9,7 @@
 #include "component/KestrelTools.h"
 #include "dashboard/Dashboard.h"
 #include "events/EventList.h"
+#include "project/PlanCommands.h"
 #include "project/ProjectCommands.h"
 #include "project/Recovery.h"
 #include "tasks/DueDates.h"
@@ -77,6 +78,7 @@ public:
     TaskList tasks;              // tasks/: the task box, task files, counters
     DueDates dueDates;           // tasks/: the due-date check box and calendar
     ProjectCommands project;     // project/: New, Open, Save and Save As
+    PlanCommands plan;           // project/: Print Plan and Export PDF
     Recovery recovery;           // project/: the snapshot that outlives a crash
 
     // ---- paths and services

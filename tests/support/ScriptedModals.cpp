@@ -1,5 +1,6 @@
 #include "ScriptedModals.h"
 
+#include "component/KestrelFile.h"
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
 
@@ -65,6 +66,24 @@ bool ScriptedModals::printLines(const QStringList &lines, QString *error)
     }
     printed.append(lines);
     return true;
+}
+
+bool ScriptedModals::printPlan(const Plan &plan, QString *target, QString *error)
+{
+    if (!printerWorks) {
+        *target = QStringLiteral("Scripted printer");
+        *error = QStringLiteral("No printer is available.");
+        return false;
+    }
+    plansPrinted.append(plan);
+    return true;
+}
+
+bool ScriptedModals::writePlanPdf(const Plan &plan, const QString &path, QString *error)
+{
+    plansWritten.append(plan);
+    pdfPaths.append(path);
+    return KestrelFile().WriteTextFile(plan.project.name, path, error);
 }
 
 std::function<DialogStep(SaveDialog &)> typeAndSave(const QString &name)

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/Modals.h"
+#include "project/Plan.h"
 
 // What a scripted user action in a dialog leads to: the dialog stays open,
 // or it closes with its answer (a path, or nothing for Cancel).
@@ -40,6 +41,9 @@ public:
     QStringList foldersOpened;
     QStringList saveFileAsked;     // "title|proposed name|filter" of each save-file dialog
     QList<QStringList> printed;
+    QList<Plan> plansPrinted;      // each plan the print dialog printed
+    QList<Plan> plansWritten;      // each plan written as a PDF ...
+    QStringList pdfPaths;          // ... and where
     QString clipboard;
 
     // Convenience for the common case.
@@ -54,6 +58,10 @@ public:
                                            const QString &filter) override;
     bool openFolder(const QString &path) override;
     bool printLines(const QStringList &lines, QString *error) override;
+    bool printPlan(const Plan &plan, QString *target, QString *error) override;
+    // Writes the project's name to the path, so a path that cannot be
+    // written fails as it would for a real PDF.
+    bool writePlanPdf(const Plan &plan, const QString &path, QString *error) override;
     void setClipboardText(const QString &text) override { clipboard = text; }
 };
 

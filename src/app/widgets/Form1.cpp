@@ -177,6 +177,10 @@ void Form1::buildMenu()
          [](WorkingState &s) { s.project.mnuSave_Click(); });
     item(mnuProject, "mnuSaveAs", QStringLiteral("Save As..."), QKeySequence(),
          [](WorkingState &s) { s.project.mnuSaveAs_Click(); });
+    item(mnuProject, "mnuPrintPlan", Texts::printPlanMenu(), QKeySequence(Qt::CTRL | Qt::Key_P),
+         [](WorkingState &s) { s.plan.mnuPrintPlan_Click(); });
+    item(mnuProject, "mnuExportPdf", Texts::exportPdfMenu(), QKeySequence(),
+         [](WorkingState &s) { s.plan.mnuExportPdf_Click(); });
     mnuProject->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     QAction *exit = mnuProject->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));

@@ -10,6 +10,7 @@
 
 #include "app/widgets/frmTips.h"
 #include "events/widgets/Printing.h"
+#include "project/widgets/PlanPrint.h"
 #include "project/widgets/frmOpen.h"
 #include "project/widgets/frmSave.h"
 
@@ -90,6 +91,16 @@ bool QtModals::openFolder(const QString &path)
 bool QtModals::printLines(const QStringList &lines, QString *error)
 {
     return printLinesOnDefaultPrinter(lines, error);
+}
+
+bool QtModals::printPlan(const Plan &plan, QString *target, QString *error)
+{
+    return printPlanWithPreview(plan, m_parent, target, error);
+}
+
+bool QtModals::writePlanPdf(const Plan &plan, const QString &path, QString *error)
+{
+    return ::writePlanPdf(plan, path, error);
 }
 
 void QtModals::setClipboardText(const QString &text)
