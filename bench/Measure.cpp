@@ -1,7 +1,7 @@
 #include "Measure.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include "component/KestrelFile.h"
 #include <algorithm>
 #include <cmath>
 
@@ -72,16 +72,14 @@ void paired(benchmark::State &state, const std::string &name, const std::functio
     }
 }
 
-bool writeAtomically(const QString &path, const QByteArray &bytes)
+bool writeScratch(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return KestrelFile::writeBytes(bytes, path, KestrelFile::Durability::Scratch, nullptr);
+}
+
+bool writeFlushed(const QString &path, const QByteArray &bytes)
+{
+    return KestrelFile::writeBytes(bytes, path, KestrelFile::Durability::Flushed, nullptr);
 }
 
 QByteArray readWhole(const QString &path)

@@ -38,8 +38,10 @@ void paired(benchmark::State &state, const std::string &name, const std::functio
             const std::function<void()> &run, const std::function<void()> &floor);
 
 // The floors' disk work, done the way Tarvo does it: one atomic replace
-// (a temporary file beside the target, renamed over it), unbuffered.
-bool writeAtomically(const QString &path, const QByteArray &bytes);
+// (a temporary file beside the target, renamed over it), and for a project
+// file the flushes of the file before the rename and of its folder after.
+bool writeScratch(const QString &path, const QByteArray &bytes);
+bool writeFlushed(const QString &path, const QByteArray &bytes);
 QByteArray readWhole(const QString &path);
 
 // Resident memory of this process, in kB (VmRSS).

@@ -41,7 +41,7 @@ void BM_ExportPdf(benchmark::State &state)
         return;
     paired(
         state, "pdf/" + std::to_string(tasks), [&] { modals.saveFileNames = {path}; },
-        [&] { s.plan.mnuExportPdf_Click(); }, [&] { writeAtomically(path, bytes); });
+        [&] { s.plan.mnuExportPdf_Click(); }, [&] { writeFlushed(path, bytes); });
     check(state, modals.asked.isEmpty() && modals.saveFileNames.isEmpty(),
           QStringLiteral("Export PDF asked: ") + modals.lastText());
     // The chart and the lists: about 60 tasks fit on a list page.

@@ -1,9 +1,9 @@
 // A project file of arbitrary bytes, read by the format's pure functions and
 // then opened whole into a temporary application folder. Properties:
 //  - every value written the writer's way reads back as itself;
-//  - the format reads what the index holds: the sub-goals are the groups
-//    Goal1..n up to the first without a key (at most eight), each with that
-//    group's task lines;
+//  - the format reads what a reader written apart from the product's index
+//    reads: the sub-goals are the groups Goal1..n up to the first without a
+//    key (at most eight), each with that group's task lines;
 //  - written and read again, a project read from any file is the same
 //    value, and writing it again gives the same text;
 //  - opened in the program, the project shown is the value read (a repeated
@@ -12,11 +12,13 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <list>
 
-#include "app/Modals.h"
+#include "ScriptedModals.h"
 #include "component/KestrelFile.h"
 #include "project/GpjFormat.h"
 #include "project/IniIndex.h"
@@ -30,21 +32,13 @@ namespace {
     abort();
 }
 
-// Every message is answered OK and counted; no dialog is ever shown.
-struct QuietModals : Modals {
-    int messages = 0;
-    MsgAnswer MsgBox(const QString &, const QString &, MsgStyle) override { ++messages; return Msg::Ok; }
-    std::optional<QString> showOpenDialog(OpenDialog &) override { return std::nullopt; }
-    std::optional<QString> showSaveDialog(SaveDialog &) override { return std::nullopt; }
-    void showTips() override {}
-    std::optional<QString> getSaveFileName(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    bool openFolder(const QString &) override { return false; }
-    bool printLines(const QStringList &, QString *) override { return false; }
-    void setClipboardText(const QString &) override {}
-};
+QString describe(const Project &p)
+{
+    QStringList parts{QStringLiteral("name ") + p.name.toUtf8().toPercentEncoding()};
+    for (const SubGoal &g : p.subGoals)
+        parts << QStringList{g.key, g.name, g.due, g.tasks}.join(u'|').toUtf8().toPercentEncoding();
+    return parts.join(u' ');
+}
 
 QString noLineBreaks(QString v)
 {
@@ -76,21 +70,112 @@ qint64 countOf(const QString &v)
     return end - digits > 15 ? std::numeric_limits<qint64>::max() : v.mid(digits, end - digits).toLongLong();
 }
 
-// The project the index holds, read key by key.
-Project expectedFrom(const IniIndex &index)
+// The oracle: a reader written apart from the product's index. It keeps
+// the file as a list of sections and lines and finds every key by walking
+// that list, with the reading rules stated plainly: a line ends at CR LF,
+// LF or CR; section and key names match without regard to case; only the
+// first section of a name and the first line of a key count; the value is
+// what follows the first "=", blanks trimmed, one pair of matching quotes
+// removed.
+class ListReader {
+public:
+    explicit ListReader(const QString &text)
+    {
+        QStringList lines;
+        QString line;
+        for (qsizetype i = 0; i <= text.size(); ++i) {
+            const QChar c = i < text.size() ? text.at(i) : QChar(u'\n');
+            if (c != u'\r' && c != u'\n') {
+                line += c;
+                continue;
+            }
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+            lines.append(line);
+            line.clear();
+        }
+        Section *current = nullptr;
+        for (const QString &raw : lines) {
+            const QString l = trimmed(raw);
+            if (l.startsWith(u'[')) {
+                const QString name = trimmed(l.mid(1, l.indexOf(u']') < 0 ? -1 : l.indexOf(u']') - 1));
+                current = find(name) ? nullptr : &m_sections.emplace_back(Section{name, {}});
+            } else if (current && l.contains(u'=')) {
+                current->entries.append({trimmed(l.left(l.indexOf(u'='))), l.mid(l.indexOf(u'=') + 1)});
+            }
+        }
+    }
+    QString value(const QString &section, const QString &key) const
+    {
+        if (const Section *s = find(section)) {
+            for (const auto &[k, raw] : s->entries) {
+                if (k.compare(key, Qt::CaseInsensitive) == 0) {
+                    const QString v = trimmed(raw);
+                    const bool quoted = v.size() >= 2 && v.front() == v.back() && (v.front() == u'"' || v.front() == u'\'');
+                    return quoted ? v.mid(1, v.size() - 2) : v;
+                }
+            }
+        }
+        return {};
+    }
+    // The highest n, up to the file's line count, for which stem + n (no
+    // leading zero) is a key of the section.
+    qint64 highest(const QString &section, const QString &stem, qint64 lineCount) const
+    {
+        qint64 best = 0;
+        if (const Section *s = find(section)) {
+            for (const auto &entry : s->entries) {
+                const QString &k = entry.first;
+                if (k.size() <= stem.size() || !k.startsWith(stem, Qt::CaseInsensitive) || k.at(stem.size()) == u'0')
+                    continue;
+                const QString digits = k.mid(stem.size());
+                if (digits.size() > 15 || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+                    continue;
+                if (const qint64 n = digits.toLongLong(); n <= lineCount)
+                    best = std::max(best, n);
+            }
+        }
+        return best;
+    }
+
+private:
+    struct Section {
+        QString name;
+        QList<std::pair<QString, QString>> entries;
+    };
+    static QString trimmed(QString s)
+    {
+        while (!s.isEmpty() && (s.front() == u' ' || s.front() == u'\t'))
+            s.remove(0, 1);
+        while (!s.isEmpty() && (s.back() == u' ' || s.back() == u'\t'))
+            s.chop(1);
+        return s;
+    }
+    const Section *find(const QString &name) const
+    {
+        for (const Section &s : m_sections)
+            if (s.name.compare(name, Qt::CaseInsensitive) == 0)
+                return &s;
+        return nullptr;
+    }
+    std::list<Section> m_sections;
+};
+
+// The project the oracle reads, key by key, as the loader is meant to.
+Project expectedFrom(const QString &text)
 {
+    const ListReader ini(text);
+    const qint64 lineCount = text.count(u'\n') + text.count(u'\r') + 1;
     Project p;
-    p.name = index.value(u"PROJECT", u"Name");
+    p.name = ini.value("PROJECT", "Name");
     for (int n = 1; n <= 8; ++n) {
         const QString g = QStringLiteral("Goal%1").arg(n);
-        SubGoal goal{index.value(u"GOALS", g), index.value(u"GOALS", g + QStringLiteral("_Name")),
-                     index.value(u"GOALS", g + QStringLiteral("_Due")), {}};
+        SubGoal goal{ini.value("GOALS", g), ini.value("GOALS", g + "_Name"), ini.value("GOALS", g + "_Due"), {}};
         if (goal.key.isEmpty())
             break;
-        const qint64 lines = std::min(countOf(index.value(u"GOALS", g + QStringLiteral("_Tasks"))),
-                                      index.highestNumber(u"GOALS", g + QStringLiteral("_Task")));
+        const qint64 lines = std::min(countOf(ini.value("GOALS", g + "_Tasks")), ini.highest("GOALS", g + "_Task", lineCount));
         for (qint64 k = 1; k <= lines; ++k)
-            goal.tasks += index.value(u"GOALS", g + QStringLiteral("_Task") + QString::number(k)) + QStringLiteral("\r\n");
+            goal.tasks += ini.value("GOALS", g + "_Task" + QString::number(k)) + QStringLiteral("\r\n");
         p.subGoals.append(goal);
     }
     return p;
@@ -115,10 +200,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("a value written the writer's way reads back changed");
 
     // The format's pure functions.
-    const IniIndex index(text);
-    const Project read = Gpj::read(index).project;
-    if (!(read == expectedFrom(index)))
-        fail("the format reads other than what the index holds");
+    const Project read = Gpj::read(IniIndex(text)).project;
+    if (const Project expected = expectedFrom(text); !(read == expected)) {
+        fprintf(stderr, "read:     %s\nexpected: %s\n", qPrintable(describe(read)), qPrintable(describe(expected)));
+        fail("the format reads other than a reader written apart");
+    }
     const QString written = Gpj::write(read);
     const Project again = Gpj::read(IniIndex(written)).project;
     if (!(again == read) || Gpj::write(again) != written)
@@ -130,7 +216,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         tmp.remove(f);
     const QString in = app + QStringLiteral("/projects/in.gpj");
     writeRaw(in, bytes);
-    QuietModals modals;
+    ScriptedModals modals;   // every message answered at once and recorded
     WorkingState s(app, modals);
     s.project.NewProject();
     if (!s.project.LoadProject(in)) {
@@ -139,20 +225,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fail("a failed open left a project behind");
         return 0;
     }
-    const std::optional<Project> shown = s.project.snapshot();
-    if (!shown || shown->subGoals.size() != read.subGoals.size())
+    const Project shownValue = s.project.snapshot();
+    const Project *shown = &shownValue;
+    if (shown->subGoals.size() != read.subGoals.size())
         fail("the open project is not the one read");
     QSet<QString> keys;
     for (qsizetype i = 0; i < read.subGoals.size(); ++i) {
         SubGoal goal = shown->subGoals.at(i);
-        keys.insert(goal.key);
-        if (goal.key != read.subGoals.at(i).key)
-            goal.key = read.subGoals.at(i).key;   // a repeated key gets one of its own
+        if (!Gpj::isSafeKey(goal.key))
+            fail("a card's key could point outside tmp/");
+        keys.insert(goal.key.toLower());
+        // A key that cannot name a task file, or repeats one in any letter
+        // case, gets one of its own; a sound one is kept.
+        const QString &readKey = read.subGoals.at(i).key;
+        if (goal.key != readKey && Gpj::isSafeKey(readKey) && !keys.contains(readKey.toLower()))
+            fail("a sound key was replaced");
+        goal.key = readKey;
         if (!(goal == read.subGoals.at(i)))
             fail("a sub-goal shown differs from the one read");
     }
     if (keys.size() != shown->subGoals.size())
-        fail("two cards share a key, and so a task file");
+        fail("two cards share a task file");
 
     const QString out = app + QStringLiteral("/projects/out.gpj");
     if (!s.project.SaveProject(out))

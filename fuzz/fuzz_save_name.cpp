@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -21,23 +22,35 @@ namespace {
     abort();
 }
 
+// The rules a name must keep, as a table written apart from the dialog's
+// check: each rule says in its own way what breaks it.
+struct Rule {
+    const char *what;
+    bool (*breaks)(const QString &name);
+};
+const Rule kRules[] = {
+    {"not empty", [](const QString &n) { return n.isEmpty(); }},
+    // The characters the dialog has always refused, one by one.
+    {"no blank", [](const QString &n) { return n.contains(u' '); }},
+    {"no full stop", [](const QString &n) { return n.contains(u'.'); }},
+    {"no semicolon", [](const QString &n) { return n.contains(u';'); }},
+    {"no apostrophe", [](const QString &n) { return n.contains(u'\''); }},
+    {"no question mark", [](const QString &n) { return n.contains(u'?'); }},
+    {"no at sign", [](const QString &n) { return n.contains(u'@'); }},
+    {"no double quote", [](const QString &n) { return n.contains(u'"'); }},
+    {"no dollar sign", [](const QString &n) { return n.contains(u'$'); }},
+    // Those that would leave the projects folder or that file systems refuse.
+    {"no path or reserved character",
+     [](const QString &n) { return std::any_of(n.begin(), n.end(), [](QChar c) { return QStringView(u"/\\:*<>|").contains(c); }); }},
+    {"no control character",
+     [](const QString &n) { return std::any_of(n.begin(), n.end(), [](QChar c) { return c.category() == QChar::Other_Control; }); }},
+    {"no broken surrogate pair", [](const QString &n) { return !n.isValidUtf16(); }},
+    {"fits a file name with .gpj", [](const QString &n) { return QByteArray((n + ".gpj").toUtf8()).size() > 255; }},
+};
+
 bool acceptable(const QString &name)
 {
-    if (name.isEmpty())
-        return false;
-    for (QChar c : QStringLiteral(" .;'?@\"$/\\:*<>|"))
-        if (name.contains(c))
-            return false;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t u = name[i].unicode();
-        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
-            return false;
-        if (QChar::isHighSurrogate(u) && i + 1 < name.size() && name[i + 1].isLowSurrogate())
-            ++i;
-        else if (QChar::isSurrogate(u))
-            return false;
-    }
-    return (name + QStringLiteral(".gpj")).toUtf8().size() <= 255;
+    return std::none_of(std::begin(kRules), std::end(kRules), [&](const Rule &r) { return r.breaks(name); });
 }
 
 } // namespace

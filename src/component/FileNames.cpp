@@ -10,8 +10,9 @@ bool isCarried(QStringView name, qsizetype i)
     return c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && name.at(i - 1).isHighSurrogate());
 }
 
-// The length of the valid UTF-8 sequence at p, or 0 when there is none.
-int sequenceLength(const unsigned char *p, qsizetype left)
+// The length of the valid UTF-8 sequence at p, or 0 when there is none;
+// its code point in cp.
+int sequenceLength(const unsigned char *p, qsizetype left, char32_t &cp)
 {
     const unsigned char c = p[0];
     int length = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
@@ -22,7 +23,7 @@ int sequenceLength(const unsigned char *p, qsizetype left)
             return 0;
     }
     // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
-    const char32_t cp = length == 1 ? c
+    cp = length == 1 ? c
                         : length == 2 ? ((c & 0x1F) << 6 | (p[1] & 0x3F))
                         : length == 3 ? ((c & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F))
                                       : ((c & 0x07) << 18 | (p[1] & 0x3F) << 12 | (p[2] & 0x3F) << 6 | (p[3] & 0x3F));
@@ -42,13 +43,20 @@ QString fromNative(const QByteArray &bytes)
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n;) {
-        const int length = sequenceLength(p + i, n - i);
+        char32_t cp = 0;
+        const int length = sequenceLength(p + i, n - i, cp);
         if (length == 0) {
             out += QChar(char16_t(kCarriedBase + p[i]));
             ++i;
             continue;
         }
-        out += QString::fromUtf8(reinterpret_cast<const char *>(p + i), length);
+        // Each code point as it is: a decoder would drop a U+FEFF.
+        if (cp > 0xFFFF) {
+            out += QChar(QChar::highSurrogate(cp));
+            out += QChar(QChar::lowSurrogate(cp));
+        } else {
+            out += QChar(char16_t(cp));
+        }
         i += length;
     }
     return out;

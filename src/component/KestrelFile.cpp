@@ -93,7 +93,9 @@ QString KestrelFile::decode(const QByteArray &bytes)
     if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
         QStringDecoder utf16(view.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                              QStringDecoder::Flag::Stateless);
-        return utf16.decode(view.sliced(2));
+        QString text = utf16.decode(view.sliced(2));
+        if (!utf16.hasError() && view.size() % 2 == 0)
+            return text;   // bytes that only look like it are read as 8-bit text below
     }
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);

@@ -25,6 +25,8 @@ struct GoalCard {
     QString lblTasks_Pending = Texts::pendingCounter(0);
     bool shActive_Visible = false;
     bool lblDeleteOnMouseOver_Visible = false;
+
+    friend bool operator==(const GoalCard &, const GoalCard &) = default;
 };
 
 // The goal dashboard: the sub-goal cards and the side-bar editor that names

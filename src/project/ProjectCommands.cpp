@@ -106,6 +106,7 @@ void ProjectCommands::NewProject()
     m_s.lstSubgoalsAndKeys.clear();
     m_s.lstSubGoals.clear();
     m_s.lstDueDates.clear();
+    m_s.tasks.clearTaskTexts();
     m_s.tasks.setTxtGoalTasks(QString());
     m_s.dashboard.freeAllCards();
     m_s.dashboard.lblGoal_Click(0);

@@ -1,5 +1,6 @@
 #include "project/Recovery.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "app/Modals.h"
@@ -24,18 +25,8 @@ Recovery::Recovery(WorkingState &state) : m_s(state), m_path(snapshotPath(state.
 {
     m_timer.setInterval(kIntervalMs);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { update(); });
-    m_timer.start();
-    m_thread = std::thread([this] { run(); });
-}
-
-Recovery::~Recovery()
-{
-    {
-        std::lock_guard lock(m_mutex);
-        m_stop = true;
-    }
-    m_wake.notify_all();
-    m_thread.join();
+    if (QCoreApplication::instance())   // a timer needs the event loop of a program
+        m_timer.start();
 }
 
 QString Recovery::snapshotPath(const QString &appFolder)
@@ -100,18 +91,17 @@ void Recovery::update()
             discard();
         return;
     }
+    // A snapshot that did not reach the device is written again now.
+    const std::optional<QString> result = m_writer.takeResult(m_path);
+    const bool failed = result && !result->isEmpty();
     Project project = m_s.project.snapshot();
-    bool failed = false;
-    {
-        std::lock_guard lock(m_mutex);
-        failed = std::exchange(m_failed, false);
-    }
     if (!failed && m_last && *m_last == project && m_lastFile == m_s.CurrentProjectFile)
         return;
     m_s.ensureFolder(m_s.tmpFolder());
     m_last = project;
     m_lastFile = m_s.CurrentProjectFile;
-    queue({std::move(project), m_s.CurrentProjectFile});
+    m_writer.write(m_path, [project = std::move(project), file = m_lastFile] { return snapshotBytes(project, file); },
+                   KestrelFile::Durability::Flushed);
 }
 
 void Recovery::writeNow()
@@ -124,51 +114,5 @@ void Recovery::discard()
 {
     m_last.reset();
     m_lastFile.clear();
-    queue({std::nullopt, {}});
-}
-
-void Recovery::waitUntilIdle()
-{
-    std::unique_lock lock(m_mutex);
-    m_wake.wait(lock, [this] { return !m_job && !m_busy; });
-}
-
-void Recovery::queue(Job job)
-{
-    {
-        std::lock_guard lock(m_mutex);
-        m_job = std::move(job);   // an older one not yet written is outdated
-    }
-    m_wake.notify_all();
-}
-
-void Recovery::run()
-{
-    for (;;) {
-        Job job;
-        {
-            std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_stop || m_job; });
-            if (!m_job)
-                return;   // stopped with nothing left to do
-            job = std::move(*m_job);
-            m_job.reset();
-            m_busy = true;
-        }
-        if (job.project) {
-            // A snapshot that cannot be written is tried again with the
-            // next change; the work is still in the window.
-            const bool written = KestrelFile::writeBytes(snapshotBytes(*job.project, job.file), m_path,
-                                                         KestrelFile::Durability::Flushed, nullptr);
-            std::lock_guard lock(m_mutex);
-            m_failed = !written;
-        } else {
-            QFile::remove(m_path);
-        }
-        {
-            std::lock_guard lock(m_mutex);
-            m_busy = false;
-        }
-        m_wake.notify_all();
-    }
+    m_writer.remove(m_path);
 }

@@ -1,11 +1,9 @@
 #pragma once
 #include <QString>
 #include <QTimer>
-#include <condition_variable>
-#include <mutex>
 #include <optional>
-#include <thread>
 
+#include "component/BackgroundWriter.h"
 #include "project/Project.h"
 
 class WorkingState;
@@ -22,9 +20,6 @@ class WorkingState;
 class Recovery {
 public:
     explicit Recovery(WorkingState &state);
-    ~Recovery();   // finishes what is queued
-    Recovery(const Recovery &) = delete;
-    Recovery &operator=(const Recovery &) = delete;
 
     static QString snapshotPath(const QString &appFolder);   // tmp/.recovery.gpj
     static QString keptPath(const QString &appFolder);       // tmp/.recovery-kept.gpj
@@ -48,29 +43,15 @@ public:
     // The changes are saved or dropped on purpose: no snapshot is kept.
     void discard();
     // Waits until every queued write or removal is done.
-    void waitUntilIdle();
+    void waitUntilIdle() { m_writer.waitUntilIdle(); }
 
     static constexpr int kIntervalMs = 1000;
 
 private:
-    struct Job {
-        std::optional<Project> project;   // nothing: remove the snapshot
-        QString file;                     // the project file it belongs to
-    };
-    void queue(Job job);
-    void run();
-
     WorkingState &m_s;
     QString m_path;
     QTimer m_timer;
     std::optional<Project> m_last;   // what the snapshot on disk holds
     QString m_lastFile;
-
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::optional<Job> m_job;        // only the newest matters
-    bool m_busy = false;
-    bool m_stop = false;
-    bool m_failed = false;           // the last write did not reach the device
-    std::thread m_thread;
+    BackgroundWriter m_writer;
 };

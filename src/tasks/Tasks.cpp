@@ -49,10 +49,66 @@ bool isTaskLine(QStringView line)
     return false;
 }
 
+namespace {
+
+// Whether every line break of the text is CR LF, so that box positions map
+// onto it line by line.
+bool onlyCrLfBreaks(QStringView text)
+{
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = findEither(text, 0, u'\r', u'\n'); i < n; i = findEither(text, i + 2, u'\r', u'\n')) {
+        if (p[i] == u'\n' || i + 1 == n || p[i + 1] != u'\n')
+            return false;
+    }
+    return true;
+}
+
+// The start of the line that holds position at, and the end of the line
+// that holds position end (before its CR LF), in a text of CR LF breaks.
+qsizetype lineStartBefore(QStringView text, qsizetype at)
+{
+    const qsizetype previous = at == 0 ? -1 : text.first(at).lastIndexOf(u'\n');
+    return previous + 1;
+}
+
+qsizetype lineEndAfter(QStringView text, qsizetype end)
+{
+    const qsizetype next = findEither(text, end, u'\r', u'\r');
+    return next;
+}
+
+TaskCounts operator+(TaskCounts a, TaskCounts b) { return {a.total + b.total, a.completed + b.completed}; }
+TaskCounts operator-(TaskCounts a, TaskCounts b) { return {a.total - b.total, a.completed - b.completed}; }
+
+} // namespace
+
+TaskList::TaskList(WorkingState &state) : m_s(state)
+{
+    m_writeTimer.setSingleShot(true);
+    m_writeTimer.setInterval(kWriteDelayMs);
+    QObject::connect(&m_writeTimer, &QTimer::timeout, [this] {
+        takeWriteResult();
+        if (m_boxDirty && !m_boxKey.isEmpty()) {
+            m_writer.writeText(m_s.taskFilePath(m_boxKey), m_txtGoalTasks, KestrelFile::Durability::Scratch);
+            m_boxDirty = false;
+        }
+    });
+}
+
+TaskList::~TaskList()
+{
+    if (m_boxDirty && !m_boxKey.isEmpty())
+        m_writer.writeText(m_s.taskFilePath(m_boxKey), m_txtGoalTasks, KestrelFile::Durability::Scratch);
+}
+
 void TaskList::setTxtGoalTasks(const QString &text)
 {
     m_txtGoalTasks = text;
     ++m_txtGoalTasksRevision;
+    m_boxNormal = onlyCrLfBreaks(text);
+    m_boxBreaks = countEither(text, u'\n', u'\n');
+    m_boxCounts = countTasks(text);
 }
 
 void TaskList::txtGoalTasks_KeyPress(int)
@@ -61,13 +117,15 @@ void TaskList::txtGoalTasks_KeyPress(int)
     // txtGoalTasks_Change sees; arrows and the like change nothing.
 }
 
-void TaskList::txtGoalTasks_KeyUp()
+bool TaskList::txtGoalTasks_KeyUp()
 {
-    // The change has reached the file already; only a write that failed
-    // is tried again.
-    const auto mirror = m_texts.constFind(m_s.CurrentGoalKey);
-    if (mirror != m_texts.cend() && !mirror->onDisk)
-        RefreshGoalTasks();
+    // The change has reached the file, or is on its way; only a write that
+    // failed is tried again.
+    takeWriteResult();
+    if (m_boxKey.isEmpty() || m_boxOnDisk || m_boxDirty)
+        return false;
+    RefreshGoalTasks();
+    return true;
 }
 
 void TaskList::txtGoalTasks_Change(const QString &text)
@@ -75,8 +133,94 @@ void TaskList::txtGoalTasks_Change(const QString &text)
     if (text == m_txtGoalTasks)
         return;
     m_txtGoalTasks = text;
+    m_boxNormal = onlyCrLfBreaks(text);
+    m_boxBreaks = countEither(text, u'\n', u'\n');
+    m_boxDirty = true;
     m_s.ProjectChanged = true;
     RefreshGoalTasks();
+}
+
+bool TaskList::txtGoalTasks_Edit(qsizetype boxPosition, qsizetype line, qsizetype boxRemoved, const QString &inserted,
+                                 qsizetype boxLength)
+{
+    const int index = m_s.SelectedGoalIndex;
+    if (m_boxKey.isEmpty() || m_boxKey != m_s.CurrentGoalKey || !m_boxNormal || index < 1
+        || index > Rules::kSubGoalCards || !onlyCrLfBreaks(inserted))
+        return false;
+    const QStringView text(m_txtGoalTasks);
+    const qsizetype at = boxPosition + line;
+    if (boxPosition < 0 || line < 0 || boxRemoved < 0 || at > text.size()
+        || (at > 0 && at < text.size() && text[at] == u'\n' && text[at - 1] == u'\r'))
+        return false;
+    qsizetype end = at;
+    for (qsizetype k = 0; k < boxRemoved; ++k) {
+        if (end >= text.size())
+            return false;
+        end += (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1;
+    }
+    const qsizetype removedBreaks = (end - at) - boxRemoved;
+    const qsizetype insertedBreaks = countEither(inserted, u'\n', u'\n');
+    if (m_txtGoalTasks.size() - m_boxBreaks - boxRemoved + (inserted.size() - insertedBreaks) != boxLength)
+        return false;   // the box and this text do not agree: take the whole
+
+    // Only the lines the edit touches are counted again.
+    const qsizetype from = lineStartBefore(text, at);
+    const TaskCounts old = countTasks(text.sliced(from, lineEndAfter(text, end) - from));
+    m_txtGoalTasks.replace(at, end - at, inserted);
+    m_boxBreaks += insertedBreaks - removedBreaks;
+    const QStringView now(m_txtGoalTasks);
+    m_boxCounts = m_boxCounts - old + countTasks(now.sliced(from, lineEndAfter(now, at + inserted.size()) - from));
+    m_boxDirty = true;
+    m_s.ProjectChanged = true;
+    // The file follows within a moment, also while typing goes on.
+    if (!m_writeTimer.isActive())
+        m_writeTimer.start();
+    showCounts(index, m_boxCounts);
+    return true;
+}
+
+void TaskList::takeWriteResult()
+{
+    if (m_boxKey.isEmpty())
+        return;
+    const std::optional<QString> result = m_writer.takeResult(m_s.taskFilePath(m_boxKey));
+    if (!result)
+        return;
+    m_boxOnDisk = result->isEmpty();
+    if (m_boxOnDisk) {
+        if (m_unwritableTaskFile == m_s.taskFilePath(m_boxKey))
+            m_unwritableTaskFile.clear();
+    } else {
+        m_boxDirty = true;   // tried again with the next change
+        reportUnwritable(m_boxKey, *result);
+    }
+}
+
+void TaskList::flushWrites()
+{
+    if (m_writeTimer.isActive()) {
+        m_writeTimer.stop();
+        if (m_boxDirty && !m_boxKey.isEmpty()) {
+            m_writer.writeText(m_s.taskFilePath(m_boxKey), m_txtGoalTasks, KestrelFile::Durability::Scratch);
+            m_boxDirty = false;
+        }
+    }
+    m_writer.waitUntilIdle();
+    takeWriteResult();
+}
+
+void TaskList::parkBox()
+{
+    if (m_boxKey.isEmpty())
+        return;
+    flushWrites();
+    m_texts.insert(m_boxKey, {m_txtGoalTasks, m_boxOnDisk && !m_boxDirty});
+    m_boxKey.clear();
+}
+
+QString TaskList::taskText(const QString &key) const
+{
+    return key == m_boxKey && !key.isEmpty() ? m_txtGoalTasks : m_texts.value(key).text;
 }
 
 bool TaskList::writeMirror(const QString &key, Mirror &mirror, QString *error)
@@ -95,6 +239,8 @@ bool TaskList::writeMirror(const QString &key, Mirror &mirror, QString *error)
 
 bool TaskList::setTaskText(const QString &key, const QString &text, QString *error)
 {
+    if (key == m_boxKey)
+        parkBox();
     Mirror &mirror = m_texts[key];
     mirror.text = text;
     return writeMirror(key, mirror, error);
@@ -102,8 +248,20 @@ bool TaskList::setTaskText(const QString &key, const QString &text, QString *err
 
 void TaskList::removeTaskText(const QString &key)
 {
+    if (key == m_boxKey) {
+        m_writeTimer.stop();
+        m_boxDirty = false;
+        m_boxKey.clear();
+    }
     m_texts.remove(key);
-    QFile::remove(m_s.taskFilePath(key));
+    m_writer.remove(m_s.taskFilePath(key));   // after any write of it still queued
+    m_writer.waitUntilIdle();
+}
+
+void TaskList::clearTaskTexts()
+{
+    parkBox();
+    m_texts.clear();
 }
 
 void TaskList::reportUnwritable(const QString &key, const QString &error)
@@ -119,16 +277,14 @@ void TaskList::reportUnwritable(const QString &key, const QString &error)
 
 void TaskList::OpenGoalTaskFile(const QString &key)
 {
-    Mirror &mirror = m_texts[key];
+    parkBox();
+    Mirror mirror = m_texts.take(key);
+    m_boxKey = key;
     // A rebuild lays out texts whose files it has just written or not
     // touched: reading each back would only double the work.
-    if (m_s.RebuildingCards && mirror.onDisk) {
-        setTxtGoalTasks(mirror.text);
-        return;
-    }
-    const QString path = m_s.taskFilePath(key);
-    // A text whose file could not be written is newer than the file.
-    if (mirror.onDisk || mirror.text.isEmpty()) {
+    if (!(m_s.RebuildingCards && mirror.onDisk) && (mirror.onDisk || mirror.text.isEmpty())) {
+        // A text whose file could not be written is newer than the file.
+        const QString path = m_s.taskFilePath(key);
         QString error;
         QString text;
         if (m_s.KestrelTools1.PathExists(path, false)) {
@@ -143,6 +299,8 @@ void TaskList::OpenGoalTaskFile(const QString &key)
             reportUnwritable(key, error);
         }
     }
+    m_boxOnDisk = mirror.onDisk;
+    m_boxDirty = false;
     setTxtGoalTasks(mirror.text);
 }
 
@@ -152,31 +310,46 @@ void TaskList::RefreshGoalTasks()
     const int index = m_s.SelectedGoalIndex;
     if (key.isEmpty() || index < 0 || index > Rules::kSubGoalCards)
         return;
-
-    Mirror &mirror = m_texts[key];
-    if (!mirror.onDisk || mirror.text.constData() != m_txtGoalTasks.constData()) {
-        mirror.text = m_txtGoalTasks;
+    if (key != m_boxKey) {   // the box's text now belongs to this key
+        parkBox();
+        m_texts.remove(key);
+        m_boxKey = key;
+        m_boxDirty = true;
+    }
+    takeWriteResult();
+    if (m_boxDirty || !m_boxOnDisk) {
+        m_writeTimer.stop();
+        m_writer.waitUntilIdle();   // an older write must not land after this one
+        Mirror mirror{m_txtGoalTasks, false};
         QString error;
-        if (writeMirror(key, mirror, &error)) {
+        m_boxOnDisk = writeMirror(key, mirror, &error);
+        m_boxDirty = false;
+        if (m_boxOnDisk) {
             if (m_unwritableTaskFile == m_s.taskFilePath(key))
                 m_unwritableTaskFile.clear();
         } else {
             reportUnwritable(key, error);
         }
     }
-
-    showCounts(index, countTasks(m_txtGoalTasks));
+    m_boxCounts = countTasks(m_txtGoalTasks);
+    showCounts(index, m_boxCounts);
 }
 
 void TaskList::showCounts(int index, const TaskCounts &counts)
 {
     m_s.dashboard.setCounters(index, counts);
-    // Loaded from disk each time; a missing picture leaves the previous one.
+    // Read from disk when it is applied; a missing picture leaves the
+    // previous one. The same picture again is not applied again.
     const bool allDone = counts.completed > 0 && counts.completed == counts.total;
+    QByteArray &cached = m_pictures[allDone];
+    if (!cached.isEmpty() && m_s.cards[index].picGoal_Picture == cached)
+        return;
     QFile file(m_s.appFolder() + (allDone ? QStringLiteral("/imgs/greencircle.gif") : QStringLiteral("/imgs/bluecircle.gif")));
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
-        if (!bytes.isEmpty())
+        if (!bytes.isEmpty()) {
+            cached = bytes;
             m_s.dashboard.setStatusPicture(index, bytes);
+        }
     }
 }

@@ -2,6 +2,9 @@
 #include <QHash>
 #include <QString>
 #include <QStringView>
+#include <QTimer>
+
+#include "component/BackgroundWriter.h"
 
 class WorkingState;
 
@@ -22,17 +25,28 @@ bool isTaskLine(QStringView line);
 // tmp/ that mirror those texts, and the card's counters and status picture.
 class TaskList {
 public:
-    explicit TaskList(WorkingState &state) : m_s(state) {}
+    explicit TaskList(WorkingState &state);
+    ~TaskList();
 
     // ---- the task box
     const QString &txtGoalTasks() const { return m_txtGoalTasks; }
     int txtGoalTasksRevision() const { return m_txtGoalTasksRevision; }
-    void setTxtGoalTasks(const QString &text);        // set by the program
+    void setTxtGoalTasks(const QString &text);        // set by the program; the box shows it
     void txtGoalTasks_KeyPress(int keyAscii);
-    void txtGoalTasks_KeyUp();
+    // True when it did something: a failed write tried again.
+    bool txtGoalTasks_KeyUp();
     // Every change of the task text, whatever made it: keys, mouse, drops,
     // undo. It reaches the sub-goal's text, its task file and the counters.
     void txtGoalTasks_Change(const QString &text);
+    // The same change told as an edit, which costs what the edit costs, not
+    // what the list costs: at boxPosition on line (counted from 0; in the
+    // box a line break is one character, here two), boxRemoved characters
+    // replaced by inserted (line breaks as CR LF), leaving boxLength
+    // characters. The counters follow at once and the file within a moment.
+    // False when the edit does not fit the text: then the whole text is
+    // to be given to txtGoalTasks_Change.
+    bool txtGoalTasks_Edit(qsizetype boxPosition, qsizetype line, qsizetype boxRemoved, const QString &inserted,
+                           qsizetype boxLength);
 
     void OpenGoalTaskFile(const QString &key);
     void RefreshGoalTasks();
@@ -41,13 +55,17 @@ public:
 
     // ---- every sub-goal's task text, by key
     // What the user last saw, whether or not its file could be written.
-    QString taskText(const QString &key) const { return m_texts.value(key).text; }
+    QString taskText(const QString &key) const;
     // Takes a sub-goal's text and writes its task file; false, with the
     // reason, when the file could not be written (the text is kept).
     bool setTaskText(const QString &key, const QString &text, QString *error = nullptr);
     // A deleted sub-goal: its text and its task file go.
     void removeTaskText(const QString &key);
-    void clearTaskTexts() { m_texts.clear(); }
+    void clearTaskTexts();
+    // Waits until the box's text is in its file (or known not to be).
+    void flushWrites();
+
+    static constexpr int kWriteDelayMs = 100;   // a pause in typing
 
 private:
     // The file mirrors the text; onDisk is false while the last write failed.
@@ -56,12 +74,25 @@ private:
         bool onDisk = false;
     };
     bool writeMirror(const QString &key, Mirror &mirror, QString *error);
+    void parkBox();             // the box's text back among the others
+    void writeBoxLater();
+    void takeWriteResult();
     // Says once per task file that it cannot be written, until it can.
     void reportUnwritable(const QString &key, const QString &error);
 
     WorkingState &m_s;
     QString m_txtGoalTasks;
     int m_txtGoalTasksRevision = 0;
+    // The sub-goal whose text the box holds, and that text's state.
+    QString m_boxKey;
+    bool m_boxOnDisk = false;
+    bool m_boxDirty = false;    // changed since it was last handed to the writer
+    bool m_boxNormal = true;    // every line break is CR LF, as the box gives them
+    TaskCounts m_boxCounts;
+    qsizetype m_boxBreaks = 0;  // line breaks in the box's text
+    QHash<QString, Mirror> m_texts;   // the other sub-goals
     QString m_unwritableTaskFile;
-    QHash<QString, Mirror> m_texts;
+    QByteArray m_pictures[2];   // the status pictures last read: blue, green
+    QTimer m_writeTimer;
+    BackgroundWriter m_writer;
 };

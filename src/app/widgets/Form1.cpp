@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "app/Layout.h"
 #include "app/widgets/QtModals.h"
@@ -36,13 +38,15 @@ namespace {
 
 // The task box shows ordinary line breaks; task text has CR LF.
 QString toBoxText(QString taskText) { return taskText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-QString toTaskText(QString boxText) { return boxText.replace(u'\n', QStringLiteral("\r\n")); }
+// A selection of the box ends its lines with U+2029.
+QString toTaskText(QString boxText) { return boxText.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n")); }
 
 // The box takes at most limit characters, but a longer name the program
 // puts in (loaded from a file) stays whole: the box never cuts it.
 void showLimitedText(QLineEdit *box, const QString &text, int limit)
 {
-    box->setMaxLength(std::max<int>(limit, int(text.size())));
+    if (const int most = std::max<int>(limit, int(text.size())); box->maxLength() != most)
+        box->setMaxLength(most);
     if (box->text() != text) {
         const QSignalBlocker block(box);
         box->setText(text);
@@ -125,12 +129,7 @@ void Form1::connectSidebar()
     connect(ui.txtSubGoal, &QLineEdit::textEdited, this, [this](const QString &text) {
         forward([&](WorkingState &s) { s.dashboard.txtSubGoal_Change(text); });
     });
-    connect(ui.txtGoalTasks, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_rendering)
-            return;
-        const QString text = toTaskText(m_ui->txtGoalTasks->toPlainText());
-        forward([&](WorkingState &s) { s.tasks.txtGoalTasks_Change(text); });
-    });
+    connect(ui.txtGoalTasks->document(), &QTextDocument::contentsChange, this, &Form1::txtGoalTasks_Change);
     connect(ui.chkDueDate, &QCheckBox::clicked, this, [this](bool checked) {
         forward([&](WorkingState &s) { s.dueDates.setChkDueDate(checked); });
     });
@@ -143,6 +142,38 @@ void Form1::connectSidebar()
     for (QWidget *box : {static_cast<QWidget *>(ui.txtProjectName), static_cast<QWidget *>(ui.txtSubGoal),
                          static_cast<QWidget *>(ui.txtGoalTasks)})
         box->installEventFilter(this);
+}
+
+void Form1::txtGoalTasks_Change(int position, int removed, int added)
+{
+    if (m_rendering)
+        return;
+    // The edit alone goes to the core, so a keystroke costs the same in a
+    // list of ten lines and of a hundred thousand. Where the core cannot
+    // place it, the whole text goes.
+    QTextDocument *document = m_ui->txtGoalTasks->document();
+    const qsizetype length = document->characterCount() - 1;
+    QString inserted;
+    if (added == 1) {
+        inserted = document->characterAt(position);
+    } else if (added > 1) {
+        QTextCursor selection(document);
+        selection.setPosition(position);
+        selection.setPosition(std::min<int>(position + added, int(length)), QTextCursor::KeepAnchor);
+        inserted = selection.selectedText();
+    }
+    const int line = document->findBlock(position).blockNumber();
+    // An edit changes the task text and the selected card's counters and
+    // nothing else, so only that card is shown anew.
+    WorkingState &s = *m_state;
+    if (s.tasks.txtGoalTasks_Edit(position, line, removed, toTaskText(inserted), length)) {
+        Picture1->showCard(s.SelectedGoalIndex, s.cards[s.SelectedGoalIndex]);
+    } else {
+        QTextCursor all(document);
+        all.select(QTextCursor::Document);
+        const QString text = toTaskText(all.selectedText());
+        forward([&](WorkingState &s) { s.tasks.txtGoalTasks_Change(text); });
+    }
 }
 
 void Form1::connectCards()
@@ -203,8 +234,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         if (watched == m_ui->txtProjectName) {
             const QString text = m_ui->txtProjectName->text();
             forward([&](WorkingState &s) { s.dashboard.txtProjectName_KeyUp(text); });
-        } else if (watched == m_ui->txtGoalTasks) {
-            forward([](WorkingState &s) { s.tasks.txtGoalTasks_KeyUp(); });
+        } else if (watched == m_ui->txtGoalTasks && m_state->tasks.txtGoalTasks_KeyUp()) {
+            render();   // a write that had failed was tried again
         }
         return false;
     }
@@ -215,8 +246,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         forward([&](WorkingState &s) { result = s.dashboard.txtSubGoal_KeyPress(ascii); });
         return result == 0; // swallowed
     }
-    if (watched == m_ui->txtGoalTasks && ascii != 0)
-        forward([&](WorkingState &s) { s.tasks.txtGoalTasks_KeyPress(ascii); });
+    // A key in the task box changes the project through the edit it makes,
+    // which the document reports.
     return false;
 }
 

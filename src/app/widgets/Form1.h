@@ -34,6 +34,7 @@ private:
     void build();
     void connectSidebar();
     void connectCards();
+    void txtGoalTasks_Change(int position, int removed, int added);
     void buildMenu();
     void applyLayout();
     template <typename F> void forward(F &&handler);

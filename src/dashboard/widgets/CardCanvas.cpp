@@ -44,6 +44,12 @@ void CardCanvas::showCards(const std::array<GoalCard, Rules::kSubGoalCards + 1> 
         m_cards[k]->showCard(cards[k]);
 }
 
+void CardCanvas::showCard(int index, const GoalCard &card)
+{
+    if (index >= 1 && index <= Rules::kSubGoalCards)
+        m_cards[index]->showCard(card);
+}
+
 void CardCanvas::mouseMoveEvent(QMouseEvent *event)
 {
     emit canvasMouseMoved();

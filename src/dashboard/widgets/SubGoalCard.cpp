@@ -10,14 +10,19 @@
 void CardBody::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    m_scaled = QPixmap();
     update();
 }
 
-void CardBody::paintEvent(QPaintEvent *)
+void CardBody::paintEvent(QPaintEvent *event)
 {
+    if (m_picture.isNull())
+        return;
+    // Scaled once: a counter repainted over the card then only copies.
+    if (m_scaled.size() != size())
+        m_scaled = m_picture.scaled(size());
     QPainter painter(this);
-    if (!m_picture.isNull())
-        painter.drawPixmap(rect(), m_picture);
+    painter.drawPixmap(event->rect(), m_scaled, event->rect());
 }
 
 void CardBody::mouseMoveEvent(QMouseEvent *event)
@@ -30,6 +35,31 @@ SubGoalCard::SubGoalCard(QWidget *parent) : CardBody(parent), m_ui(std::make_uni
 {
     m_ui->setupUi(this);
     setMouseTracking(true);
+    // Fonts and palettes, not a style sheet: the counters repaint at every
+    // keystroke, and a style sheet would route each paint through itself.
+    const struct {
+        QWidget *widget;
+        QFont font;
+        QColor colour;
+    } looks[] = {
+        {m_ui->lblGoal, Kit::font("Trebuchet MS", 11.25, true, true), QColor(0, 0, 128)},
+        {m_ui->lblTasks_Total, Kit::font("Trebuchet MS", 9.75), QColor(0, 0, 64)},
+        {m_ui->lblTasks_Completed, Kit::font("Trebuchet MS", 9.75), QColor(0, 64, 0)},
+        {m_ui->lblTasks_Pending, Kit::font("Trebuchet MS", 9.75), QColor(128, 0, 0)},
+        {m_ui->lblDueDateDate, Kit::font("Trebuchet MS", 9.75, true), Qt::white},
+        {m_ui->lblDeleteOnMouseOver, Kit::font("Arial Black", 9.75), QColor(255, 0, 0)},
+    };
+    for (const auto &look : looks) {
+        look.widget->setFont(look.font);
+        Kit::setTextColour(look.widget, look.colour);
+        static_cast<QLabel *>(look.widget)->setTextFormat(Qt::PlainText);   // no rich-text guess at each change
+    }
+    QFont black = m_ui->lblDeleteOnMouseOver->font();
+    black.setWeight(QFont::Black);
+    m_ui->lblDeleteOnMouseOver->setFont(black);
+    Kit::fillBackground(m_ui->shDueDate, QColor(0, 0, 128));
+    // A filled square with its border, so it reads as a mark on the light card.
+    m_ui->shActive->setStyleSheet(QStringLiteral("background: rgb(255,255,192); border: 1px solid rgb(0,0,128);"));
 }
 
 SubGoalCard::~SubGoalCard() = default;
@@ -49,6 +79,10 @@ ClickLabel *SubGoalCard::deleteMark() const { return m_ui->lblDeleteOnMouseOver;
 
 void SubGoalCard::showCard(const GoalCard &card)
 {
+    // Shown at every event: a card that did not change costs a compare.
+    if (m_shown && *m_shown == card)
+        return;
+    m_shown = card;
     Kit::setText(m_ui->lblGoal, card.lblGoal_Caption);
     Kit::setText(m_ui->lblTasks_Total, card.lblTasks_Total);
     Kit::setText(m_ui->lblTasks_Completed, card.lblTasks_Completed);

@@ -2,8 +2,10 @@
 #include <QPixmap>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
-struct GoalCard;
+#include "dashboard/Dashboard.h"
+
 class ClickLabel;
 namespace Ui { class SubGoalCard; }
 
@@ -20,6 +22,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 private:
     QPixmap m_picture;
+    QPixmap m_scaled;   // the picture at the card's size
 };
 
 // One sub-goal card, picGoal_k: its caption, counters, due-date band,
@@ -41,4 +44,5 @@ private:
     std::unique_ptr<Ui::SubGoalCard> m_ui;
     QPixmap m_artwork;   // the plain card, shown while no status picture is set
     int m_pictureRevision = -1;
+    std::optional<GoalCard> m_shown;   // what the card shows now
 };

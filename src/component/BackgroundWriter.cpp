@@ -1,0 +1,98 @@
+#include "component/BackgroundWriter.h"
+
+#include <QFile>
+
+BackgroundWriter::BackgroundWriter() : m_thread([this] { run(); }) {}
+
+BackgroundWriter::~BackgroundWriter()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+}
+
+void BackgroundWriter::write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability)
+{
+    queue({path, std::move(make), durability});
+}
+
+void BackgroundWriter::writeText(const QString &path, const QString &text, KestrelFile::Durability durability)
+{
+    write(path, [text = QString(text)]() mutable {
+        QByteArray bytes = text.toUtf8();
+        // The readers drop one leading byte-order mark; a text that itself
+        // begins with U+FEFF gets one more, so it reads back unchanged.
+        if (text.startsWith(QChar(0xFEFF)))
+            bytes.prepend("\xEF\xBB\xBF");
+        text.clear();
+        return bytes;
+    }, durability);
+}
+
+void BackgroundWriter::remove(const QString &path)
+{
+    queue({path, {}, KestrelFile::Durability::Scratch});
+}
+
+void BackgroundWriter::waitUntilIdle()
+{
+    std::unique_lock lock(m_mutex);
+    m_wake.wait(lock, [this] { return m_jobs.empty() && !m_busy; });
+}
+
+std::optional<QString> BackgroundWriter::takeResult(const QString &path)
+{
+    std::lock_guard lock(m_mutex);
+    const auto found = m_results.constFind(path);
+    if (found == m_results.cend())
+        return std::nullopt;
+    return m_results.take(path);
+}
+
+void BackgroundWriter::queue(Job job)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        auto same = std::find_if(m_jobs.begin(), m_jobs.end(), [&](const Job &j) { return j.path == job.path; });
+        // Replaced in its place only when nothing for another path was
+        // queued after it, so the order of what is written stays as given.
+        if (same != m_jobs.end() && same + 1 == m_jobs.end())
+            *same = std::move(job);
+        else
+            m_jobs.push_back(std::move(job));
+    }
+    m_wake.notify_all();
+}
+
+void BackgroundWriter::run()
+{
+    for (;;) {
+        Job job;
+        {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_stop || !m_jobs.empty(); });
+            if (m_jobs.empty())
+                return;   // stopped with nothing left to do
+            job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            m_busy = true;
+        }
+        QString error;
+        if (job.make) {
+            QByteArray bytes = job.make();
+            job.make = nullptr;   // lets go of what the bytes were made from
+            KestrelFile::writeBytes(bytes, job.path, job.durability, &error);
+        } else {
+            QFile::remove(job.path);
+        }
+        {
+            std::lock_guard lock(m_mutex);
+            m_results.insert(job.path, error);
+            m_busy = false;
+        }
+        m_wake.notify_all();
+    }
+}

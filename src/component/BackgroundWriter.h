@@ -1,0 +1,52 @@
+#pragma once
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "component/KestrelFile.h"
+
+// Writes files on a thread of its own, so the window never waits for the
+// device. Jobs run in the order given; a job for a path that has not
+// started yet is replaced by a newer one for the same path, so only the
+// newest content is written.
+class BackgroundWriter {
+public:
+    BackgroundWriter();
+    ~BackgroundWriter();   // finishes what is queued
+    BackgroundWriter(const BackgroundWriter &) = delete;
+    BackgroundWriter &operator=(const BackgroundWriter &) = delete;
+
+    // make gives the bytes; it runs on the writer's thread.
+    void write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability);
+    // The text in UTF-8. The text is shared, not copied; the conversion
+    // lets go of it first thing.
+    void writeText(const QString &path, const QString &text, KestrelFile::Durability durability);
+    void remove(const QString &path);
+    void waitUntilIdle();
+    // How the last finished write of path went: "" when it was written,
+    // else the reason; nothing when none has finished since the last ask.
+    std::optional<QString> takeResult(const QString &path);
+
+private:
+    struct Job {
+        QString path;
+        std::function<QByteArray()> make;   // empty: remove the file
+        KestrelFile::Durability durability = KestrelFile::Durability::Scratch;
+    };
+    void queue(Job job);
+    void run();
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<Job> m_jobs;
+    QHash<QString, QString> m_results;
+    bool m_busy = false;
+    bool m_stop = false;
+    std::thread m_thread;
+};
