@@ -164,10 +164,10 @@ void Form1::txtGoalTasks_Change(int position, int removed, int added)
     }
     const int line = document->findBlock(position).blockNumber();
     // An edit changes the task text and the selected card's counters and
-    // nothing else, so only that card is shown anew.
+    // nothing else, so only those are shown anew.
     WorkingState &s = *m_state;
     if (s.tasks.txtGoalTasks_Edit(position, line, removed, toTaskText(inserted), length)) {
-        Picture1->showCard(s.SelectedGoalIndex, s.cards[s.SelectedGoalIndex]);
+        Picture1->showCounters(s.SelectedGoalIndex, s.cards[s.SelectedGoalIndex]);
     } else {
         QTextCursor all(document);
         all.select(QTextCursor::Document);

@@ -44,10 +44,10 @@ void CardCanvas::showCards(const std::array<GoalCard, Rules::kSubGoalCards + 1> 
         m_cards[k]->showCard(cards[k]);
 }
 
-void CardCanvas::showCard(int index, const GoalCard &card)
+void CardCanvas::showCounters(int index, const GoalCard &card)
 {
     if (index >= 1 && index <= Rules::kSubGoalCards)
-        m_cards[index]->showCard(card);
+        m_cards[index]->showCounters(card);
 }
 
 void CardCanvas::mouseMoveEvent(QMouseEvent *event)

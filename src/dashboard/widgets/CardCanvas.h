@@ -19,7 +19,7 @@ public:
     ~CardCanvas() override;
 
     void showCards(const std::array<GoalCard, Rules::kSubGoalCards + 1> &cards);
-    void showCard(int index, const GoalCard &card);
+    void showCounters(int index, const GoalCard &card);
 
 signals:
     void captionClicked(int index);

@@ -7,6 +7,11 @@
 #include "dashboard/Dashboard.h"
 #include "ui_SubGoalCard.h"
 
+namespace {
+// The flat colour inside the card artwork, where the counters stand.
+const QColor kCardColour(0xf4, 0xf6, 0xfb);
+} // namespace
+
 void CardBody::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
@@ -58,6 +63,10 @@ SubGoalCard::SubGoalCard(QWidget *parent) : CardBody(parent), m_ui(std::make_uni
     black.setWeight(QFont::Black);
     m_ui->lblDeleteOnMouseOver->setFont(black);
     Kit::fillBackground(m_ui->shDueDate, QColor(0, 0, 128));
+    // The counters change at every keystroke: filled with the card's own
+    // colour they repaint alone, without the card and canvas beneath.
+    for (QWidget *counter : {m_ui->lblTasks_Total, m_ui->lblTasks_Completed, m_ui->lblTasks_Pending})
+        Kit::fillBackground(counter, kCardColour);
     // A filled square with its border, so it reads as a mark on the light card.
     m_ui->shActive->setStyleSheet(QStringLiteral("background: rgb(255,255,192); border: 1px solid rgb(0,0,128);"));
 }
@@ -77,6 +86,33 @@ void SubGoalCard::setIndex(int k, const QPixmap &artwork)
 ClickLabel *SubGoalCard::caption() const { return m_ui->lblGoal; }
 ClickLabel *SubGoalCard::deleteMark() const { return m_ui->lblDeleteOnMouseOver; }
 
+void SubGoalCard::showCounters(const GoalCard &card)
+{
+    Kit::setText(m_ui->lblTasks_Total, card.lblTasks_Total);
+    Kit::setText(m_ui->lblTasks_Completed, card.lblTasks_Completed);
+    Kit::setText(m_ui->lblTasks_Pending, card.lblTasks_Pending);
+    showPicture(card);
+    if (m_shown) {
+        m_shown->lblTasks_Total = card.lblTasks_Total;
+        m_shown->lblTasks_Completed = card.lblTasks_Completed;
+        m_shown->lblTasks_Pending = card.lblTasks_Pending;
+        m_shown->picGoal_Picture = card.picGoal_Picture;
+        m_shown->picGoal_PictureRevision = card.picGoal_PictureRevision;
+    }
+}
+
+void SubGoalCard::showPicture(const GoalCard &card)
+{
+    if (m_pictureRevision == card.picGoal_PictureRevision)
+        return;
+    m_pictureRevision = card.picGoal_PictureRevision;
+    QPixmap picture;
+    if (card.picGoal_Picture.isEmpty())
+        setPicture(m_artwork);
+    else if (picture.loadFromData(card.picGoal_Picture))
+        setPicture(picture);
+}
+
 void SubGoalCard::showCard(const GoalCard &card)
 {
     // Shown at every event: a card that did not change costs a compare.
@@ -94,13 +130,6 @@ void SubGoalCard::showCard(const GoalCard &card)
     if (card.shActive_Visible)
         m_ui->shActive->raise();
     Kit::setShown(m_ui->lblDeleteOnMouseOver, card.lblDeleteOnMouseOver_Visible);
-    if (m_pictureRevision != card.picGoal_PictureRevision) {
-        m_pictureRevision = card.picGoal_PictureRevision;
-        QPixmap picture;
-        if (card.picGoal_Picture.isEmpty())
-            setPicture(m_artwork);
-        else if (picture.loadFromData(card.picGoal_Picture))
-            setPicture(picture);
-    }
+    showPicture(card);
     Kit::setShown(this, card.picGoal_Visible);
 }

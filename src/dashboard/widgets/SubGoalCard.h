@@ -36,11 +36,15 @@ public:
     // Names the card and its controls after card k, and gives it the artwork.
     void setIndex(int k, const QPixmap &artwork);
     void showCard(const GoalCard &card);
+    // After a keystroke only the counters and the status picture change.
+    void showCounters(const GoalCard &card);
 
     ClickLabel *caption() const;
     ClickLabel *deleteMark() const;
 
 private:
+    void showPicture(const GoalCard &card);
+
     std::unique_ptr<Ui::SubGoalCard> m_ui;
     QPixmap m_artwork;   // the plain card, shown while no status picture is set
     int m_pictureRevision = -1;
