@@ -42,7 +42,7 @@ struct QuietModals : Modals {
         return std::nullopt;
     }
     bool openFolder(const QString &) override { return false; }
-    bool printLines(const QStringList &, QString *) override { return false; }
+    PrintOutcome printLines(const QStringList &, QString *) override { return PrintOutcome::Cancelled; }
     void setClipboardText(const QString &) override {}
     void DoEvents() override {}
 };

@@ -35,7 +35,7 @@ public:
         return std::nullopt;
     }
     bool openFolder(const QString &) override { return true; }
-    bool printLines(const QStringList &, QString *) override { return true; }
+    PrintOutcome printLines(const QStringList &, QString *) override { return PrintOutcome::Cancelled; }
     void setClipboardText(const QString &) override {}
     void DoEvents() override { QCoreApplication::processEvents(); }
 };

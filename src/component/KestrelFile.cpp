@@ -65,6 +65,16 @@ QStringList KestrelFile::splitLines(const QString &text)
 
 bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QString *error) const
 {
+    QByteArray bytes = text.toUtf8();
+    // The readers drop one leading byte-order mark; a text that itself
+    // begins with U+FEFF gets one more, so it reads back unchanged.
+    if (text.startsWith(QChar(0xFEFF)))
+        bytes.prepend("\xEF\xBB\xBF");
+    return WriteBytesFile(bytes, path, error);
+}
+
+bool KestrelFile::WriteBytesFile(const QByteArray &bytes, const QString &path, QString *error) const
+{
     QSaveFile file(path);
     // Unbuffered, so a full disk shows in write(): a buffered save file
     // lets the last short flush pass and would report success.
@@ -73,11 +83,6 @@ bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QStrin
             *error = file.errorString();
         return false;
     }
-    QByteArray bytes = text.toUtf8();
-    // The readers drop one leading byte-order mark; a text that itself
-    // begins with U+FEFF gets one more, so it reads back unchanged.
-    if (text.startsWith(QChar(0xFEFF)))
-        bytes.prepend("\xEF\xBB\xBF");
     if (file.write(bytes) != bytes.size()) {
         if (error)
             *error = file.errorString();

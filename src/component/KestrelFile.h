@@ -12,6 +12,8 @@ public:
     // renamed over it), in UTF-8. Returns false, with the reason in *error,
     // when the file could not be written; the old file is then untouched.
     bool WriteTextFile(const QString &text, const QString &path, QString *error = nullptr) const;
+    // The same for bytes already encoded, written as they are.
+    bool WriteBytesFile(const QByteArray &bytes, const QString &path, QString *error = nullptr) const;
 
     // The file's whole content. UTF-8, or Windows-1252 when the bytes are not
     // valid UTF-8 (files written on Windows in its Western code page).

@@ -26,6 +26,7 @@ std::optional<Project> ProjectCommands::snapshot(QString *error) const
 
     Project project;
     project.name = m_s.txtProjectName;
+    project.settings = m_s.schedule.settings();
     for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
         const GoalCard &card = m_s.cards[n];
         if (card.lblGoal_Tag.isEmpty())
@@ -50,6 +51,7 @@ bool ProjectCommands::layOut(const Project &project, QString *error)
     m_s.dashboard.freeAllCards();
     m_s.txtProjectName = project.name;
     m_s.cards[0].lblGoal_Caption = project.name;
+    m_s.schedule.setSettings(project.settings);
 
     bool written = true;
     for (const SubGoal &goal : project.subGoals.first(std::min<qsizetype>(project.subGoals.size(), Rules::kSubGoalCards))) {
@@ -122,6 +124,7 @@ void ProjectCommands::NewProject()
     m_s.lstDueDates.clear();
     m_s.tasks.setTxtGoalTasks(QString());
     m_s.dashboard.freeAllCards();
+    m_s.schedule.forNewProject();
     m_s.dashboard.lblGoal_Click(0);
 }
 

@@ -3,7 +3,7 @@
 #include <QDir>
 
 WorkingState::WorkingState(QString appFolder, Modals &modals)
-    : shell(*this), dashboard(*this), tasks(*this), dueDates(*this), project(*this),
+    : shell(*this), dashboard(*this), tasks(*this), dueDates(*this), project(*this), schedule(*this),
       m_appFolder(std::move(appFolder)), m_modals(modals)
 {
     cards[0].lblGoal_Caption = Texts::defaultProjectName();

@@ -9,6 +9,7 @@
 #include "component/KestrelTools.h"
 #include "dashboard/Dashboard.h"
 #include "events/EventList.h"
+#include "events/ScheduleCommands.h"
 #include "project/ProjectCommands.h"
 #include "tasks/DueDates.h"
 #include "tasks/Tasks.h"
@@ -63,7 +64,7 @@ public:
     enum class Focus { None, txtSubGoal, txtGoalTasks };
     Focus focusRequest = Focus::None;
 
-    // ---- the calendar event list (hidden)
+    // ---- the calendar event list, in the schedule panel
     EventList ListView2;
 
     // ---- the handlers, one set per subsystem
@@ -72,6 +73,7 @@ public:
     TaskList tasks;              // tasks/: the task box, task files, counters
     DueDates dueDates;           // tasks/: the due-date check box and calendar
     ProjectCommands project;     // project/: New, Open, Save and Save As
+    ScheduleCommands schedule;   // events/: start date, working week, the plan and its exports
 
     // ---- paths and services
     const QString &appFolder() const { return m_appFolder; }

@@ -56,15 +56,13 @@ bool ScriptedModals::openFolder(const QString &path)
     return folderOpens;
 }
 
-bool ScriptedModals::printLines(const QStringList &lines, QString *error)
+PrintOutcome ScriptedModals::printLines(const QStringList &lines, QString *error)
 {
-    if (!printerWorks) {
-        if (error)
-            *error = QStringLiteral("No printer is available.");
-        return false;
-    }
-    printed.append(lines);
-    return true;
+    if (printOutcome == PrintOutcome::Failed && error)
+        *error = QStringLiteral("No printer is available.");
+    if (printOutcome == PrintOutcome::Printed)
+        printed.append(lines);
+    return printOutcome;
 }
 
 std::function<DialogStep(SaveDialog &)> typeAndSave(const QString &name)

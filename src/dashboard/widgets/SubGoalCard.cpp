@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include "app/widgets/WidgetKit.h"
 #include "dashboard/Dashboard.h"
@@ -55,6 +56,11 @@ void SubGoalCard::showCard(const GoalCard &card)
     Kit::setText(m_ui->lblDueDateDate, card.lblDueDateDate_Caption);
     Kit::setShown(m_ui->lblDueDateDate, card.lblDueDateDate_Visible);
     Kit::setShown(m_ui->shDueDate, card.shDueDate_Visible);
+    if (m_ui->shDueDate->property("late").toBool() != card.shDueDate_Late) {
+        m_ui->shDueDate->setProperty("late", card.shDueDate_Late);
+        m_ui->shDueDate->style()->unpolish(m_ui->shDueDate);   // the style sheet picks the colour anew
+        m_ui->shDueDate->style()->polish(m_ui->shDueDate);
+    }
     Kit::setShown(m_ui->shActive, card.shActive_Visible);
     if (card.shActive_Visible)
         m_ui->shActive->raise();

@@ -1,0 +1,28 @@
+#pragma once
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// The event list as files that calendars import: a CSV in the columns of
+// the list, and an iCalendar file. Both are UTF-8 without a byte-order mark
+// and end every line with CR LF.
+
+// One all-day event as the exports see it.
+struct CalendarEvent {
+    QString subject;
+    QString description;   // the sub-goal's name
+    QString key;           // the sub-goal's key; with lineNumber, who the event is
+    int lineNumber = 0;
+    QDate first, last;     // last is the event's last day
+};
+
+// A header row of the nine column names, then one row per event. Every
+// field in double quotes, dates as MM/DD/YYYY; a field that a spreadsheet
+// would run as a formula gets a leading apostrophe.
+QByteArray calendarCsv(const QList<CalendarEvent> &events);
+
+// An iCalendar object with one all-day VEVENT per event. stamp is the
+// DTSTAMP of every event; the UID stays the same across exports.
+QByteArray calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stamp);

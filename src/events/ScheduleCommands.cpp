@@ -1,0 +1,166 @@
+// The schedule panel: start date, working week, Prepare Calendar, exports.
+#include "events/ScheduleCommands.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+
+#include "app/Modals.h"
+#include "events/CalendarExport.h"
+#include "events/Schedule.h"
+#include "project/WorkingState.h"
+
+namespace {
+
+// Dates as the due dates are written. A plan of 80,000 tasks holds far
+// fewer distinct days, and the locale's formatting is the dearest step of
+// preparing it, so each day is formatted once.
+class DateTexts {
+public:
+    const QString &operator()(const QDate &date)
+    {
+        auto it = m_texts.find(date.toJulianDay());
+        if (it == m_texts.end())
+            it = m_texts.insert(date.toJulianDay(), m_locale.toString(date, m_format));
+        return *it;
+    }
+
+private:
+    QLocale m_locale;
+    QString m_format = DueDates::dueDateFormat();
+    QHash<qint64, QString> m_texts;
+};
+
+QList<EventItem> eventItems(const Project &project, const Schedule &schedule)
+{
+    const QString allDay = QStringLiteral("True");
+    const QString notPrivate = QStringLiteral("False");
+    DateTexts dateText;
+    QList<EventItem> items;
+    items.reserve(schedule.tasks.size());
+    for (const ScheduledTask &task : schedule.tasks) {
+        const SubGoal &goal = project.subGoals.at(task.subGoal);
+        EventItem item;
+        item.Text = task.subject;
+        item.SubItems = {dateText(task.start), QString(), dateText(task.end), QString(),
+                         allDay, goal.name, QString(), notPrivate};
+        item.Tag = task.line;
+        item.Event = {task.subject, goal.name, goal.key, task.lineNumber, task.start, task.end};
+        item.Late = task.late;
+        if (task.late)
+            item.ToolTip = Texts::endsAfterDueDate(goal.due);
+        items.append(std::move(item));
+    }
+    return items;
+}
+
+// The project's name as a file name: what a file name cannot hold becomes "_".
+QString proposedFileName(const QString &projectName)
+{
+    QString name = projectName.trimmed();
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c))
+            c = u'_';
+    }
+    return name.isEmpty() ? Texts::scheduleTitle() : name;
+}
+
+} // namespace
+
+QDate ScheduleCommands::dtpStartDate() const
+{
+    return m_settings.start.isValid() ? m_settings.start : QDate::currentDate();
+}
+
+void ScheduleCommands::setDtpStartDate(const QDate &date)
+{
+    if (!date.isValid() || date == dtpStartDate())
+        return;
+    m_settings.start = date;
+    m_s.ProjectChanged = true;
+}
+
+WorkWeek ScheduleCommands::workWeek() const { return m_settings.workWeek.value_or(kDefaultWorkWeek); }
+
+bool ScheduleCommands::chkWorkDay(int day) const { return day >= 1 && day <= 7 && workWeek()[day - 1]; }
+
+void ScheduleCommands::setChkWorkDay(int day, bool working)
+{
+    if (day < 1 || day > 7 || chkWorkDay(day) == working)
+        return;
+    WorkWeek week = workWeek();
+    week[day - 1] = working;
+    m_settings.workWeek = week;
+    m_s.ProjectChanged = true;
+}
+
+void ScheduleCommands::mnuSchedule_Click() { m_s.ListView2.Visible = true; }
+void ScheduleCommands::schedulePanel_Close() { m_s.ListView2.Visible = false; }
+
+void ScheduleCommands::setSettings(const ProjectSettings &settings) { m_settings = settings; }
+
+void ScheduleCommands::forNewProject()
+{
+    m_settings = {};
+    m_s.ListView2.setListItems({});
+}
+
+void ScheduleCommands::cmdPrepareCalendar_Click()
+{
+    const WorkWeek week = workWeek();
+    if (!hasWorkingDay(week)) {
+        m_s.modals().MsgBox(Texts::noWorkingDay(), Texts::scheduleTitle(), Msg::Information);
+        return;
+    }
+    QString error;
+    const std::optional<Project> project = m_s.project.snapshot(&error);
+    if (!project) {
+        m_s.modals().MsgBox(error, Texts::scheduleTitle(), Msg::Critical);
+        return;
+    }
+    const Schedule schedule = scheduleProject(*project, dtpStartDate(), week);
+    m_s.ListView2.setListItems(eventItems(*project, schedule));
+
+    // Each card learns where its plan ends, to show a due date it misses.
+    QList<int> cardOf;   // sub-goal index -> card, as the snapshot took them
+    for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
+        if (!m_s.cards[n].lblGoal_Tag.isEmpty())
+            cardOf.append(n);
+        m_s.cards[n].plannedEnd = QDate();
+    }
+    for (const ScheduledTask &task : schedule.tasks) {
+        QDate &end = m_s.cards[cardOf.at(task.subGoal)].plannedEnd;
+        if (!end.isValid() || task.end > end)
+            end = task.end;
+    }
+    for (int n = 1; n <= Rules::kSubGoalCards; ++n)
+        m_s.dashboard.markLate(n);
+
+    if (schedule.leftOut > 0)
+        m_s.modals().MsgBox(Texts::tasksLeftOut(schedule.leftOut), Texts::scheduleTitle(), Msg::Information);
+}
+
+void ScheduleCommands::cmdExportCsv_Click() { exportCalendar(false); }
+void ScheduleCommands::cmdExportIcs_Click() { exportCalendar(true); }
+
+void ScheduleCommands::exportCalendar(bool iCalendar)
+{
+    const QString suffix = iCalendar ? QStringLiteral("ics") : QStringLiteral("csv");
+    std::optional<QString> path = m_s.modals().getSaveFileName(
+        iCalendar ? Texts::exportIcsTitle() : Texts::exportCsvTitle(),
+        proposedFileName(m_s.txtProjectName) + u'.' + suffix, iCalendar ? Texts::icsFilter() : Texts::csvFilter());
+    if (!path)
+        return;
+    // A name typed without a suffix still opens in a calendar.
+    if (QFileInfo(*path).suffix().isEmpty())
+        *path += u'.' + suffix;
+
+    QList<CalendarEvent> events;
+    events.reserve(m_s.ListView2.ListItems().size());
+    for (const EventItem &item : m_s.ListView2.ListItems())
+        events.append(item.Event);
+    const QByteArray bytes = iCalendar ? calendarIcs(events, QDateTime::currentDateTimeUtc()) : calendarCsv(events);
+    QString error;
+    if (!m_s.KestrelFile1.WriteBytesFile(bytes, *path, &error))
+        m_s.modals().MsgBox(Texts::exportFailed(*path, error), Texts::exportFailedTitle(), Msg::Critical);
+}
