@@ -3,7 +3,6 @@
 #include <QAbstractTableModel>
 #include <QCloseEvent>
 #include <QColor>
-#include <QHeaderView>
 #include <QSignalBlocker>
 
 #include "app/Texts.h"
@@ -64,9 +63,10 @@ ScheduleDock::ScheduleDock(QWidget *parent)
     setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
     m_model = new EventListModel(this);
     m_ui->ListView2->setModel(m_model);
-    m_ui->ListView2->header()->setSectionResizeMode(QHeaderView::Interactive);
-    m_ui->ListView2->header()->setDefaultSectionSize(110);
-    m_ui->ListView2->setColumnWidth(0, 260);
+    // Room for the subjects; the empty time and place columns stay narrow.
+    const int widths[] = {230, 100, 75, 100, 75, 90, 120, 75, 60};
+    for (int c = 0; c < 9; ++c)
+        m_ui->ListView2->setColumnWidth(c, widths[c]);
     m_ui->dtpStartDate->setDisplayFormat(DueDates::dueDateFormat());
     connectControls();
     hide();
