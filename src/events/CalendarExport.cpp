@@ -116,12 +116,24 @@ void appendIcsDate(QByteArray &out, const QDate &date)
     appendDigits(out, date.day(), 2);
 }
 
+// Room for the exports in one piece: per event its texts (UTF-8 takes at
+// most three bytes for each UTF-16 unit, escaping and folding less than
+// that again) and its fixed part. Growing a file of 80,000 events in steps
+// would copy it over and over.
+qsizetype roomFor(const QList<CalendarEvent> &events, qsizetype perEvent, int textFactor)
+{
+    qsizetype room = 512;
+    for (const CalendarEvent &e : events)
+        room += perEvent + textFactor * (e.subject.size() + e.description.size() + e.key.size());
+    return room;
+}
+
 } // namespace
 
 QByteArray calendarCsv(const QList<CalendarEvent> &events)
 {
     QByteArray out;
-    out.reserve(64 * (events.size() + 2));
+    out.reserve(roomFor(events, 80, 3));
     bool first = true;
     for (const QString &header : EventList::columnHeaders()) {
         appendCsvField(out, header, first);
@@ -144,7 +156,7 @@ QByteArray calendarCsv(const QList<CalendarEvent> &events)
 QByteArray calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stamp)
 {
     QByteArray out;
-    out.reserve(200 * (events.size() + 1));
+    out.reserve(roomFor(events, 240, 4));
     const QByteArray product = Texts::productName().toUtf8();
     out += "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
     appendContentLine(out, "PRODID:-//" + product + "//" + product + "//EN");

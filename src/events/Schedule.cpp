@@ -125,7 +125,7 @@ TaskLineParts readTaskLine(QStringView line)
     const qsizetype mark = durationMark(text, parts.days);
     if (mark >= 0)
         text.truncate(mark);
-    parts.subject = text.simplified();
+    parts.subject = std::move(text).simplified();   // in place
     return parts;
 }
 
@@ -146,6 +146,10 @@ Schedule scheduleProject(const Project &project, const QDate &start, const WorkW
     if (perWeek == 0 || !start.isValid())
         return schedule;
     const QDate firstDay = firstWorkingDayFrom(start, week);
+    qsizetype lines = 0;
+    for (const SubGoal &goal : project.subGoals)
+        lines += KestrelFile::lineCount(goal.tasks);
+    schedule.tasks.reserve(lines);
     for (qsizetype g = 0; g < project.subGoals.size(); ++g) {
         const SubGoal &goal = project.subGoals.at(g);
         const QDate due = goal.due.isEmpty() ? QDate() : DueDates::parseDueDateText(goal.due);

@@ -38,6 +38,9 @@ QList<EventItem> eventItems(const Project &project, const Schedule &schedule)
     DateTexts dateText;
     QList<EventItem> items;
     items.reserve(schedule.tasks.size());
+    QStringList lateTips;   // one text per sub-goal, shared by its late items
+    for (const SubGoal &goal : project.subGoals)
+        lateTips.append(Texts::endsAfterDueDate(goal.due));
     for (const ScheduledTask &task : schedule.tasks) {
         const SubGoal &goal = project.subGoals.at(task.subGoal);
         EventItem item;
@@ -48,7 +51,7 @@ QList<EventItem> eventItems(const Project &project, const Schedule &schedule)
         item.Event = {task.subject, goal.name, goal.key, task.lineNumber, task.start, task.end};
         item.Late = task.late;
         if (task.late)
-            item.ToolTip = Texts::endsAfterDueDate(goal.due);
+            item.ToolTip = lateTips.at(task.subGoal);
         items.append(std::move(item));
     }
     return items;

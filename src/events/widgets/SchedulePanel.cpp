@@ -74,6 +74,13 @@ ScheduleDock::ScheduleDock(QWidget *parent)
 
 ScheduleDock::~ScheduleDock() = default;
 
+QList<QCheckBox *> ScheduleDock::workDays() const
+{
+    const Ui::SchedulePanel &ui = *m_ui;
+    return {ui.chkWorkDay_1, ui.chkWorkDay_2, ui.chkWorkDay_3, ui.chkWorkDay_4,
+            ui.chkWorkDay_5, ui.chkWorkDay_6, ui.chkWorkDay_7};   // Monday first
+}
+
 void ScheduleDock::connectControls()
 {
     const Ui::SchedulePanel &ui = *m_ui;
@@ -90,8 +97,7 @@ void ScheduleDock::connectControls()
 
     connect(ui.dtpStartDate, &QDateEdit::dateChanged, this,
             [this](const QDate &date) { emit forwarded([date](WorkingState &s) { s.schedule.setDtpStartDate(date); }); });
-    const QList<QCheckBox *> days = {ui.chkWorkDay_1, ui.chkWorkDay_2, ui.chkWorkDay_3, ui.chkWorkDay_4,
-                                     ui.chkWorkDay_5, ui.chkWorkDay_6, ui.chkWorkDay_7};
+    const QList<QCheckBox *> days = workDays();
     for (int day = 1; day <= 7; ++day) {
         connect(days[day - 1], &QCheckBox::clicked, this, [this, day](bool checked) {
             emit forwarded([day, checked](WorkingState &s) { s.schedule.setChkWorkDay(day, checked); });
@@ -112,8 +118,7 @@ void ScheduleDock::showState(const WorkingState &s)
         const QSignalBlocker block(ui.dtpStartDate);
         ui.dtpStartDate->setDate(s.schedule.dtpStartDate());
     }
-    const QList<QCheckBox *> days = {ui.chkWorkDay_1, ui.chkWorkDay_2, ui.chkWorkDay_3, ui.chkWorkDay_4,
-                                     ui.chkWorkDay_5, ui.chkWorkDay_6, ui.chkWorkDay_7};
+    const QList<QCheckBox *> days = workDays();
     for (int day = 1; day <= 7; ++day) {
         if (days[day - 1]->isChecked() != s.schedule.chkWorkDay(day))
             days[day - 1]->setChecked(s.schedule.chkWorkDay(day));

@@ -4,6 +4,7 @@
 #include <memory>
 
 class EventListModel;
+class QCheckBox;
 class WorkingState;
 namespace Ui { class SchedulePanel; }
 
@@ -28,6 +29,7 @@ protected:
 
 private:
     void connectControls();
+    QList<QCheckBox *> workDays() const;
 
     std::unique_ptr<Ui::SchedulePanel> m_ui;
     EventListModel *m_model = nullptr;
