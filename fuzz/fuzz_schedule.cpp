@@ -3,9 +3,9 @@
 // "//" line starts with the task before it (the first with the sub-goal's
 // first day); any other starts on the first working day after every
 // earlier end; short tasks last exactly their days; nothing but non-task
-// lines and tasks past the calendar's end is left out. The iCalendar
-// bytes of the plan keep every line within 75 octets, split between
-// characters.
+// lines and tasks past the calendar's end is left out; each subject is the
+// one its line gives. The iCalendar bytes of the plan keep every line
+// within 75 octets, split between characters.
 #include <QDate>
 #include <cstdint>
 #include <cstdio>
@@ -86,6 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!isWorkingDay(week, task.start) || !isWorkingDay(week, task.end))
             fail("a task starts or ends on a day off");
         const TaskLineParts parts = readTaskLine(task.line);
+        if (task.subject != parts.subject)
+            fail("a task's subject is not the one its line gives");
         if (parts.parallel) {
             if (task.start != (previous ? previous->start : firstDay))
                 fail("a parallel task does not start with the task before it");

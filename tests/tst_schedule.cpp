@@ -190,7 +190,8 @@ void TestSchedule::calendarFiles()
     const QList<CalendarEvent> events = {
         {"Brief", "Design", "1-2-3", 1, kMonday, QDate(2027, 3, 2)},
         {"=SUM(A1) say \"hi\"", "-Web, \"new\"; ok\\", "1-2-3", 4, QDate(2027, 12, 31), QDate(2027, 12, 31)},
-        {QString(30, QChar(0x00E9)) + "x" + QString(20, QChar(0x20AC)), "Design", "4-5-6", 12, kMonday, kMonday}};
+        {QString(30, QChar(0x00E9)) + "x" + QString(20, QChar(0x20AC)) + QString::fromUcs4(U"\U0001F600\U0001F600"),
+         "Design", "4-5-6", 12, kMonday, kMonday}};
     QCOMPARE(calendarCsv(events.first(2)),
              QByteArray("\"Subject\",\"Start Date\",\"Start Time\",\"End Date\",\"End Time\",\"All Day Event\","
                         "\"Description\",\"Location\",\"Private\"\r\n"

@@ -75,6 +75,12 @@ bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QStrin
 
 bool KestrelFile::WriteBytesFile(const QByteArray &bytes, const QString &path, QString *error) const
 {
+    return WriteFileFrom(path, [&bytes](const ByteSink &sink) { sink(bytes); }, error);
+}
+
+bool KestrelFile::WriteFileFrom(const QString &path, const std::function<void(const ByteSink &)> &produce,
+                                QString *error) const
+{
     QSaveFile file(path);
     // Unbuffered, so a full disk shows in write(): a buffered save file
     // lets the last short flush pass and would report success.
@@ -83,7 +89,12 @@ bool KestrelFile::WriteBytesFile(const QByteArray &bytes, const QString &path, Q
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    bool written = true;
+    produce([&](QByteArrayView piece) {
+        if (written && file.write(piece.data(), piece.size()) != piece.size())
+            written = false;
+    });
+    if (!written) {
         if (error)
             *error = file.errorString();
         file.cancelWriting();

@@ -1,6 +1,8 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "component/TextScan.h"
 
@@ -14,6 +16,11 @@ public:
     bool WriteTextFile(const QString &text, const QString &path, QString *error = nullptr) const;
     // The same for bytes already encoded, written as they are.
     bool WriteBytesFile(const QByteArray &bytes, const QString &path, QString *error = nullptr) const;
+    // The same for bytes that produce hands to its sink piece by piece, so
+    // that a large file is never held whole in memory.
+    using ByteSink = std::function<void(QByteArrayView)>;
+    bool WriteFileFrom(const QString &path, const std::function<void(const ByteSink &)> &produce,
+                       QString *error = nullptr) const;
 
     // The file's whole content. UTF-8, or Windows-1252 when the bytes are not
     // valid UTF-8 (files written on Windows in its Western code page).

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "component/KestrelFile.h"
+
 // The event list as files that calendars import: a CSV in the columns of
 // the list, and an iCalendar file. Both are UTF-8 without a byte-order mark
 // and end every line with CR LF.
@@ -26,3 +28,8 @@ QByteArray calendarCsv(const QList<CalendarEvent> &events);
 // An iCalendar object with one all-day VEVENT per event. stamp is the
 // DTSTAMP of every event; the UID stays the same across exports.
 QByteArray calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stamp);
+
+// The same bytes handed to sink in pieces as they are made, for writing a
+// large calendar without holding it whole.
+void calendarCsv(const QList<CalendarEvent> &events, const KestrelFile::ByteSink &sink);
+void calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stamp, const KestrelFile::ByteSink &sink);

@@ -82,6 +82,21 @@ QDate nthWorkingDay(const QDate &start, int n, const WorkWeek &week, int perWeek
     return date;
 }
 
+// Most lines carry no mark and no extra blank: their subject is the line
+// itself, shared rather than built anew.
+bool isPlainLine(QStringView line)
+{
+    if (line.isEmpty() || line.front().isSpace() || line.back().isSpace() || line.startsWith(u"//"))
+        return false;
+    QChar previous;
+    for (QChar c : line) {
+        if (c == u'+' || (c == u'-' && previous == u'-') || (c.isSpace() && (c != u' ' || previous == u' ')))
+            return false;
+        previous = c;
+    }
+    return true;
+}
+
 struct GoalPlan {
     const WorkWeek &week;
     int perWeek;
@@ -160,8 +175,9 @@ Schedule scheduleProject(const Project &project, const QDate &start, const WorkW
             ++lineNumber;
             if (!isTaskLine(line))
                 return;
-            TaskLineParts parts = readTaskLine(line);
-            ScheduledTask task{int(g), lineNumber, std::move(parts.subject), line.toString(), {}, {}, false};
+            QString written = line.toString();
+            TaskLineParts parts = isPlainLine(written) ? TaskLineParts{false, 1, written} : readTaskLine(written);
+            ScheduledTask task{int(g), lineNumber, std::move(parts.subject), std::move(written), {}, {}, false};
             // Past the calendar's end, so is every later task of the sub-goal.
             if (full || !plan.place(parts.parallel, parts.days, task.start, task.end)) {
                 full = true;

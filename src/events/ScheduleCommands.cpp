@@ -162,8 +162,14 @@ void ScheduleCommands::exportCalendar(bool iCalendar)
     events.reserve(m_s.ListView2.ListItems().size());
     for (const EventItem &item : m_s.ListView2.ListItems())
         events.append(item.Event);
-    const QByteArray bytes = iCalendar ? calendarIcs(events, QDateTime::currentDateTimeUtc()) : calendarCsv(events);
+    const QDateTime stamp = QDateTime::currentDateTimeUtc();
     QString error;
-    if (!m_s.KestrelFile1.WriteBytesFile(bytes, *path, &error))
+    const bool written = m_s.KestrelFile1.WriteFileFrom(*path, [&](const KestrelFile::ByteSink &sink) {
+        if (iCalendar)
+            calendarIcs(events, stamp, sink);
+        else
+            calendarCsv(events, sink);
+    }, &error);
+    if (!written)
         m_s.modals().MsgBox(Texts::exportFailed(*path, error), Texts::exportFailedTitle(), Msg::Critical);
 }

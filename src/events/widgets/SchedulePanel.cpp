@@ -11,6 +11,8 @@
 
 // The list's items as the view asks for them: a plan may hold 80,000 rows,
 // which a view over the list shows at once where an item per row would not.
+// It keeps its own copy of the items (shared, so copying costs nothing),
+// since the view may still ask while the window is taken down.
 class EventListModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -18,29 +20,27 @@ public:
     void showList(const EventList &list)
     {
         beginResetModel();
-        m_list = &list;
+        m_items = list.ListItems();
+        m_headers = list.ColumnHeaders;
         endResetModel();
     }
 
-    int rowCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() || !m_list ? 0 : int(m_list->ListItems().size());
-    }
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_items.size()); }
     int columnCount(const QModelIndex &parent = {}) const override
     {
         return parent.isValid() ? 0 : int(EventList::columnHeaders().size());
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || !m_list)
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        return m_list->ColumnHeaders.value(section);
+        return m_headers.value(section);
     }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (!m_list || !index.isValid() || index.row() >= m_list->ListItems().size())
+        if (!index.isValid() || index.row() >= m_items.size())
             return {};
-        const EventItem &item = m_list->ListItems().at(index.row());
+        const EventItem &item = m_items.at(index.row());
         switch (role) {
         case Qt::DisplayRole: return index.column() == 0 ? item.Text : item.SubItems.value(index.column() - 1);
         case Qt::ForegroundRole: return item.Late ? QVariant(QColor(192, 0, 0)) : QVariant();
@@ -50,7 +50,8 @@ public:
     }
 
 private:
-    const EventList *m_list = nullptr;
+    QList<EventItem> m_items;
+    QStringList m_headers;
 };
 
 ScheduleDock::ScheduleDock(QWidget *parent)
