@@ -1,6 +1,7 @@
 // The event list as CSV and iCalendar bytes.
 #include "events/CalendarExport.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "app/Texts.h"
@@ -65,25 +66,56 @@ inline char *putUtf8(char *d, QStringView text, qsizetype &i)
     return d;
 }
 
-// Appends text through put(d, text, i), which writes at most three bytes
-// per UTF-16 unit it moves over.
-template <typename Put> void appendEncoded(QByteArray &out, QStringView text, Put put)
-{
-    const qsizetype at = out.size();
-    out.resize(at + 3 * text.size());
-    char *d = out.data() + at;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        d = put(d, text, i);
-    out.truncate(d - out.constData());
-}
+// A write position in a byte array, with room made beforehand for all that
+// is written until it goes out of scope, when the array is cut to what was
+// written. Appending piece by piece through the array costs more than the
+// bytes themselves.
+class Cursor {
+public:
+    Cursor(QByteArray &out, qsizetype room) : m_out(out)
+    {
+        const qsizetype at = out.size();
+        out.resize(at + room);
+        d = out.data() + at;
+    }
+    ~Cursor() { m_out.truncate(d - m_out.constData()); }
+    Cursor(const Cursor &) = delete;
+    Cursor &operator=(const Cursor &) = delete;
 
-void appendDigits(QByteArray &out, int value, int width)
-{
-    char digits[8];
-    for (int i = width - 1; i >= 0; --i, value /= 10)
-        digits[i] = char('0' + value % 10);
-    out.append(digits, width);
-}
+    template <size_t N> Cursor &operator<<(const char (&literal)[N])
+    {
+        d = std::copy_n(literal, N - 1, d);
+        return *this;
+    }
+    Cursor &operator<<(QByteArrayView bytes)
+    {
+        d = std::copy(bytes.begin(), bytes.end(), d);
+        return *this;
+    }
+    Cursor &operator<<(char c)
+    {
+        *d++ = c;
+        return *this;
+    }
+    void digits(int value, int width)
+    {
+        for (int i = width - 1; i >= 0; --i, value /= 10)
+            d[i] = char('0' + value % 10);
+        d += width;
+    }
+    // text through put(d, text, i), which writes at most three bytes per
+    // UTF-16 unit it moves over.
+    template <typename Put> void encode(QStringView text, Put put)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            d = put(d, text, i);
+    }
+
+    char *d = nullptr;
+
+private:
+    QByteArray &m_out;
+};
 
 // ---------------------------------------------------------------- CSV
 
@@ -96,60 +128,79 @@ bool startsLikeFormula(QStringView field)
     return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
 }
 
-void appendCsvField(QByteArray &out, QStringView field, bool first = false)
+// Needs room for 3 + 3 × its length.
+void putCsvField(Cursor &c, QStringView field)
 {
-    out += first ? "\"" : ",\"";
+    c << '"';
     if (startsLikeFormula(field))
-        out += '\'';
-    appendEncoded(out, field, [](char *d, QStringView text, qsizetype &i) {
+        c << '\'';
+    c.encode(field, [](char *d, QStringView text, qsizetype &i) {
         if (text[i] == u'"')
             *d++ = '"';
         return putUtf8(d, text, i);
     });
-    out += '"';
+    c << '"';
 }
 
-void appendCsvDate(QByteArray &out, const QDate &date)
+void putCsvDate(Cursor &c, const QDate &date)
 {
     int year, month, day;
     date.getDate(&year, &month, &day);
-    out += ",\"";
-    appendDigits(out, month, 2);
-    out += '/';
-    appendDigits(out, day, 2);
-    out += '/';
-    appendDigits(out, year, 4);
-    out += '"';
+    c << ",\"";
+    c.digits(month, 2);
+    c << '/';
+    c.digits(day, 2);
+    c << '/';
+    c.digits(year, 4);
+    c << '"';
 }
 
 // ---------------------------------------------------------------- iCalendar
 
 // TEXT as the RFC escapes it. Line breaks become "\n"; other control
 // characters, which the RFC does not allow in TEXT, are dropped.
-void appendIcsText(QByteArray &out, QStringView text)
+char *putIcsText(char *d, QStringView t, qsizetype &i)
 {
-    appendEncoded(out, text, [](char *d, QStringView t, qsizetype &i) {
-        const char16_t c = t[i].unicode();
-        switch (c) {
-        case u'\\': *d++ = '\\'; *d++ = '\\'; return d;
-        case u';': *d++ = '\\'; *d++ = ';'; return d;
-        case u',': *d++ = '\\'; *d++ = ','; return d;
-        case u'\r':
-            if (i + 1 < t.size() && t[i + 1] == u'\n')
-                ++i;
-            [[fallthrough]];
-        case u'\n': *d++ = '\\'; *d++ = 'n'; return d;
-        default:
-            if ((c < 0x20 && c != u'\t') || c == 0x7F)
-                return d;
-            return putUtf8(d, t, i);
-        }
-    });
+    const char16_t c = t[i].unicode();
+    switch (c) {
+    case u'\\': *d++ = '\\'; *d++ = '\\'; return d;
+    case u';': *d++ = '\\'; *d++ = ';'; return d;
+    case u',': *d++ = '\\'; *d++ = ','; return d;
+    case u'\r':
+        if (i + 1 < t.size() && t[i + 1] == u'\n')
+            ++i;
+        [[fallthrough]];
+    case u'\n': *d++ = '\\'; *d++ = 'n'; return d;
+    default:
+        if ((c < 0x20 && c != u'\t') || c == 0x7F)
+            return d;
+        return putUtf8(d, t, i);
+    }
 }
 
-// Appends one content line, folded: no line longer than 75 octets, each
-// continuation begun with a blank, and no UTF-8 character cut in two.
-void appendContentLine(QByteArray &out, const QByteArray &line)
+// One content line before folding, in line (whose room is kept from line
+// to line): the name, the escaped text and, for a UID, "-" the task's line
+// number and "@tarvo".
+QByteArrayView contentLine(QByteArray &line, QByteArrayView name, QStringView text, int lineNumber = 0)
+{
+    line.resize(0);
+    {
+        Cursor c(line, name.size() + 3 * text.size() + 24);
+        c << name;
+        c.encode(text, putIcsText);
+        if (lineNumber > 0) {
+            c << '-';
+            c.d = std::to_chars(c.d, c.d + 12, lineNumber).ptr;
+            c << "@tarvo";
+        }
+    }
+    return line;
+}
+
+// A content line folded: no line longer than 75 octets, each continuation
+// begun with a blank, and no UTF-8 character cut in two. Needs room for
+// 1.05 × its length + 3.
+void putFolded(Cursor &c, QByteArrayView line)
 {
     qsizetype at = 0;
     qsizetype room = kFoldAt;
@@ -157,22 +208,25 @@ void appendContentLine(QByteArray &out, const QByteArray &line)
         qsizetype cut = at + room;
         while (cut > at && (uchar(line[cut]) & 0xC0) == 0x80)
             --cut;
-        out.append(line.constData() + at, cut - at);
-        out += "\r\n ";
+        c << line.sliced(at, cut - at) << "\r\n ";
         at = cut;
         room = kFoldAt - 1;   // the leading blank counts
     }
-    out.append(line.constData() + at, line.size() - at);
-    out += "\r\n";
+    c << line.sliced(at) << "\r\n";
 }
 
-void appendIcsDate(QByteArray &out, const QDate &date)
+void putIcsDate(Cursor &c, const QDate &date)
 {
     int year, month, day;
     date.getDate(&year, &month, &day);
-    appendDigits(out, year, 4);
-    appendDigits(out, month, 2);
-    appendDigits(out, day, 2);
+    c.digits(year, 4);
+    c.digits(month, 2);
+    c.digits(day, 2);
+}
+
+EventAt eventOf(const QList<CalendarEvent> &events)
+{
+    return [&events](qsizetype i) -> const CalendarEvent & { return events.at(i); };
 }
 
 QByteArray whole(const std::function<void(const KestrelFile::ByteSink &)> &produce)
@@ -184,72 +238,72 @@ QByteArray whole(const std::function<void(const KestrelFile::ByteSink &)> &produ
 
 } // namespace
 
-void calendarCsv(const QList<CalendarEvent> &events, const KestrelFile::ByteSink &sink)
+void calendarCsv(qsizetype count, const EventAt &eventAt, const KestrelFile::ByteSink &sink)
 {
     Pieces out(sink);
-    bool first = true;
-    for (const QString &header : EventList::columnHeaders()) {
-        appendCsvField(out.bytes, header, first);
-        first = false;
+    {
+        Cursor c(out.bytes, 256);
+        for (const QString &header : EventList::columnHeaders()) {
+            if (header != EventList::columnHeaders().first())
+                c << ',';
+            putCsvField(c, header);
+        }
+        c << "\r\n";
     }
-    out.bytes += "\r\n";
-    for (const CalendarEvent &e : events) {
-        appendCsvField(out.bytes, e.subject, true);
-        appendCsvDate(out.bytes, e.first);
-        out.bytes += ",\"\"";
-        appendCsvDate(out.bytes, e.last);
-        out.bytes += ",\"\",\"True\"";
-        appendCsvField(out.bytes, e.description);
-        out.bytes += ",\"\",\"False\"\r\n";
+    for (qsizetype i = 0; i < count; ++i) {
+        const CalendarEvent &e = eventAt(i);
+        {
+            Cursor c(out.bytes, 3 * (e.subject.size() + e.description.size()) + 96);
+            putCsvField(c, e.subject);
+            putCsvDate(c, e.first);
+            c << ",\"\"";
+            putCsvDate(c, e.last);
+            c << ",\"\",\"True\",";
+            putCsvField(c, e.description);
+            c << ",\"\",\"False\"\r\n";
+        }
         out.eventDone();
     }
 }
 
-void calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stamp, const KestrelFile::ByteSink &sink)
+void calendarIcs(qsizetype count, const EventAt &eventAt, const QDateTime &stamp, const KestrelFile::ByteSink &sink)
 {
     Pieces out(sink);
-    QByteArray &o = out.bytes;
+    QByteArray line;
     const QByteArray product = Texts::productName().toUtf8();
-    o += "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
-    appendContentLine(o, "PRODID:-//" + product + "//" + product + "//EN");
-    o += "CALSCALE:GREGORIAN\r\n";
     const QByteArray dtstamp = "DTSTAMP:" + stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
-    QByteArray line;   // one content line before folding, its room kept
-    const auto contentLine = [&](const char *name, QStringView text, int lineNumber = 0) {
-        line.resize(0);
-        line += name;
-        appendIcsText(line, text);
-        if (lineNumber > 0) {   // the UID: the sub-goal's key and the line's number
-            char digits[16];
-            line += '-';
-            line.append(digits, std::to_chars(digits, digits + sizeof digits, lineNumber).ptr - digits);
-            line += "@tarvo";
+    {
+        Cursor c(out.bytes, 128 + 4 * product.size());
+        c << "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
+        putFolded(c, "PRODID:-//" + product + "//" + product + "//EN");
+        c << "CALSCALE:GREGORIAN\r\n";
+    }
+    for (qsizetype i = 0; i < count; ++i) {
+        const CalendarEvent &e = eventAt(i);
+        {
+            Cursor c(out.bytes, 4 * (e.subject.size() + e.description.size() + e.key.size()) + 400);
+            c << "BEGIN:VEVENT\r\n";
+            putFolded(c, contentLine(line, "UID:", e.key, e.lineNumber));
+            c << dtstamp << "\r\nDTSTART;VALUE=DATE:";
+            putIcsDate(c, e.first);
+            c << "\r\nDTEND;VALUE=DATE:";
+            putIcsDate(c, e.last.addDays(1));   // the end is exclusive
+            c << "\r\n";
+            putFolded(c, contentLine(line, "SUMMARY:", e.subject));
+            putFolded(c, contentLine(line, "DESCRIPTION:", e.description));
+            c << "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
         }
-        appendContentLine(o, line);
-    };
-    for (const CalendarEvent &e : events) {
-        o += "BEGIN:VEVENT\r\n";
-        contentLine("UID:", e.key, e.lineNumber);
-        o += dtstamp;
-        o += "\r\nDTSTART;VALUE=DATE:";
-        appendIcsDate(o, e.first);
-        o += "\r\nDTEND;VALUE=DATE:";
-        appendIcsDate(o, e.last.addDays(1));   // the end is exclusive
-        o += "\r\n";
-        contentLine("SUMMARY:", e.subject);
-        contentLine("DESCRIPTION:", e.description);
-        o += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
         out.eventDone();
     }
-    o += "END:VCALENDAR\r\n";
+    out.bytes += "END:VCALENDAR\r\n";
 }
 
 QByteArray calendarCsv(const QList<CalendarEvent> &events)
 {
-    return whole([&](const KestrelFile::ByteSink &sink) { calendarCsv(events, sink); });
+    return whole([&](const KestrelFile::ByteSink &sink) { calendarCsv(events.size(), eventOf(events), sink); });
 }
 
 QByteArray calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stamp)
 {
-    return whole([&](const KestrelFile::ByteSink &sink) { calendarIcs(events, stamp, sink); });
+    return whole([&](const KestrelFile::ByteSink &sink) { calendarIcs(events.size(), eventOf(events), stamp, sink); });
 }

@@ -30,6 +30,8 @@ QByteArray calendarCsv(const QList<CalendarEvent> &events);
 QByteArray calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stamp);
 
 // The same bytes handed to sink in pieces as they are made, for writing a
-// large calendar without holding it whole.
-void calendarCsv(const QList<CalendarEvent> &events, const KestrelFile::ByteSink &sink);
-void calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stamp, const KestrelFile::ByteSink &sink);
+// large calendar without holding it whole; the count events are read
+// through eventAt where they lie, without a copy.
+using EventAt = std::function<const CalendarEvent &(qsizetype)>;
+void calendarCsv(qsizetype count, const EventAt &eventAt, const KestrelFile::ByteSink &sink);
+void calendarIcs(qsizetype count, const EventAt &eventAt, const QDateTime &stamp, const KestrelFile::ByteSink &sink);

@@ -158,17 +158,15 @@ void ScheduleCommands::exportCalendar(bool iCalendar)
     if (QFileInfo(*path).suffix().isEmpty())
         *path += u'.' + suffix;
 
-    QList<CalendarEvent> events;
-    events.reserve(m_s.ListView2.ListItems().size());
-    for (const EventItem &item : m_s.ListView2.ListItems())
-        events.append(item.Event);
+    const QList<EventItem> &items = m_s.ListView2.ListItems();
+    const EventAt eventAt = [&items](qsizetype i) -> const CalendarEvent & { return items.at(i).Event; };
     const QDateTime stamp = QDateTime::currentDateTimeUtc();
     QString error;
     const bool written = m_s.KestrelFile1.WriteFileFrom(*path, [&](const KestrelFile::ByteSink &sink) {
         if (iCalendar)
-            calendarIcs(events, stamp, sink);
+            calendarIcs(items.size(), eventAt, stamp, sink);
         else
-            calendarCsv(events, sink);
+            calendarCsv(items.size(), eventAt, sink);
     }, &error);
     if (!written)
         m_s.modals().MsgBox(Texts::exportFailed(*path, error), Texts::exportFailedTitle(), Msg::Critical);
