@@ -64,7 +64,10 @@ private slots:
     void plans_data();
     void plans();
     void preparedListAndLateCards();
+    void tasksPastTheCalendarsEnd();
     void calendarFiles();
+    void csvFormulaGuard_data();
+    void csvFormulaGuard();
     void icalendarReadByLibical();
     void settingsInTheProjectFile();
     void panelInTheMainWindow();
@@ -185,6 +188,20 @@ void TestSchedule::preparedListAndLateCards()
     QVERIFY(f.modals.lastText().startsWith(QStringLiteral("The working week has no working day")));
 }
 
+void TestSchedule::tasksPastTheCalendarsEnd()
+{
+    // Sundays only: 9,999 of them from 9990 run past 9999, and so does all after.
+    Project project = oneGoal("Soon\r\nForever + 9999\r\n// Beside\r\nAfter\r\n");
+    project.settings = {QDate(9990, 1, 1), week("0000001")};
+    const Schedule schedule = scheduleProject(project, project.settings.start, *project.settings.workWeek);
+    QCOMPARE(planOf(schedule), QStringLiteral("1:9990-01-07..9990-01-07"));
+    QCOMPARE(schedule.leftOut, 3);
+    State f(project);
+    f.s.schedule.cmdPrepareCalendar_Click();
+    QCOMPARE(f.s.ListView2.ListItems().size(), 1);
+    QCOMPARE(f.modals.lastText(), QStringLiteral("3 task(s) would end after the year 9999 and were left out of the schedule."));
+}
+
 void TestSchedule::calendarFiles()
 {
     const QList<CalendarEvent> events = {
@@ -215,6 +232,25 @@ void TestSchedule::calendarFiles()
     }
     QVERIFY(QByteArray(ics).replace("\r\n ", "").contains("SUMMARY:" + events[2].subject.toUtf8() + "\r\n"));
     QVERIFY(!ics.startsWith("\xEF\xBB\xBF") && !calendarCsv(events).startsWith("\xEF\xBB\xBF"));
+}
+
+void TestSchedule::csvFormulaGuard_data()
+{
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<bool>("guarded");
+    for (const char *formula : {"=1+1", "+44 20", "-x", "@SUM(A1)", "\tx", "\rx"})
+        QTest::newRow(formula) << QString::fromLatin1(formula) << true;
+    for (const char *plain : {"x=1", " =1", "'quoted", "", "Call+44"})
+        QTest::newRow(plain) << QString::fromLatin1(plain) << false;
+}
+
+void TestSchedule::csvFormulaGuard()
+{
+    QFETCH(QString, subject);
+    const QByteArray csv = calendarCsv({{subject, "Design", "1-2-3", 1, kMonday, kMonday}});
+    const QByteArray row = csv.mid(csv.indexOf("\r\n") + 2);
+    QTEST(row.startsWith("\"'" + subject.toUtf8()), "guarded");
+    QVERIFY(row.contains(subject.toUtf8() + "\",\"03/01/2027\""));
 }
 
 void TestSchedule::icalendarReadByLibical()
