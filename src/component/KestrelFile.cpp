@@ -65,22 +65,6 @@ QStringList KestrelFile::splitLines(const QString &text)
 
 bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QString *error) const
 {
-    QByteArray bytes = text.toUtf8();
-    // The readers drop one leading byte-order mark; a text that itself
-    // begins with U+FEFF gets one more, so it reads back unchanged.
-    if (text.startsWith(QChar(0xFEFF)))
-        bytes.prepend("\xEF\xBB\xBF");
-    return WriteBytesFile(bytes, path, error);
-}
-
-bool KestrelFile::WriteBytesFile(const QByteArray &bytes, const QString &path, QString *error) const
-{
-    return WriteFileFrom(path, [&bytes](const ByteSink &sink) { sink(bytes); }, error);
-}
-
-bool KestrelFile::WriteFileFrom(const QString &path, const std::function<void(const ByteSink &)> &produce,
-                                QString *error) const
-{
     QSaveFile file(path);
     // Unbuffered, so a full disk shows in write(): a buffered save file
     // lets the last short flush pass and would report success.
@@ -89,12 +73,12 @@ bool KestrelFile::WriteFileFrom(const QString &path, const std::function<void(co
             *error = file.errorString();
         return false;
     }
-    bool written = true;
-    produce([&](QByteArrayView piece) {
-        if (written && file.write(piece.data(), piece.size()) != piece.size())
-            written = false;
-    });
-    if (!written) {
+    QByteArray bytes = text.toUtf8();
+    // The readers drop one leading byte-order mark; a text that itself
+    // begins with U+FEFF gets one more, so it reads back unchanged.
+    if (text.startsWith(QChar(0xFEFF)))
+        bytes.prepend("\xEF\xBB\xBF");
+    if (file.write(bytes) != bytes.size()) {
         if (error)
             *error = file.errorString();
         file.cancelWriting();

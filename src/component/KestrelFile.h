@@ -1,8 +1,6 @@
 #pragma once
-#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 #include "component/TextScan.h"
 
@@ -14,13 +12,6 @@ public:
     // renamed over it), in UTF-8. Returns false, with the reason in *error,
     // when the file could not be written; the old file is then untouched.
     bool WriteTextFile(const QString &text, const QString &path, QString *error = nullptr) const;
-    // The same for bytes already encoded, written as they are.
-    bool WriteBytesFile(const QByteArray &bytes, const QString &path, QString *error = nullptr) const;
-    // The same for bytes that produce hands to its sink piece by piece, so
-    // that a large file is never held whole in memory.
-    using ByteSink = std::function<void(QByteArrayView)>;
-    bool WriteFileFrom(const QString &path, const std::function<void(const ByteSink &)> &produce,
-                       QString *error = nullptr) const;
 
     // The file's whole content. UTF-8, or Windows-1252 when the bytes are not
     // valid UTF-8 (files written on Windows in its Western code page).

@@ -17,7 +17,7 @@ constexpr qsizetype kFoldAt = 75;         // octets of a content line, line brea
 // writing.
 class Pieces {
 public:
-    explicit Pieces(const KestrelFile::ByteSink &sink) : m_sink(sink) { bytes.reserve(kPiece + 4096); }
+    explicit Pieces(const PieceWriter::ByteSink &sink) : m_sink(sink) { bytes.reserve(kPiece + 4096); }
     ~Pieces() { flush(); }
     void eventDone()
     {
@@ -33,7 +33,7 @@ private:
             m_sink(bytes);
         bytes.resize(0);   // keeps the room
     }
-    const KestrelFile::ByteSink &m_sink;
+    const PieceWriter::ByteSink &m_sink;
 };
 
 // Writes the character at text[i] at d as UTF-8, moving i past a surrogate
@@ -229,7 +229,7 @@ EventAt eventOf(const QList<CalendarEvent> &events)
     return [&events](qsizetype i) -> const CalendarEvent & { return events.at(i); };
 }
 
-QByteArray whole(const std::function<void(const KestrelFile::ByteSink &)> &produce)
+QByteArray whole(const std::function<void(const PieceWriter::ByteSink &)> &produce)
 {
     QByteArray all;
     produce([&all](QByteArrayView piece) { all += piece; });
@@ -238,7 +238,7 @@ QByteArray whole(const std::function<void(const KestrelFile::ByteSink &)> &produ
 
 } // namespace
 
-void calendarCsv(qsizetype count, const EventAt &eventAt, const KestrelFile::ByteSink &sink)
+void calendarCsv(qsizetype count, const EventAt &eventAt, const PieceWriter::ByteSink &sink)
 {
     Pieces out(sink);
     {
@@ -266,7 +266,7 @@ void calendarCsv(qsizetype count, const EventAt &eventAt, const KestrelFile::Byt
     }
 }
 
-void calendarIcs(qsizetype count, const EventAt &eventAt, const QDateTime &stamp, const KestrelFile::ByteSink &sink)
+void calendarIcs(qsizetype count, const EventAt &eventAt, const QDateTime &stamp, const PieceWriter::ByteSink &sink)
 {
     Pieces out(sink);
     QByteArray line;
@@ -300,10 +300,10 @@ void calendarIcs(qsizetype count, const EventAt &eventAt, const QDateTime &stamp
 
 QByteArray calendarCsv(const QList<CalendarEvent> &events)
 {
-    return whole([&](const KestrelFile::ByteSink &sink) { calendarCsv(events.size(), eventOf(events), sink); });
+    return whole([&](const PieceWriter::ByteSink &sink) { calendarCsv(events.size(), eventOf(events), sink); });
 }
 
 QByteArray calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stamp)
 {
-    return whole([&](const KestrelFile::ByteSink &sink) { calendarIcs(events.size(), eventOf(events), stamp, sink); });
+    return whole([&](const PieceWriter::ByteSink &sink) { calendarIcs(events.size(), eventOf(events), stamp, sink); });
 }

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-#include "component/KestrelFile.h"
+#include "component/PieceWriter.h"
 
 // The event list as files that calendars import: a CSV in the columns of
 // the list, and an iCalendar file. Both are UTF-8 without a byte-order mark
@@ -33,5 +33,5 @@ QByteArray calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stam
 // large calendar without holding it whole; the count events are read
 // through eventAt where they lie, without a copy.
 using EventAt = std::function<const CalendarEvent &(qsizetype)>;
-void calendarCsv(qsizetype count, const EventAt &eventAt, const KestrelFile::ByteSink &sink);
-void calendarIcs(qsizetype count, const EventAt &eventAt, const QDateTime &stamp, const KestrelFile::ByteSink &sink);
+void calendarCsv(qsizetype count, const EventAt &eventAt, const PieceWriter::ByteSink &sink);
+void calendarIcs(qsizetype count, const EventAt &eventAt, const QDateTime &stamp, const PieceWriter::ByteSink &sink);

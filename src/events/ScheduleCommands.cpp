@@ -162,7 +162,7 @@ void ScheduleCommands::exportCalendar(bool iCalendar)
     const EventAt eventAt = [&items](qsizetype i) -> const CalendarEvent & { return items.at(i).Event; };
     const QDateTime stamp = QDateTime::currentDateTimeUtc();
     QString error;
-    const bool written = m_s.KestrelFile1.WriteFileFrom(*path, [&](const KestrelFile::ByteSink &sink) {
+    const bool written = PieceWriter::writeFile(*path, [&](const PieceWriter::ByteSink &sink) {
         if (iCalendar)
             calendarIcs(items.size(), eventAt, stamp, sink);
         else
