@@ -4,6 +4,7 @@
 
 #include "app/Modals.h"
 #include "app/Texts.h"
+#include "tasks/DueDates.h"
 
 const QStringList &EventList::columnHeaders()
 {
@@ -12,6 +13,21 @@ const QStringList &EventList::columnHeaders()
         QStringLiteral("End Date"), QStringLiteral("End Time"),      QStringLiteral("All Day Event"),
         QStringLiteral("Description"), QStringLiteral("Location"), QStringLiteral("Private")};
     return headers;
+}
+
+QString EventItem::subItem(qsizetype c) const
+{
+    if (!SubItems.isEmpty() || !Event.first.isValid())
+        return SubItems.value(c);
+    switch (c) {
+    case 0: return DueDates::dueDateText(Event.first);
+    case 2: return DueDates::dueDateText(Event.last);
+    case 4: return QStringLiteral("True");
+    case 5: return Event.description;
+    case 6: return QString();
+    case 7: return QStringLiteral("False");
+    default: return QString();
+    }
 }
 
 void EventList::setListItems(QList<EventItem> items)
@@ -63,7 +79,7 @@ QStringList printedLines(const EventList &list)
     for (const EventItem &item : list.ListItems()) {
         QString line = item.Text;
         for (qsizetype c = 1; c < columns; ++c)
-            line += u' ' + item.SubItems.value(c - 1);
+            line += u' ' + item.subItem(c - 1);
         lines.append(line);
     }
     return lines;

@@ -11,11 +11,18 @@ class Modals;
 // texts of the eight further columns, and a Tag that is not shown.
 struct EventItem {
     QString Text;
-    QStringList SubItems;   // columns 2 to 9, in column order
+    // Columns 2 to 9, in column order. A planned task leaves them empty:
+    // its event says them (see subItem), so a plan of 80,000 tasks does
+    // not hold 640,000 texts that a view shows a screenful of.
+    QStringList SubItems;
     QString Tag;
     CalendarEvent Event;    // what the exports write of it
     bool Late = false;      // ends after its sub-goal's due date: shown red
     QString ToolTip;
+
+    // The text of column c + 2: SubItems' own, or the event's dates (as the
+    // due dates are written), "True", its sub-goal and "False".
+    QString subItem(qsizetype c) const;
 };
 
 // The report list ListView2 and the handlers of its buttons that need

@@ -2,8 +2,6 @@
 #include "events/ScheduleCommands.h"
 
 #include <QFileInfo>
-#include <QHash>
-#include <QLocale>
 
 #include "app/Modals.h"
 #include "events/CalendarExport.h"
@@ -12,47 +10,24 @@
 
 namespace {
 
-// Dates as the due dates are written. A plan of 80,000 tasks holds far
-// fewer distinct days, and the locale's formatting is the dearest step of
-// preparing it, so each day is formatted once.
-class DateTexts {
-public:
-    const QString &operator()(const QDate &date)
-    {
-        auto it = m_texts.find(date.toJulianDay());
-        if (it == m_texts.end())
-            it = m_texts.insert(date.toJulianDay(), m_locale.toString(date, m_format));
-        return *it;
-    }
-
-private:
-    QLocale m_locale;
-    QString m_format = DueDates::dueDateFormat();
-    QHash<qint64, QString> m_texts;
-};
-
-QList<EventItem> eventItems(const Project &project, const Schedule &schedule)
+// The plan's tasks as list items; their texts are moved, not copied: a plan
+// may hold 80,000 tasks.
+QList<EventItem> eventItems(const Project &project, Schedule &&schedule)
 {
-    const QString allDay = QStringLiteral("True");
-    const QString notPrivate = QStringLiteral("False");
-    DateTexts dateText;
     QList<EventItem> items;
     items.reserve(schedule.tasks.size());
     QStringList lateTips;   // one text per sub-goal, shared by its late items
     for (const SubGoal &goal : project.subGoals)
         lateTips.append(Texts::endsAfterDueDate(goal.due));
-    for (const ScheduledTask &task : schedule.tasks) {
+    for (ScheduledTask &task : schedule.tasks) {
         const SubGoal &goal = project.subGoals.at(task.subGoal);
-        EventItem item;
-        item.Text = task.subject;
-        item.SubItems = {dateText(task.start), QString(), dateText(task.end), QString(),
-                         allDay, goal.name, QString(), notPrivate};
-        item.Tag = task.line;
+        EventItem &item = items.emplace_back();
         item.Event = {task.subject, goal.name, goal.key, task.lineNumber, task.start, task.end};
+        item.Text = std::move(task.subject);
+        item.Tag = std::move(task.line);
         item.Late = task.late;
         if (task.late)
             item.ToolTip = lateTips.at(task.subGoal);
-        items.append(std::move(item));
     }
     return items;
 }
@@ -121,9 +96,8 @@ void ScheduleCommands::cmdPrepareCalendar_Click()
         m_s.modals().MsgBox(error, Texts::scheduleTitle(), Msg::Critical);
         return;
     }
-    const Schedule schedule = scheduleProject(*project, dtpStartDate(), week);
-    m_s.ListView2.setListItems(eventItems(*project, schedule));
-
+    Schedule schedule = scheduleProject(*project, dtpStartDate(), week);
+    const qsizetype leftOut = schedule.leftOut;
     // Each card learns where its plan ends, to show a due date it misses.
     QList<int> cardOf;   // sub-goal index -> card, as the snapshot took them
     for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
@@ -138,9 +112,10 @@ void ScheduleCommands::cmdPrepareCalendar_Click()
     }
     for (int n = 1; n <= Rules::kSubGoalCards; ++n)
         m_s.dashboard.markLate(n);
+    m_s.ListView2.setListItems(eventItems(*project, std::move(schedule)));
 
-    if (schedule.leftOut > 0)
-        m_s.modals().MsgBox(Texts::tasksLeftOut(schedule.leftOut), Texts::scheduleTitle(), Msg::Information);
+    if (leftOut > 0)
+        m_s.modals().MsgBox(Texts::tasksLeftOut(leftOut), Texts::scheduleTitle(), Msg::Information);
 }
 
 void ScheduleCommands::cmdExportCsv_Click() { exportCalendar(false); }

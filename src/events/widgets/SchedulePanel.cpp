@@ -42,7 +42,7 @@ public:
             return {};
         const EventItem &item = m_items.at(index.row());
         switch (role) {
-        case Qt::DisplayRole: return index.column() == 0 ? item.Text : item.SubItems.value(index.column() - 1);
+        case Qt::DisplayRole: return index.column() == 0 ? item.Text : item.subItem(index.column() - 1);
         case Qt::ForegroundRole: return item.Late ? QVariant(QColor(192, 0, 0)) : QVariant();
         case Qt::ToolTipRole: return item.ToolTip.isEmpty() ? QVariant() : QVariant(item.ToolTip);
         default: return {};
