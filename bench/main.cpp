@@ -162,6 +162,9 @@ void buildRows()
         pairRow(key, "keystroke → counters painted, " + thousands(n) + " lines (floor: a bare QPlainTextEdit)", n, 1.5,
                 big ? ", < 16 ms" : "", !big || med(key) < 16e6);
     }
+    pairRow("prepare/10000", "Prepare Calendar, 8 × 10,000 task lines", 80000, 0, "< 50 ms", med("prepare/10000") < 50e6);
+    pairRow("exportcsv/80000", "Export CSV, 80,000 items", 80000, 3.0);
+    pairRow("exportics/80000", "Export iCalendar, 80,000 items", 80000, 3.0);
     if (has("startup")) {
         rows.push_back({"start-up to main window painted, less the splash's 2,000 ms", timeText(med("startup")), "—",
                         "", "", std::to_string(samples()["startup"].value.size()), "< 150 ms",

@@ -257,7 +257,7 @@ void TestPlan::commands()
     Form1 w(app.path(), modals);
     WorkingState &s = w.state();
     QVERIFY(s.project.layOut(garden()));
-    modals.printerWorks = printerWorks;
+    modals.printOutcome = printerWorks ? PrintOutcome::Printed : PrintOutcome::Failed;
     modals.saveFileNames.append(answer.isEmpty() ? std::nullopt : std::optional(app.file(answer)));
     w.findChild<QAction *>(action)->trigger();
 

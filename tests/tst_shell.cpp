@@ -1,7 +1,6 @@
-// The tips window, the project-folder shortcut and the calendar event list.
+// The tips window, the project-folder shortcut and the calendar event list's
+// own buttons.
 #include <QLabel>
-#include <QPrinterInfo>
-#include <QTreeWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -12,14 +11,13 @@
 #include "TempAppFolder.h"
 #include "app/widgets/frmTips.h"
 #include "events/EventList.h"
-#include "events/widgets/EventListPanel.h"
 #include "events/widgets/Printing.h"
 #include "project/WorkingState.h"
 
 namespace {
 EventItem item(const QString &text, const QString &tag, QStringList sub = {})
 {
-    return {text, sub, tag};
+    return {text, sub, tag, {}, false, {}};
 }
 } // namespace
 
@@ -32,8 +30,6 @@ private slots:
     void eventListHandlers();
     void printedLinesAndMessages();
     void printsToARealPrinter();
-    void noDefaultPrinterIsReported();
-    void eventListPanelShowsAndForwards();
 };
 
 void TestShell::tipsTextsAndClose()
@@ -119,19 +115,23 @@ void TestShell::eventListHandlers()
     EventList list;
     list.ColumnHeaders = EventList::columnHeaders();
     list.cmdRemoveSelected_Click(); // nothing there, nothing selected: silently nothing
-    list.ListItems = {item("A", "tag a"), item("B", "tag b"), item("C", "")};
+    list.setListItems({item("A", "tag a"), item("B", "tag b"), item("C", ""), item("D", "tag d")});
     list.cmdConvertToList_Click(modals);
-    QCOMPARE(modals.clipboard, QStringLiteral("tag a\r\ntag b\r\n\r\n"));
+    QCOMPARE(modals.clipboard, QStringLiteral("tag a\r\ntag b\r\n\r\ntag d\r\n"));
+    QCOMPARE(modals.lastText(), QStringLiteral("The task lines of the 4 items are on the clipboard."));
 
-    list.SelectedIndex = -1;
+    const int before = list.itemsRevision();
     list.cmdRemoveSelected_Click();
-    QCOMPARE(list.ListItems.size(), 3);
-    list.SelectedIndex = 1;
+    QCOMPARE(list.ListItems().size(), 4);
+    QCOMPARE(list.itemsRevision(), before);
+    list.SelectedIndexes = {3, 1};
     list.cmdRemoveSelected_Click();
-    QCOMPARE(list.ListItems.size(), 2);
-    QCOMPARE(list.ListItems[1].Text, QStringLiteral("C"));
+    QCOMPARE(list.ListItems().size(), 2);
+    QCOMPARE(list.ListItems()[1].Text, QStringLiteral("C"));
+    QVERIFY(list.SelectedIndexes.isEmpty());
+    QVERIFY(list.itemsRevision() != before);
     list.cmdRemove_Click();
-    QVERIFY(list.ListItems.isEmpty());
+    QVERIFY(list.ListItems().isEmpty());
 }
 
 void TestShell::printedLinesAndMessages()
@@ -139,8 +139,8 @@ void TestShell::printedLinesAndMessages()
     ScriptedModals modals;
     EventList list;
     list.ColumnHeaders = EventList::columnHeaders();
-    list.ListItems = {item("Meeting", "", {"1/2/2025", "10:00", "1/2/2025", "11:00", "False", "Plan", "Office", "True"}),
-                      item("Short", "", {"3/4/2025"})};
+    list.setListItems({item("Meeting", "", {"1/2/2025", "10:00", "1/2/2025", "11:00", "False", "Plan", "Office", "True"}),
+                       item("Short", "", {"3/4/2025"})});
     list.cmdPrint_Click(modals);
     QCOMPARE(modals.printed.size(), 1);
     QCOMPARE(modals.printed[0],
@@ -151,10 +151,17 @@ void TestShell::printedLinesAndMessages()
     QCOMPARE(modals.asked.last().title, QStringLiteral("Tarvo"));
     QCOMPARE(modals.asked.last().style, Msg::OkOnly);
 
-    modals.printerWorks = false;
+    modals.printOutcome = PrintOutcome::Failed;
     PrintaListview(list, modals);
     QVERIFY(modals.asked.last().text != QStringLiteral("Print Job Finished"));
     QVERIFY(modals.asked.last().text.contains(QStringLiteral("No printer is available.")));
+
+    // A cancelled print dialog: nothing printed, nothing said.
+    modals.printOutcome = PrintOutcome::Cancelled;
+    const qsizetype asked = modals.asked.size();
+    PrintaListview(list, modals);
+    QCOMPARE(modals.asked.size(), asked);
+    QCOMPARE(modals.printed.size(), 1);
 }
 
 void TestShell::printsToARealPrinter()
@@ -178,69 +185,6 @@ void TestShell::printsToARealPrinter()
     QVERIFY(text.contains(QStringLiteral("Item 1 Start End")));
     QVERIFY(text.contains(QStringLiteral("Item 120 Start End")));
     QVERIFY(text.count(u'\f') >= 2); // it went on to a second page
-}
-
-void TestShell::noDefaultPrinterIsReported()
-{
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        QSKIP("this machine has a default printer, which a test must not use");
-    QString error;
-    QVERIFY(!printLinesOnDefaultPrinter({QStringLiteral("x")}, &error));
-    QVERIFY(error.contains(QStringLiteral("no printer")));
-}
-
-void TestShell::eventListPanelShowsAndForwards()
-{
-    ScriptedModals modals;
-    EventList list;
-    list.ColumnHeaders = EventList::columnHeaders();
-    QWidget window;
-    window.resize(1500, 700);
-    EventListPanel panel(&window, list, modals);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *view = window.findChild<QTreeWidget *>(QStringLiteral("ListView2"));
-    auto *grid = window.findChild<QWidget *>(QStringLiteral("picGrid"));
-    QVERIFY(view && grid);
-    QVERIFY(!view->isVisible());
-    QVERIFY(!grid->isVisible());
-    QCOMPARE(view->columnCount(), 9);
-    QStringList shown;
-    for (int c = 0; c < view->columnCount(); ++c)
-        shown << view->headerItem()->text(c);
-    QCOMPARE(shown, EventList::columnHeaders());
-    const auto button = [&](const char *name) { return grid->findChild<QPushButton *>(name); };
-    QCOMPARE(button("cmdConvertToList")->text(), QStringLiteral("Convert Items to List"));
-    QCOMPARE(button("cmdRemoveSelected")->text(), QStringLiteral("Remove Selected"));
-    QCOMPARE(button("cmdPrint")->text(), QStringLiteral("Print"));
-    QCOMPARE(button("cmdRemove")->text(), QStringLiteral("Remove Items"));
-
-    // Shown here only so that the clicks are real ones.
-    list.Visible = true;
-    list.ListItems = {item("Meeting", "tag m", {"1/2/2025", "10:00"}), item("Call", "tag c"), item("Lunch", "tag l")};
-    panel.refresh();
-    QVERIFY(view->isVisible() && grid->isVisible());
-    QCOMPARE(view->topLevelItemCount(), 3);
-    QCOMPARE(view->topLevelItem(0)->text(2), QStringLiteral("10:00"));
-
-    QTest::mouseClick(button("cmdRemoveSelected"), Qt::LeftButton); // none selected
-    QCOMPARE(view->topLevelItemCount(), 3);
-    const QRect second = view->visualItemRect(view->topLevelItem(1));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
-    QCOMPARE(list.SelectedIndex, 1);
-    QTest::mouseClick(button("cmdRemoveSelected"), Qt::LeftButton);
-    QCOMPARE(view->topLevelItemCount(), 2);
-    QCOMPARE(view->topLevelItem(1)->text(0), QStringLiteral("Lunch"));
-
-    QTest::mouseClick(button("cmdConvertToList"), Qt::LeftButton);
-    QCOMPARE(modals.clipboard, QStringLiteral("tag m\r\ntag l\r\n"));
-    QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-    QCOMPARE(modals.printed.size(), 1);
-    QCOMPARE(modals.printed[0].mid(5), (QStringList{"Meeting 1/2/2025 10:00" + QString(6, u' '), "Lunch" + QString(8, u' ')}));
-    QCOMPARE(modals.lastText(), QStringLiteral("Print Job Finished"));
-    QTest::mouseClick(button("cmdRemove"), Qt::LeftButton);
-    QCOMPARE(view->topLevelItemCount(), 0);
-    QVERIFY(list.ListItems.isEmpty());
 }
 
 QTEST_MAIN(TestShell)

@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 case "${1:-}" in
-  test) packages+=(poppler-utils) ;;
+  test) packages+=(poppler-utils libical-dev pkg-config) ;;
   xvfb) packages+=(xvfb xauth) ;;
 esac
 missing=()

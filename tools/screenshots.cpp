@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QAction>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,7 +38,7 @@ public:
         return std::exchange(nextSaveFile, std::nullopt);
     }
     bool openFolder(const QString &) override { return true; }
-    bool printLines(const QStringList &, QString *) override { return true; }
+    PrintOutcome printLines(const QStringList &, QString *) override { return PrintOutcome::Cancelled; }
     bool printPlan(const Plan &, QString *, QString *) override { return true; }
     bool writePlanPdf(const Plan &plan, const QString &path, QString *error) override
     {
@@ -120,6 +121,26 @@ void typeTasks(Form1 &w, const QString &text)
     }
 }
 
+// The schedule panel under the cards: a small plan from the two notations,
+// with Launch ending after its due date.
+void shootSchedule(const QString &folder, Modals &modals)
+{
+    Form1 w(folder, modals);
+    const auto due = [](int day) { return DueDates::dueDateText(QDate(2027, 3, day)); };
+    const Project plan{QStringLiteral("Website 2027"),
+                       {{QStringLiteral("101-301-302"), QStringLiteral("Design"), due(12),
+                         QStringLiteral("Brief + 2 --\r\nSketches + 3 days\r\n// Moodboard\r\nReview\r\n")},
+                        {QStringLiteral("102-308-313"), QStringLiteral("Content"), due(31),
+                         QStringLiteral("Write about page + 4\r\n// Collect photos + 2\r\nProofread + 2\r\n")},
+                        {QStringLiteral("103-315-324"), QStringLiteral("Launch"), due(5),
+                         QStringLiteral("Set up hosting + 2\r\nTest on phones + 3\r\nGo live\r\n")}},
+                       {QDate(2027, 3, 1), std::nullopt}};
+    w.state().project.layOut(plan);
+    w.findChild<QAction *>(QStringLiteral("mnuSchedule"))->trigger();
+    QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("cmdPrepareCalendar")), Qt::LeftButton);
+    shoot(w, QStringLiteral("main-schedule"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -163,6 +184,8 @@ int main(int argc, char **argv)
     w.state().dashboard.picGoal_MouseMove(3);
     w.render();
     shoot(w, QStringLiteral("main-delete-mark"));
+
+    shootSchedule(folder.path(), modals);
 
     WorkingState &s = w.state();
     {

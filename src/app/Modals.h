@@ -20,6 +20,7 @@ enum class MsgStyle : int {
 enum class MsgAnswer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 enum class MsgIcon { None, Critical, Question, Information };
+enum class PrintOutcome { Printed, Cancelled, Failed };
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 
 constexpr MsgIcon iconOf(MsgStyle style)
@@ -73,9 +74,9 @@ public:
     // Starts the desktop's file browser on a folder; false when none started.
     virtual bool openFolder(const QString &path) = 0;
 
-    // Prints plain lines on the default printer; false, with the reason,
-    // when nothing could be printed.
-    virtual bool printLines(const QStringList &lines, QString *error) = 0;
+    // Prints plain lines on the printer the user picks in the print dialog;
+    // Failed comes with the reason.
+    virtual PrintOutcome printLines(const QStringList &lines, QString *error) = 0;
     // Shows the print dialog with a preview of the plan and prints it where
     // the user chooses. True when it printed or the user cancelled; false
     // when it failed, with the printer or file in *target and the reason.

@@ -63,6 +63,36 @@ inline QString overwriteTitle() { return QStringLiteral("File Already Exists"); 
 inline QString printFinished() { return QStringLiteral("Print Job Finished"); }
 inline QString restoreQuestion() { return QStringLiteral("Tarvo was closed before your changes were saved. Restore them?"); }
 inline QString restoreTitle() { return QStringLiteral("Restore"); }
+inline QString nothingPrinted(const QString &reason) { return QStringLiteral("Nothing was printed: %1").arg(reason); }
+
+// The schedule panel and its messages.
+inline QString scheduleCommand() { return QStringLiteral("Schedule"); }
+inline QString scheduleMenu() { return QStringLiteral("Plan"); }
+inline QString scheduleTitle() { return QStringLiteral("Schedule"); }
+inline QString noWorkingDay()
+{
+    return QStringLiteral("The working week has no working day, so no task can be scheduled. "
+                          "Tick at least one day and prepare the calendar again.");
+}
+inline QString tasksLeftOut(qsizetype n)
+{
+    return QStringLiteral("%1 task(s) would end after the year 9999 and were left out of the schedule.").arg(n);
+}
+inline QString taskLinesCopied(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("The task line of the 1 item is on the clipboard.")
+                  : QStringLiteral("The task lines of the %1 items are on the clipboard.").arg(n);
+}
+inline QString endsAfterDueDate(const QString &due) { return QStringLiteral("Ends after the due date, %1").arg(due); }
+inline QString exportCsvTitle() { return QStringLiteral("Export CSV"); }
+inline QString exportIcsTitle() { return QStringLiteral("Export iCalendar"); }
+inline QString csvFilter() { return QStringLiteral("CSV files (*.csv)"); }
+inline QString icsFilter() { return QStringLiteral("iCalendar files (*.ics)"); }
+inline QString exportFailed(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The calendar could not be written to \"%1\": %2").arg(path, reason);
+}
+inline QString exportFailedTitle() { return QStringLiteral("Export Failed"); }
 inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
 
 // The printed plan and its commands.
@@ -90,6 +120,5 @@ inline QString planNotPrinted(const QString &target, const QString &reason)
 inline QString deviceNotOpened() { return QStringLiteral("it could not be opened."); }
 inline QString pageNotStarted() { return QStringLiteral("a new page could not be started."); }
 inline QString pagesNotFinished() { return QStringLiteral("the pages could not be finished."); }
-inline QString exportFailedTitle() { return QStringLiteral("Export Failed"); }
 inline QString printFailedTitle() { return QStringLiteral("Print Failed"); }
 } // namespace Texts

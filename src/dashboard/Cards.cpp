@@ -2,6 +2,7 @@
 #include "dashboard/Dashboard.h"
 
 #include "project/WorkingState.h"
+#include "tasks/DueDates.h"
 #include "tasks/Tasks.h"
 
 namespace {
@@ -27,6 +28,7 @@ void Dashboard::freeAllCards()
         card.shDueDate_Visible = false;
         card.lblDueDateDate_Tag.clear();
         card.lblDueDateDate_Caption.clear();
+        card.plannedEnd = QDate();
         setCounters(i, TaskCounts{});
         setStatusPicture(i, {});   // the plain card again, not the last sub-goal's status
     }
@@ -38,6 +40,8 @@ void Dashboard::setCounters(int index, const TaskCounts &counts)
     card.lblTasks_Total = Texts::tasksCounter(counts.total);
     card.lblTasks_Completed = Texts::completedCounter(counts.completed);
     card.lblTasks_Pending = Texts::pendingCounter(counts.total - counts.completed);
+    card.pendingTasks = counts.total - counts.completed;
+    markLate(index);
 }
 
 void Dashboard::setStatusPicture(int index, const QByteArray &picture)
@@ -57,6 +61,16 @@ void Dashboard::setDueDate(int index, const QString &text)
     // Taken away, the caption keeps its text behind the hidden band.
     if (shown)
         card.lblDueDateDate_Caption = Texts::dueDateCaption(text);
+    markLate(index);
+}
+
+void Dashboard::markLate(int index)
+{
+    GoalCard &card = m_s.cards[index];
+    const QDate due = card.lblDueDateDate_Tag.isEmpty() ? QDate() : DueDates::parseDueDateText(card.lblDueDateDate_Tag);
+    card.shDueDate_Late = due.isValid()
+                          && ((card.plannedEnd.isValid() && card.plannedEnd > due)
+                              || (due < QDate::currentDate() && card.pendingTasks > 0));
 }
 
 void Dashboard::layOutCardsFromLists()

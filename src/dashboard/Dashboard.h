@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QDate>
 #include <QSet>
 #include <QString>
 
@@ -24,6 +25,11 @@ struct GoalCard {
     QString lblTasks_Completed = Texts::completedCounter(0);
     QString lblTasks_Pending = Texts::pendingCounter(0);
     bool shActive_Visible = false;
+    // The due-date band turns red when the prepared plan ends after the due
+    // date, or the due date has passed with tasks pending.
+    bool shDueDate_Late = false;
+    QDate plannedEnd;                    // last day of the prepared plan; invalid = none
+    qsizetype pendingTasks = 0;
     bool lblDeleteOnMouseOver_Visible = false;
 
     friend bool operator==(const GoalCard &, const GoalCard &) = default;
@@ -69,6 +75,8 @@ public:
     void setStatusPicture(int index, const QByteArray &picture);
     // Shows the due-date text on the card; "" takes the due date away.
     void setDueDate(int index, const QString &text);
+    // Works out shDueDate_Late from the card's due date, plan and counts.
+    void markLate(int index);
     // Lays lstSubgoalsAndKeys and lstDueDates out on cards 1 to n, selecting
     // each card in turn so its counters are computed. Call with the cards free.
     void layOutCardsFromLists();

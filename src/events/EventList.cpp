@@ -1,7 +1,10 @@
 #include "events/EventList.h"
 
+#include <algorithm>
+
 #include "app/Modals.h"
 #include "app/Texts.h"
+#include "tasks/DueDates.h"
 
 const QStringList &EventList::columnHeaders()
 {
@@ -12,21 +15,51 @@ const QStringList &EventList::columnHeaders()
     return headers;
 }
 
+QString EventItem::subItem(qsizetype c) const
+{
+    if (!SubItems.isEmpty() || !Event.first.isValid())
+        return SubItems.value(c);
+    switch (c) {
+    case 0: return DueDates::dueDateText(Event.first);
+    case 2: return DueDates::dueDateText(Event.last);
+    case 4: return QStringLiteral("True");
+    case 5: return Event.description;
+    case 6: return QString();
+    case 7: return QStringLiteral("False");
+    default: return QString();
+    }
+}
+
+void EventList::setListItems(QList<EventItem> items)
+{
+    m_items = std::move(items);
+    SelectedIndexes.clear();
+    ++m_revision;
+}
+
 void EventList::cmdConvertToList_Click(Modals &modals)
 {
     QString text;
-    for (const EventItem &item : ListItems)
+    for (const EventItem &item : m_items)
         text += item.Tag + QStringLiteral("\r\n");
     modals.setClipboardText(text);
+    modals.MsgBox(Texts::taskLinesCopied(m_items.size()), Texts::productName(), Msg::Information);
 }
 
 void EventList::cmdRemoveSelected_Click()
 {
-    // Ends silently when nothing is selected.
-    if (SelectedIndex < 0 || SelectedIndex >= ListItems.size())
+    if (SelectedIndexes.isEmpty())
         return;
-    ListItems.removeAt(SelectedIndex);
-    SelectedIndex = -1;
+    // From the last row up, so that the rows still to go keep their places.
+    QList<int> rows = SelectedIndexes;
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : rows) {
+        if (row >= 0 && row < m_items.size())
+            m_items.removeAt(row);
+    }
+    SelectedIndexes.clear();
+    ++m_revision;
 }
 
 void EventList::cmdPrint_Click(Modals &modals)
@@ -36,18 +69,17 @@ void EventList::cmdPrint_Click(Modals &modals)
 
 void EventList::cmdRemove_Click()
 {
-    ListItems.clear();
-    SelectedIndex = -1;
+    setListItems({});
 }
 
 QStringList printedLines(const EventList &list)
 {
     QStringList lines = {QString(), QString(), QString(), QStringLiteral("ListView Print Sample Heading"), QString()};
     const qsizetype columns = std::max<qsizetype>(list.ColumnHeaders.size(), 1);
-    for (const EventItem &item : list.ListItems) {
+    for (const EventItem &item : list.ListItems()) {
         QString line = item.Text;
         for (qsizetype c = 1; c < columns; ++c)
-            line += u' ' + item.SubItems.value(c - 1);
+            line += u' ' + item.subItem(c - 1);
         lines.append(line);
     }
     return lines;
@@ -56,9 +88,14 @@ QStringList printedLines(const EventList &list)
 void PrintaListview(const EventList &list, Modals &modals)
 {
     QString error;
-    if (!modals.printLines(printedLines(list), &error)) {
-        modals.MsgBox(QStringLiteral("Nothing was printed: %1").arg(error), Texts::productName(), Msg::Information);
+    switch (modals.printLines(printedLines(list), &error)) {
+    case PrintOutcome::Cancelled:
+        return;
+    case PrintOutcome::Failed:
+        modals.MsgBox(Texts::nothingPrinted(error), Texts::productName(), Msg::Information);
+        return;
+    case PrintOutcome::Printed:
+        modals.MsgBox(Texts::printFinished(), Texts::productName(), Msg::OkOnly);
         return;
     }
-    modals.MsgBox(Texts::printFinished(), Texts::productName(), Msg::OkOnly);
 }

@@ -131,6 +131,31 @@ QString taskText(const QList<QStringView> &lines)
     return text;
 }
 
+// The settings keys: the date as yyyy-mm-dd, the week as seven "1" or "0"
+// from Monday on. Anything else reads as not set.
+constexpr QStringView kDateForm = u"yyyy-MM-dd";
+
+QString weekText(const WorkWeek &week)
+{
+    QString text;
+    for (bool working : week)
+        text += working ? u'1' : u'0';
+    return text;
+}
+
+std::optional<WorkWeek> readWeek(QStringView text)
+{
+    if (text.size() != 7)
+        return std::nullopt;
+    WorkWeek week{};
+    for (int d = 0; d < 7; ++d) {
+        if (text[d] != u'0' && text[d] != u'1')
+            return std::nullopt;
+        week[d] = text[d] == u'1';
+    }
+    return week;
+}
+
 } // namespace
 
 namespace Gpj {
@@ -152,6 +177,12 @@ void writeInto(const Project &project, QString &out)
     out.reserve(size);
     appendLine(out, u"[Project]");
     appendEntry(out, u"Name", project.name);
+    // Written only once set, so an older project's file stays as it was.
+    const ProjectSettings &settings = project.settings;
+    if (settings.start.isValid() && settings.start.year() >= 1 && settings.start.year() <= 9999)
+        appendEntry(out, u"Start", settings.start.toString(kDateForm));
+    if (settings.workWeek)
+        appendEntry(out, u"WorkWeek", weekText(*settings.workWeek));
     appendLine(out, u"[Goals]");
     for (qsizetype i = 0; i < project.subGoals.size(); ++i) {
         const SubGoal &goal = project.subGoals.at(i);
@@ -177,6 +208,8 @@ ReadResult read(const IniIndex &index)
     const QStringView goals = u"GOALS";
     result.noProjectSections = !index.hasSection(u"PROJECT") && !index.hasSection(goals);
     result.project.name = index.value(u"PROJECT", u"Name");
+    result.project.settings.start = QDate::fromString(index.value(u"PROJECT", u"Start"), kDateForm);
+    result.project.settings.workWeek = readWeek(index.valueView(u"PROJECT", u"WorkWeek"));
     for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
         SubGoal goal;
         goal.key = index.value(goals, goalKey(n));

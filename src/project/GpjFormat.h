@@ -14,6 +14,7 @@ class IniIndex;
 // Layout (every line ends with CR LF):
 //   [Project]
 //   Name=<project name>
+//   Start=<yyyy-mm-dd>  WorkWeek=<seven "1"/"0", Monday first>   (each only when set)
 //   [Goals]
 //   Goal<n>=<key>  Goal<n>_Name=<name>  Goal<n>_Due=<due text>
 //   Goal<n>_Tasks=<T>  Goal<n>_Task1=<line> ... Goal<n>_Task<T>=<line>

@@ -1,6 +1,9 @@
 #pragma once
+#include <QDate>
 #include <QList>
 #include <QString>
+#include <array>
+#include <optional>
 
 // The whole project as the user sees it, as a plain value: what a save
 // writes, a load lays out, and what a snapshot, an undo step, an export or
@@ -16,9 +19,22 @@ struct SubGoal {
     friend bool operator==(const SubGoal &, const SubGoal &) = default;
 };
 
+// Monday first; true = a working day.
+using WorkWeek = std::array<bool, 7>;
+
+// What the user set for the plan. Unset parts are not stored, so a project
+// that never set them is written exactly as before they existed.
+struct ProjectSettings {
+    QDate start;                        // invalid = not set: the plan starts today
+    std::optional<WorkWeek> workWeek;   // not set: Monday to Friday
+
+    friend bool operator==(const ProjectSettings &, const ProjectSettings &) = default;
+};
+
 struct Project {
     QString name;
     QList<SubGoal> subGoals;   // in card order: card 1 first
+    ProjectSettings settings;
 
     friend bool operator==(const Project &, const Project &) = default;
 };

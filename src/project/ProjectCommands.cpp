@@ -16,6 +16,7 @@ Project ProjectCommands::snapshot() const
 {
     Project project;
     project.name = m_s.txtProjectName;
+    project.settings = m_s.schedule.settings();
     for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
         const GoalCard &card = m_s.cards[n];
         if (!card.lblGoal_Tag.isEmpty())
@@ -35,6 +36,7 @@ bool ProjectCommands::layOut(const Project &project, QString *error)
     m_s.dashboard.freeAllCards();
     m_s.txtProjectName = project.name;
     m_s.cards[0].lblGoal_Caption = project.name;
+    m_s.schedule.setSettings(project.settings);
 
     m_s.tasks.clearTaskTexts();
     bool written = true;
@@ -109,6 +111,7 @@ void ProjectCommands::NewProject()
     m_s.tasks.clearTaskTexts();
     m_s.tasks.setTxtGoalTasks(QString());
     m_s.dashboard.freeAllCards();
+    m_s.schedule.forNewProject();
     m_s.dashboard.lblGoal_Click(0);
 }
 

@@ -6,8 +6,7 @@
 
 WorkingState::WorkingState(QString appFolder, Modals &modals)
     : m_appFolder(std::move(appFolder)), m_modals(modals), shell(*this), dashboard(*this), tasks(*this),
-      dueDates(*this), project(*this), plan(*this),
-      recovery(*this)
+      dueDates(*this), project(*this), plan(*this), schedule(*this), recovery(*this)
 {
     cards[0].lblGoal_Caption = Texts::defaultProjectName();
     cards[0].lblGoal_Tag = QStringLiteral("0");

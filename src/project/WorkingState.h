@@ -9,6 +9,7 @@
 #include "component/KestrelTools.h"
 #include "dashboard/Dashboard.h"
 #include "events/EventList.h"
+#include "events/ScheduleCommands.h"
 #include "project/PlanCommands.h"
 #include "project/ProjectCommands.h"
 #include "project/Recovery.h"
@@ -69,7 +70,7 @@ public:
     enum class Focus { None, txtSubGoal, txtGoalTasks };
     Focus focusRequest = Focus::None;
 
-    // ---- the calendar event list (hidden)
+    // ---- the calendar event list, in the schedule panel
     EventList ListView2;
 
     // ---- the handlers, one set per subsystem
@@ -79,6 +80,7 @@ public:
     DueDates dueDates;           // tasks/: the due-date check box and calendar
     ProjectCommands project;     // project/: New, Open, Save and Save As
     PlanCommands plan;           // project/: Print Plan and Export PDF
+    ScheduleCommands schedule;   // events/: start date, working week, the plan and its exports
     Recovery recovery;           // project/: the snapshot that outlives a crash
 
     // ---- paths and services

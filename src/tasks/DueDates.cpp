@@ -21,10 +21,14 @@ QString fourDigitYear(QString format)
 
 DueDates::DueDates(WorkingState &state) : m_s(state), m_Calendar1(QDate::currentDate()) {}
 
+QString DueDates::dueDateFormat()
+{
+    return fourDigitYear(QLocale().dateFormat(QLocale::ShortFormat));
+}
+
 QString DueDates::dueDateText(const QDate &date)
 {
-    const QLocale locale;
-    return locale.toString(date, fourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
+    return QLocale().toString(date, dueDateFormat());
 }
 
 QDate DueDates::parseDueDateText(const QString &stored)

@@ -25,6 +25,8 @@ public:
 
     // A date as due-date text: the locale's short format with a four-digit year.
     static QString dueDateText(const QDate &date);
+    // That format, for callers that write many dates at once.
+    static QString dueDateFormat();
     // A stored due-date text back as a date; invalid when no form reads it.
     static QDate parseDueDateText(const QString &text);
 

@@ -57,25 +57,24 @@ bool ScriptedModals::openFolder(const QString &path)
     return folderOpens;
 }
 
-bool ScriptedModals::printLines(const QStringList &lines, QString *error)
+PrintOutcome ScriptedModals::printLines(const QStringList &lines, QString *error)
 {
-    if (!printerWorks) {
-        if (error)
-            *error = QStringLiteral("No printer is available.");
-        return false;
-    }
-    printed.append(lines);
-    return true;
+    if (printOutcome == PrintOutcome::Failed && error)
+        *error = QStringLiteral("No printer is available.");
+    if (printOutcome == PrintOutcome::Printed)
+        printed.append(lines);
+    return printOutcome;
 }
 
 bool ScriptedModals::printPlan(const Plan &plan, QString *target, QString *error)
 {
-    if (!printerWorks) {
+    if (printOutcome == PrintOutcome::Failed) {
         *target = QStringLiteral("Scripted printer");
         *error = QStringLiteral("No printer is available.");
         return false;
     }
-    plansPrinted.append(plan);
+    if (printOutcome == PrintOutcome::Printed)
+        plansPrinted.append(plan);
     return true;
 }
 

@@ -33,7 +33,7 @@ public:
     QList<std::function<DialogStep(SaveDialog &)>> saveActions;  // what the user does in "Save Project"
     QList<std::optional<QString>> saveFileNames;                 // next answers of the save-file dialog
     bool folderOpens = true;                                     // whether a file browser starts
-    bool printerWorks = true;
+    PrintOutcome printOutcome = PrintOutcome::Printed;   // what the print dialog comes to
 
     QList<Asked> asked;
     int unanswered = 0;            // boxes shown with no queued answer
@@ -57,7 +57,7 @@ public:
     std::optional<QString> getSaveFileName(const QString &title, const QString &proposedName,
                                            const QString &filter) override;
     bool openFolder(const QString &path) override;
-    bool printLines(const QStringList &lines, QString *error) override;
+    PrintOutcome printLines(const QStringList &lines, QString *error) override;
     bool printPlan(const Plan &plan, QString *target, QString *error) override;
     // Writes the project's name to the path, so a path that cannot be
     // written fails as it would for a real PDF.

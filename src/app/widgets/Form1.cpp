@@ -11,7 +11,7 @@
 #include "app/widgets/QtModals.h"
 #include "app/widgets/WidgetKit.h"
 #include "dashboard/widgets/CardCanvas.h"
-#include "events/widgets/EventListPanel.h"
+#include "events/widgets/SchedulePanel.h"
 #include "ui_Sidebar.h"
 
 using Layout::px;
@@ -98,7 +98,11 @@ void Form1::build()
     connectSidebar();
     connectCards();
     buildMenu();
-    eventList = new EventListPanel(central, m_state->ListView2, m_state->modals());
+    // The schedule docks under the cards; the cards keep their height.
+    central->setMinimumHeight(px(10005));
+    scheduleDock = new ScheduleDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, scheduleDock);
+    connect(scheduleDock, &ScheduleDock::forwarded, this, [this](const ScheduleDock::Handler &h) { forward(h); });
 
     // Wide enough that the card canvas shows whole beside the side bar.
     resize(1280, px(10005) + menuBar()->sizeHint().height());
@@ -217,6 +221,11 @@ void Form1::buildMenu()
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
+    QMenu *mnuPlan = menuBar()->addMenu(Texts::scheduleMenu());
+    mnuPlan->setObjectName(QStringLiteral("mnuPlan"));
+    item(mnuPlan, "mnuSchedule", Texts::scheduleCommand(), QKeySequence(Qt::CTRL | Qt::Key_L),
+         [](WorkingState &s) { s.schedule.mnuSchedule_Click(); });
+
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     item(mnuHelp, "mnuTips", QStringLiteral("Tips"), QKeySequence(Qt::Key_F1), [](WorkingState &s) { s.shell.ShowTips(); });
@@ -312,7 +321,7 @@ void Form1::render()
     Kit::setShown(ui.Calendar1, s.Calendar1_Visible);
     Kit::setShown(ui.chkDueDate, s.chkDueDate_Visible);
     Picture1->showCards(s.cards);
-    eventList->refresh();
+    scheduleDock->showState(s);
     m_rendering = false;
 
     // Focus moves last, once everything it may land on is shown.

@@ -5,7 +5,7 @@
 #include "project/WorkingState.h"
 
 class CardCanvas;
-class EventListPanel;
+class ScheduleDock;
 class QtModals;
 namespace Ui { class Sidebar; }
 
@@ -47,7 +47,7 @@ private:
 
     QWidget *picContainer = nullptr;
     CardCanvas *Picture1 = nullptr;
-    EventListPanel *eventList = nullptr;
+    ScheduleDock *scheduleDock = nullptr;
 };
 
 // The character code a key press produces, 0 for keys that produce none.

@@ -88,9 +88,9 @@ bool QtModals::openFolder(const QString &path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool QtModals::printLines(const QStringList &lines, QString *error)
+PrintOutcome QtModals::printLines(const QStringList &lines, QString *error)
 {
-    return printLinesOnDefaultPrinter(lines, error);
+    return printLinesThroughDialog(m_parent, lines, error);
 }
 
 bool QtModals::printPlan(const Plan &plan, QString *target, QString *error)

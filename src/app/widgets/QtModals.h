@@ -19,7 +19,7 @@ public:
     std::optional<QString> getSaveFileName(const QString &title, const QString &proposedName,
                                            const QString &filter) override;
     bool openFolder(const QString &path) override;
-    bool printLines(const QStringList &lines, QString *error) override;
+    PrintOutcome printLines(const QStringList &lines, QString *error) override;
     bool printPlan(const Plan &plan, QString *target, QString *error) override;
     bool writePlanPdf(const Plan &plan, const QString &path, QString *error) override;
     void setClipboardText(const QString &text) override;

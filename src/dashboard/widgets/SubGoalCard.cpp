@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include "app/widgets/WidgetKit.h"
 #include "dashboard/Dashboard.h"
@@ -126,6 +127,8 @@ void SubGoalCard::showCard(const GoalCard &card)
     Kit::setText(m_ui->lblDueDateDate, card.lblDueDateDate_Caption);
     Kit::setShown(m_ui->lblDueDateDate, card.lblDueDateDate_Visible);
     Kit::setShown(m_ui->shDueDate, card.shDueDate_Visible);
+    // Navy, or red when the sub-goal will not be done by its due date.
+    Kit::fillBackground(m_ui->shDueDate, card.shDueDate_Late ? QColor(192, 0, 0) : QColor(0, 0, 128));
     Kit::setShown(m_ui->shActive, card.shActive_Visible);
     if (card.shActive_Visible)
         m_ui->shActive->raise();

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <QPrintDialog>
 
 bool printLinesOnPrinter(QPrinter &printer, const QStringList &lines, QString *error)
 {
@@ -30,14 +30,11 @@ bool printLinesOnPrinter(QPrinter &printer, const QStringList &lines, QString *e
     return true;
 }
 
-bool printLinesOnDefaultPrinter(const QStringList &lines, QString *error)
+PrintOutcome printLinesThroughDialog(QWidget *parent, const QStringList &lines, QString *error)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        if (error)
-            *error = QStringLiteral("no printer is set up on this computer.");
-        return false;
-    }
-    QPrinter printer(info);
-    return printLinesOnPrinter(printer, lines, error);
+    QPrinter printer;
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return PrintOutcome::Cancelled;
+    return printLinesOnPrinter(printer, lines, error) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }

@@ -2,10 +2,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/Modals.h"
+
 class QPrinter;
+class QWidget;
 
 // Prints plain text lines, one under the other, page after page.
 bool printLinesOnPrinter(QPrinter &printer, const QStringList &lines, QString *error);
-// The same on the system's default printer; false, with the reason, when
-// there is none.
-bool printLinesOnDefaultPrinter(const QStringList &lines, QString *error);
+// The same on the printer the user picks in the print dialog, which offers
+// a PDF file too.
+PrintOutcome printLinesThroughDialog(QWidget *parent, const QStringList &lines, QString *error);

@@ -1,0 +1,104 @@
+// The schedule's hot paths: Prepare Calendar over 8 × 10,000 task lines,
+// and the CSV and iCalendar exports of its 80,000 items beside the atomic
+// write of the same bytes.
+#include "Measure.h"
+#include "ScriptedModals.h"
+#include "TempAppFolder.h"
+#include "Workload.h"
+#include "project/WorkingState.h"
+
+using namespace measure;
+
+namespace {
+
+constexpr int kLinesPerGoal = 10000;
+
+// Workload lines with the schedule's notations mixed in: every fifth lasts
+// three days, every seventh runs beside the line before it.
+QString planText(int goal)
+{
+    QString text;
+    for (int i = 0; i < kLinesPerGoal; ++i) {
+        if (i % 7 == 3)
+            text += QStringLiteral("// ");
+        text += workload::taskLine(i + goal);
+        if (i % 5 == 0)
+            text += QStringLiteral(" + 3 days");
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+struct PlannedProject {
+    TempAppFolder app;
+    ScriptedModals modals;
+    WorkingState s{app.path(), modals};
+
+    explicit PlannedProject(benchmark::State &state)
+    {
+        const workload::Project shape = workload::makeProject(kLinesPerGoal);
+        Project project{shape.name, {}, {QDate(2027, 3, 1), std::nullopt}};
+        for (int g = 0; g < workload::Project::kGoals; ++g)
+            project.subGoals.append({shape.keys[g], shape.goalNames[g], shape.dues[g], planText(g)});
+        check(state, s.project.layOut(project), QStringLiteral("the project could not be laid out"));
+    }
+    QStringList taskFiles() const
+    {
+        QStringList files;
+        for (int n = 1; n <= workload::Project::kGoals; ++n)
+            files << s.taskFilePath(s.cards[n].lblGoal_Tag);
+        return files;
+    }
+    bool planned(benchmark::State &state) const
+    {
+        const QList<EventItem> &items = s.ListView2.ListItems();
+        return check(state, modals.asked.isEmpty(), QStringLiteral("Prepare Calendar asked something"))
+               && check(state, items.size() == workload::Project::kGoals * kLinesPerGoal,
+                        QStringLiteral("%1 items planned").arg(items.size()))
+               && check(state, items.first().Event.first == QDate(2027, 3, 1) && items.first().Event.last == QDate(2027, 3, 3),
+                        QStringLiteral("the first task is not planned for 1 to 3 March 2027"));
+    }
+};
+
+void BM_PrepareCalendar(benchmark::State &state)
+{
+    PlannedProject p(state);
+    const QStringList files = p.taskFiles();
+    // Its disk work: reading the task files, which the plan is made from.
+    auto floor = [&] {
+        for (const QString &file : files)
+            benchmark::DoNotOptimize(readWhole(file));
+    };
+    paired(state, "prepare/10000", nullptr, [&] { p.s.schedule.cmdPrepareCalendar_Click(); }, floor);
+    p.planned(state);
+}
+BENCHMARK(BM_PrepareCalendar)->Name("PrepareCalendar")->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+void BM_Export(benchmark::State &state)
+{
+    const bool iCalendar = state.range(0) == 1;
+    PlannedProject p(state);
+    p.s.schedule.cmdPrepareCalendar_Click();
+    if (!p.planned(state))
+        return;
+    const QString target = p.app.file(iCalendar ? QStringLiteral("plan.ics") : QStringLiteral("plan.csv"));
+    auto exportOnce = [&] {
+        p.modals.saveFileNames = {target};
+        iCalendar ? p.s.schedule.cmdExportIcs_Click() : p.s.schedule.cmdExportCsv_Click();
+    };
+    exportOnce();
+    const QByteArray bytes = readWhole(target);
+    if (!iCalendar) {
+        QList<CalendarEvent> events;
+        for (const EventItem &item : p.s.ListView2.ListItems())
+            events.append(item.Event);
+        check(state, bytes == calendarCsv(events), QStringLiteral("the CSV file differs from its bytes"));
+    }
+    check(state, bytes.count("\r\n") > 80000, QStringLiteral("the export wrote too little"));
+    paired(state, iCalendar ? "exportics/80000" : "exportcsv/80000", nullptr, exportOnce,
+           [&] { writeAtomically(target, bytes); });
+    check(state, p.modals.asked.isEmpty(), QStringLiteral("the export said something"));
+}
+BENCHMARK(BM_Export)->Name("Export")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+} // namespace

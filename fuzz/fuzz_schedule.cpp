@@ -1,0 +1,112 @@
+// The scheduler on arbitrary task lines, start dates and working weeks.
+// Properties: every task ends on or after its start, on working days; a
+// "//" line starts with the task before it (the first with the sub-goal's
+// first day); any other starts on the first working day after every
+// earlier end; short tasks last exactly their days; nothing but non-task
+// lines and tasks past the calendar's end is left out; each subject is the
+// one its line gives. The iCalendar bytes of the plan keep every line
+// within 75 octets, split between characters.
+#include <QDate>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "component/KestrelFile.h"
+#include "events/CalendarExport.h"
+#include "events/Schedule.h"
+#include "tasks/Tasks.h"
+
+namespace {
+
+[[noreturn]] void fail(const char *what)
+{
+    fprintf(stderr, "property violated: %s\n", what);
+    abort();
+}
+
+int workingDaysBetween(const WorkWeek &week, QDate from, const QDate &to)
+{
+    int n = 0;
+    for (; from <= to; from = from.addDays(1))
+        n += isWorkingDay(week, from);
+    return n;
+}
+
+void checkFolding(const QByteArray &ics)
+{
+    for (const QByteArray &line : ics.split('\n')) {
+        const QByteArray content = line.endsWith('\r') ? line.chopped(1) : line;
+        if (content.size() > 75)
+            fail("an iCalendar line is longer than 75 octets");
+        if (content.startsWith(' ') && content.size() > 1 && (uchar(content[1]) & 0xC0) == 0x80)
+            fail("a fold splits a UTF-8 character");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 3)
+        return 0;
+    WorkWeek week{};
+    for (int d = 0; d < 7; ++d)
+        week[d] = data[0] & (1 << d);
+    const QDate start = QDate(2027, 1, 1).addDays(data[1] | (data[2] << 8));
+    const QString tasks = QString::fromUtf8(reinterpret_cast<const char *>(data + 3), qsizetype(size - 3));
+    const Project project{"Fuzz", {{"1-2-3", "Goal", "", tasks}}, {}};
+
+    const Schedule schedule = scheduleProject(project, start, week);
+    if (!hasWorkingDay(week)) {
+        if (!schedule.tasks.isEmpty())
+            fail("a week without a working day planned a task");
+        return 0;
+    }
+
+    const QStringList lines = KestrelFile::splitLines(tasks);
+    qsizetype taskLines = 0;
+    for (const QString &line : lines)
+        taskLines += isTaskLine(line);
+    if (schedule.tasks.size() + schedule.leftOut != taskLines)
+        fail("a task line was neither planned nor counted as left out");
+
+    QDate firstDay = start;
+    while (!isWorkingDay(week, firstDay))
+        firstDay = firstDay.addDays(1);
+    QDate latestEnd;
+    const ScheduledTask *previous = nullptr;
+    int previousLine = 0;
+    QList<CalendarEvent> events;
+    for (const ScheduledTask &task : schedule.tasks) {
+        if (task.lineNumber <= previousLine || task.lineNumber > lines.size() || lines[task.lineNumber - 1] != task.line)
+            fail("a task does not carry its own line and number");
+        previousLine = task.lineNumber;
+        if (task.end < task.start)
+            fail("a task ends before it starts");
+        if (!isWorkingDay(week, task.start) || !isWorkingDay(week, task.end))
+            fail("a task starts or ends on a day off");
+        const TaskLineParts parts = readTaskLine(task.line);
+        if (task.subject != parts.subject)
+            fail("a task's subject is not the one its line gives");
+        if (parts.parallel) {
+            if (task.start != (previous ? previous->start : firstDay))
+                fail("a parallel task does not start with the task before it");
+        } else if (latestEnd.isValid()) {
+            QDate next = latestEnd.addDays(1);
+            while (!isWorkingDay(week, next))
+                next = next.addDays(1);
+            if (task.start != next)
+                fail("a task does not start on the first working day after every earlier end");
+        } else if (task.start != firstDay) {
+            fail("the first task does not start on the first working day");
+        }
+        if (parts.days <= 60 && workingDaysBetween(week, task.start, task.end) != parts.days)
+            fail("a task does not last its days");
+        if (!latestEnd.isValid() || task.end > latestEnd)
+            latestEnd = task.end;
+        previous = &task;
+        events.append({task.subject, project.subGoals[0].name, "1-2-3", task.lineNumber, task.start, task.end});
+    }
+    checkFolding(calendarIcs(events, QDateTime(QDate(2027, 1, 1), QTime(0, 0), Qt::UTC)));
+    return 0;
+}
