@@ -88,9 +88,10 @@ inline QString exportCsvTitle() { return QStringLiteral("Export CSV"); }
 inline QString exportIcsTitle() { return QStringLiteral("Export iCalendar"); }
 inline QString csvFilter() { return QStringLiteral("CSV files (*.csv)"); }
 inline QString icsFilter() { return QStringLiteral("iCalendar files (*.ics)"); }
-inline QString exportFailed(const QString &path, const QString &reason)
+// "The calendar could not be written to ...", "The plan ...".
+inline QString notWritten(const QString &what, const QString &path, const QString &reason)
 {
-    return QStringLiteral("The calendar could not be written to \"%1\": %2").arg(path, reason);
+    return QStringLiteral("The %1 could not be written to \"%2\": %3").arg(what, path, reason);
 }
 inline QString exportFailedTitle() { return QStringLiteral("Export Failed"); }
 inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
@@ -109,10 +110,6 @@ inline QString doneOfAll(qsizetype done, qsizetype all) { return QStringLiteral(
 inline QString noTasks() { return QStringLiteral("No tasks yet"); }
 inline QString pageOf(int page, int pages) { return QStringLiteral("Page %1 of %2").arg(page).arg(pages); }
 inline QString fromTo(const QString &start, const QString &end) { return start + QStringLiteral(" \u2013 ") + end; }
-inline QString planNotWritten(const QString &path, const QString &reason)
-{
-    return QStringLiteral("The plan could not be written to \"%1\": %2").arg(path, reason);
-}
 inline QString planNotPrinted(const QString &target, const QString &reason)
 {
     return QStringLiteral("The plan could not be printed on \"%1\": %2").arg(target, reason);

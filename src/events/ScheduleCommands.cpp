@@ -139,5 +139,5 @@ void ScheduleCommands::exportCalendar(bool iCalendar)
             calendarCsv(items.size(), eventAt, sink);
     }, &error);
     if (!written)
-        m_s.modals().MsgBox(Texts::exportFailed(*path, error), Texts::exportFailedTitle(), Msg::Critical);
+        m_s.modals().MsgBox(Texts::notWritten(QStringLiteral("calendar"), *path, error), Texts::exportFailedTitle(), Msg::Critical);
 }

@@ -28,5 +28,5 @@ void PlanCommands::mnuExportPdf_Click()
         path->append(Texts::pdfSuffix());
     QString reason;
     if (!m_s.modals().writePlanPdf(plan(), *path, &reason))
-        m_s.modals().MsgBox(Texts::planNotWritten(*path, reason), Texts::exportFailedTitle(), Msg::Critical);
+        m_s.modals().MsgBox(Texts::notWritten(QStringLiteral("plan"), *path, reason), Texts::exportFailedTitle(), Msg::Critical);
 }
