@@ -1,6 +1,7 @@
 // The open and save dialogs: their rules in the core, and the real windows
 // driven with keys and clicks.
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -30,6 +31,15 @@ struct Fixture {
     WorkingState s{app.path(), modals};
 
     void project(const QString &fileName) { app.write("projects/" + fileName, "[Project]\r\n"); }
+    // A project last saved minutesAgo minutes ago.
+    void project(const QString &fileName, int minutesAgo)
+    {
+        project(fileName);
+        QFile file(app.file("projects/" + fileName));
+        file.open(QIODevice::ReadWrite);
+        static const QDateTime now = QDateTime::currentDateTime();   // one "now", so alike times are alike
+        file.setFileTime(now.addSecs(-60 * minutesAgo), QFileDevice::FileModificationTime);
+    }
     SaveDialog saveDialog() { return SaveDialog(s.projectsFolder(), modals, s.KestrelTools1); }
     OpenDialog openDialog() { return OpenDialog(s.projectsFolder(), modals); }
 };
@@ -149,20 +159,24 @@ void TestDialogs::openListing()
     d.Form_Activate();   // no projects folder yet
     QVERIFY(d.File1.isEmpty());
 
-    f.project("b.gpj");
-    f.project("A.gpj");
-    f.project("Upper.GPJ");
-    f.project("notes.txt");
-    f.project("b.gpj.bak");
+    // The one saved last first; alike times in name order.
+    f.project("b.gpj", 5);
+    f.project("A.gpj", 10);
+    f.project("Upper.GPJ", 10);
+    f.project("notes.txt", 0);
+    f.project("b.gpj.bak", 0);
     QDir().mkpath(f.app.file("projects/folder.gpj"));
-    d.Form_Activate();
-    QCOMPARE(d.File1, QStringList({"A.gpj", "b.gpj", "Upper.GPJ"}));
+    OpenDialog fresh = f.openDialog();
+    fresh.Form_Activate();
+    QCOMPARE(fresh.File1, QStringList({"b.gpj", "A.gpj", "Upper.GPJ"}));
+    QCOMPARE(fresh.File1_ListIndex, 0);   // Ctrl+O, Enter: the plan saved last
 
-    d.File1_ListIndex = 1;
-    f.project("0-first.gpj");
+    d.Form_Activate();   // a dialog that listed nothing before selects nothing
+    d.File1_ListIndex = 2;
+    f.project("0-first.gpj", 1);
     d.Form_Activate();   // the pick follows its file through a refresh
-    QCOMPARE(d.File1.at(d.File1_ListIndex), QString("b.gpj"));
-    QFile::remove(f.app.file("projects/b.gpj"));
+    QCOMPARE(d.File1.at(d.File1_ListIndex), QString("Upper.GPJ"));
+    QFile::remove(f.app.file("projects/Upper.GPJ"));
     d.Form_Activate();
     QCOMPARE(d.File1_ListIndex, -1);
 }
@@ -186,7 +200,7 @@ void TestDialogs::layouts()
     QCOMPARE(child<QLabel>(wo, "Label1")->text(), QString("Select a Project to Open:"));
     QCOMPARE(child<QListWidget>(wo, "File1")->geometry(), QRect(54, 66, 550, 330));
     QCOMPARE(child<QListWidget>(wo, "File1")->count(), 0);
-    QVERIFY(!child<QPushButton>(wo, "cmdOpen")->isDefault());
+    QVERIFY(child<QPushButton>(wo, "cmdOpen")->isDefault());   // Enter opens the selected file
 }
 
 void TestDialogs::frmSaveKeysAndClicks()
@@ -226,23 +240,31 @@ void TestDialogs::frmSaveKeysAndClicks()
 void TestDialogs::frmOpenKeysAndClicks()
 {
     Fixture f;
-    f.project("Alpha.gpj");
-    f.project("Beta.gpj");
+    f.project("Alpha.gpj", 2);
+    f.project("Beta.gpj", 1);
     {
         OpenDialog d = f.openDialog();
         frmOpen w(d);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *list = child<QListWidget>(w, "File1");
+        list->clearSelection();
         QTest::mouseClick(child<QPushButton>(w, "cmdOpen"), Qt::LeftButton);
         QCOMPARE(f.modals.lastText(), QString("Please select a file."));
         QCOMPARE(f.modals.asked.last().title, QString("Missing Info"));
         QVERIFY(w.isVisible());
-        auto *list = child<QListWidget>(w, "File1");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
-        QTest::keyClick(list, Qt::Key_Return);   // no default button: nothing opens
-        QVERIFY(w.isVisible());
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!w.isVisible() && w.result() == QDialog::Rejected && !w.chosen());
+    }
+    {
+        // Opened with the plan saved last selected: Enter opens it.
+        OpenDialog d = f.openDialog();
+        frmOpen w(d);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(child<QListWidget>(w, "File1"), Qt::Key_Return);
+        QVERIFY(!w.isVisible() && w.result() == QDialog::Accepted);
+        QCOMPARE(w.chosen(), f.s.projectsFolder() + "Beta.gpj");
     }
     OpenDialog d = f.openDialog();
     frmOpen w(d);
@@ -253,7 +275,7 @@ void TestDialogs::frmOpenKeysAndClicks()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
     QVERIFY(!w.isVisible() && w.result() == QDialog::Accepted);
-    QCOMPARE(w.chosen(), f.s.projectsFolder() + "Beta.gpj");
+    QCOMPARE(w.chosen(), f.s.projectsFolder() + "Alpha.gpj");
 }
 
 void TestDialogs::frmOpenListsAfreshOnActivation()
@@ -276,7 +298,7 @@ void TestDialogs::frmOpenListsAfreshOnActivation()
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(1)->text(), QString("Beta.gpj"));
+    QCOMPARE(list->item(0)->text(), QString("Beta.gpj"));   // saved last, listed first
 }
 
 QTEST_MAIN(TestDialogs)

@@ -2,11 +2,14 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRandomGenerator>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -63,6 +66,10 @@ private slots:
     void editsWithoutACharacterAreChanges();
     void aKeyQueuedAfterAClickEditsTheNewCard();
     void editsKeepTextAndCountersInStep();
+    void undoAndRedo_data();
+    void undoAndRedo();
+    void theKeyboardReachesTheCards();
+    void theWindowFitsAndScrolls();
 };
 
 void TestMainWindow::opensInItsDesignedState()
@@ -89,8 +96,8 @@ void TestMainWindow::opensInItsDesignedState()
     QStringList captions;
     for (QAction *a : t.get<QMenu>("mnuProject")->actions())
         captions << (a->isSeparator() ? QStringLiteral("-") : a->text() + u'|' + a->shortcut().toString());
-    QCOMPARE(captions, (QStringList{"New|Ctrl+N", "Open|Ctrl+O", "Save|Ctrl+S", "Save As...|", "Print Plan...|Ctrl+P",
-                                    "Export PDF...|", "-", "Exit|"}));
+    QCOMPARE(captions, (QStringList{"&New|Ctrl+N", "&Open|Ctrl+O", "&Save|Ctrl+S", "Save &As...|Ctrl+Shift+S",
+                                    "&Print Plan...|Ctrl+P", "&Export PDF...|", "-", "E&xit|"}));
 }
 
 void TestMainWindow::resizeKeepsTheCanvasCentred()
@@ -98,24 +105,24 @@ void TestMainWindow::resizeKeepsTheCanvasCentred()
     Window t;
     QWidget *container = t.get("picContainer");
     QWidget *canvas = t.get("Picture1");
-    t.w.resize(1200, t.w.height());
+    t.w.resize(1300, t.w.height());
     QTest::qWait(10);
     const int width = container->width(), left = canvas->x();
     QCOMPARE(width, (t.w.frameGeometry().width() * 15 - 5310 - 700) / 15);
     QVERIFY(qAbs(left - (width - canvas->width()) / 2) <= 1);
 
-    t.w.resize(1300, t.w.height());
+    t.w.resize(1400, t.w.height());
     QTest::qWait(10);
     QVERIFY(qAbs(container->width() - (width + 100)) <= 1);
     QVERIFY(qAbs(canvas->x() - (left + 50)) <= 1);
 
-    // So narrow that the width would be negative: it keeps the last one.
-    const int last = container->width();
+    // Too narrow for the canvas: the card area scrolls to all of it.
     t.w.setMinimumWidth(0);
-    t.w.resize(200, t.w.height());
+    t.w.resize(700, t.w.height());
     QTest::qWait(10);
-    if (t.w.frameGeometry().width() * 15 - 5310 - 700 < 0)
-        QCOMPARE(container->width(), last);
+    QVERIFY(canvas->x() >= 0 && container->width() >= canvas->x() + canvas->width());
+    auto *area = t.get<QScrollArea>("cardScroll");
+    QCOMPARE(area->horizontalScrollBar()->maximum(), container->width() - area->viewport()->width());
 }
 
 void TestMainWindow::addingAndSelectingWithKeysAndClicks()
@@ -355,6 +362,145 @@ void TestMainWindow::editsKeepTextAndCountersInStep()
     }
     t.w.state().tasks.flushWrites();
     QCOMPARE(QString::fromUtf8(t.app.read("tmp/" + t.w.state().CurrentGoalKey + ".txt")), t.w.state().tasks.txtGoalTasks());
+}
+
+void TestMainWindow::undoAndRedo_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("undoText");
+    QTest::newRow("add") << "add" << "&Undo Add “Three”";
+    QTest::newRow("rename") << "rename" << "&Undo Rename “Two”";
+    QTest::newRow("delete") << "delete" << "&Undo Delete “One”";
+    QTest::newRow("set a due date") << "due" << "&Undo Due Date of “Two”";
+    QTest::newRow("clear a due date") << "undue" << "&Undo Due Date of “One”";
+    QTest::newRow("project name") << "name" << "&Undo Project Name";
+    QTest::newRow("start date") << "start" << "&Undo Start Date";
+    QTest::newRow("working week") << "week" << "&Undo Working Week";
+}
+
+// Each kind of change to the dashboard is taken back and done again whole,
+// and what was typed into the task lists meanwhile stays.
+void TestMainWindow::undoAndRedo()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, undoText);
+    Window t;
+    WorkingState &s = t.w.state();
+    t.addSubGoal("One");
+    t.addSubGoal("Two");
+    t.click("lblGoal_1");
+    QTest::keyClicks(t.get<QPlainTextEdit>("txtGoalTasks"), "first task --");
+    t.click("chkDueDate");
+    t.click("lblGoal_0");
+    s.tasks.flushWrites();
+    const Project before = s.project.snapshot();
+    const QByteArray taskFile = t.app.read("tmp/" + before.subGoals[0].key + ".txt");
+
+    auto *name = t.get<QLineEdit>("txtSubGoal");
+    if (change == "add") {
+        t.addSubGoal("Three");
+    } else if (change == "rename" || change == "due") {
+        t.click("lblGoal_2");
+        if (change == "due")
+            t.click("chkDueDate");
+        else
+            QTest::keyClicks(name, " v2"), QTest::keyClick(name, Qt::Key_Return);
+    } else if (change == "delete" || change == "undue") {
+        t.click("lblGoal_1");
+        if (change == "delete")
+            t.modals.answer(Msg::Yes);
+        t.click(change == "delete" ? "lblDelete" : "chkDueDate");
+    } else if (change == "name") {
+        QTest::keyClicks(t.get<QLineEdit>("txtProjectName"), " and more");   // one step, not one a key
+    } else {
+        QAction *schedule = t.get<QAction>("mnuSchedule");
+        schedule->trigger();
+        if (change == "start")
+            t.get<QDateEdit>("dtpStartDate")->setDate(QDate(2027, 3, 1));
+        else
+            t.click("chkWorkDay_6");
+    }
+    const Project after = s.project.snapshot();
+    QVERIFY(!(after == before));
+    QAction *undo = t.get<QAction>("mnuUndo");
+    QCOMPARE(undo->text(), undoText);
+
+    undo->trigger();
+    Project undone = s.project.snapshot();
+    QCOMPARE(undone.subGoals.size(), before.subGoals.size());
+    QVERIFY(undone == before);
+    QVERIFY(s.ProjectChanged);
+    s.tasks.flushWrites();
+    QCOMPARE(t.app.read("tmp/" + before.subGoals[0].key + ".txt"), taskFile);   // a deletion undone: byte for byte
+    t.get<QAction>("mnuRedo")->trigger();
+    QVERIFY(s.project.snapshot() == after);
+
+    t.modals.answer(Msg::No);
+    t.get<QAction>("mnuNew")->trigger();   // a new project forgets the steps of the old one
+    QVERIFY(!undo->isEnabled());
+}
+
+void TestMainWindow::theKeyboardReachesTheCards()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.addSubGoal("Two");
+    t.addSubGoal("Three");
+    // Tab leaves the task box, and no tab reaches the task list.
+    t.click("lblGoal_1");
+    auto *tasks = t.get<QPlainTextEdit>("txtGoalTasks");
+    QTest::keyClicks(tasks, "a task");
+    QTest::keyClick(tasks, Qt::Key_Tab);
+    QVERIFY(!tasks->hasFocus());
+    QCOMPARE(t.w.state().tasks.txtGoalTasks(), QString("a task"));
+
+    // From the side bar, Tab comes to the cards; arrows move among them in
+    // the grid, past free slots.
+    QWidget *main = t.get("Picture2");
+    for (int i = 0; i < 20 && !main->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(main->hasFocus());
+    QTest::keyClick(main, Qt::Key_Up);
+    QVERIFY(t.get("picGoal_2")->hasFocus());
+    QTest::keyClick(t.get("picGoal_2"), Qt::Key_Right);
+    QVERIFY(t.get("picGoal_3")->hasFocus());
+    QTest::keyClick(t.get("picGoal_3"), Qt::Key_Down);   // card 5 is free: past it to nothing
+    QVERIFY(t.get("picGoal_3")->hasFocus());
+    QVERIFY(t.get("picGoal_3")->accessibleName().startsWith("Three, Tasks: 0"));
+
+    // Enter selects as a click on the caption does; Delete asks.
+    QTest::keyClick(t.get("picGoal_3"), Qt::Key_Return);
+    QCOMPARE(t.w.state().SelectedGoalIndex, 3);
+    t.get("picGoal_2")->setFocus();
+    QTest::keyClick(t.get("picGoal_2"), Qt::Key_Delete);
+    QCOMPARE(t.w.state().SelectedGoalIndex, 2);
+    QCOMPARE(t.modals.lastText(), QStringLiteral("Delete Sub Goal?"));
+    QCOMPARE(t.text("lblGoal_2"), QStringLiteral("Two"));   // answered No
+}
+
+void TestMainWindow::theWindowFitsAndScrolls()
+{
+    Window t;
+    t.w.resize(1600, 1000);
+    QTest::qWait(20);
+    auto *sidebar = t.get<QScrollArea>("sidebarScroll");
+    QCOMPARE(sidebar->height(), t.w.centralWidget()->height());   // dark down to the foot
+    QCOMPARE(sidebar->viewport()->palette().color(QPalette::Window), QColor(64, 64, 64));
+    QVERIFY(!sidebar->verticalScrollBar()->isVisible());
+
+    t.w.setMinimumSize(0, 0);
+    t.w.resize(800, 500);
+    QTest::qWait(20);
+    auto *cards = t.get<QScrollArea>("cardScroll");
+    QVERIFY(sidebar->verticalScrollBar()->isVisible() && sidebar->verticalScrollBar()->maximum() > 0);
+    QVERIFY(cards->verticalScrollBar()->isVisible() && cards->horizontalScrollBar()->isVisible());
+    // The bottom right card can be scrolled into view whole.
+    t.addSubGoal("1"), t.addSubGoal("2"), t.addSubGoal("3"), t.addSubGoal("4");
+    t.addSubGoal("5"), t.addSubGoal("6"), t.addSubGoal("7"), t.addSubGoal("8");
+    QWidget *last = t.get("picGoal_8");
+    cards->ensureWidgetVisible(last, 0, 0);
+    const QRect shown(last->mapTo(cards->viewport(), QPoint()), last->size());
+    QVERIFY(cards->viewport()->rect().contains(shown));
 }
 
 QTEST_MAIN(TestMainWindow)

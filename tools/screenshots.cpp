@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -162,6 +163,8 @@ int main(int argc, char **argv)
     }
 
     Form1 w(folder.path(), modals);
+    // The screen here is small; the pictures show the window at its designed size.
+    w.resize(1280, 680 + w.menuBar()->sizeHint().height());
     shoot(w, QStringLiteral("main-empty"));
 
     QTest::keyClicks(w.findChild<QWidget *>(QStringLiteral("txtProjectName")), QStringLiteral(" 2027"));
@@ -184,6 +187,20 @@ int main(int argc, char **argv)
     w.state().dashboard.picGoal_MouseMove(3);
     w.render();
     shoot(w, QStringLiteral("main-delete-mark"));
+
+    // The keyboard on the cards: the focus frame on card 3.
+    w.state().dashboard.Picture1_MouseMove();
+    w.render();
+    w.activateWindow();
+    w.findChild<QWidget *>(QStringLiteral("picGoal_3"))->setFocus();
+    shoot(w, QStringLiteral("main-focused-card"));
+
+    // A small window scrolls; a tall one keeps the side bar down to its foot.
+    w.setMinimumSize(0, 0);
+    for (const QSize size : {QSize(800, 500), QSize(1600, 1000)}) {
+        w.resize(size);
+        shoot(w, QStringLiteral("main-%1x%2").arg(size.width()).arg(size.height()));
+    }
 
     shootSchedule(folder.path(), modals);
 

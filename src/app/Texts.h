@@ -23,6 +23,7 @@ inline QString mainWindowCaption() { return productName() + QStringLiteral(" Pro
 
 inline QString defaultProjectName() { return QStringLiteral("My Goal"); }
 inline QString noFilename() { return QStringLiteral("New Project (No Filename)"); }
+inline QString openProjectsFolder() { return QStringLiteral("Open the projects folder"); }
 inline QString mainGoalLabel() { return QStringLiteral("Main Goal:"); }
 inline QString subGoalLabel() { return QStringLiteral("Sub Goal:"); }
 inline QString goalNameLabelAtStart() { return QStringLiteral("Goal Name:"); }
@@ -94,6 +95,15 @@ inline QString notWritten(const QString &what, const QString &path, const QStrin
     return QStringLiteral("The %1 could not be written to \"%2\": %3").arg(what, path, reason);
 }
 inline QString exportFailedTitle() { return QStringLiteral("Export Failed"); }
+// The steps of the Edit menu's Undo and Redo; “ ” around names.
+inline QString quoted(const QString &name) { return QStringLiteral("\u201C") + name + QStringLiteral("\u201D"); }
+inline QString stepAdd(const QString &name) { return QStringLiteral("Add ") + quoted(name); }
+inline QString stepDelete(const QString &name) { return QStringLiteral("Delete ") + quoted(name); }
+inline QString stepRename(const QString &name) { return QStringLiteral("Rename ") + quoted(name); }
+inline QString stepDueDate(const QString &name) { return QStringLiteral("Due Date of ") + quoted(name); }
+inline QString stepProjectName() { return QStringLiteral("Project Name"); }
+inline QString stepStartDate() { return QStringLiteral("Start Date"); }
+inline QString stepWorkingWeek() { return QStringLiteral("Working Week"); }
 inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
 
 // The printed plan and its commands.

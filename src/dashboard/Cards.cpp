@@ -17,6 +17,15 @@ int Dashboard::cardsInUse() const
     return n;
 }
 
+bool Dashboard::hasKey(const QString &key) const
+{
+    for (int i = 1; i <= Rules::kSubGoalCards; ++i) {
+        if (m_s.cards[i].lblGoal_Tag == key)
+            return true;
+    }
+    return false;
+}
+
 void Dashboard::freeAllCards()
 {
     for (int i = 1; i <= Rules::kSubGoalCards; ++i) {

@@ -70,6 +70,7 @@ public:
 
     // ---- card operations
     int cardsInUse() const;
+    bool hasKey(const QString &key) const;
     void freeAllCards();
     void setCounters(int index, const TaskCounts &counts);
     void setStatusPicture(int index, const QByteArray &picture);

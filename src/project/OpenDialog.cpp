@@ -20,11 +20,15 @@ QStringList OpenDialog::listProjects(const QString &folder)
     // the first save create it. Only regular files are listed (links to
     // them too): a device or a pipe named ".gpj" is no project. Names are
     // taken as bytes, so one that is not valid UTF-8 still opens.
-    QStringList names;
+    struct Entry {
+        QString name;
+        qint64 changed;   // ns since the epoch
+    };
+    QList<Entry> entries;
     const QByteArray native = FileNames::toNative(folder);
     DIR *dir = ::opendir(native.constData());
     if (!dir)
-        return names;
+        return {};
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (name.startsWith('.') || name.size() < 5 || name.right(4).toLower() != ".gpj")
@@ -32,13 +36,20 @@ QStringList OpenDialog::listProjects(const QString &folder)
         struct stat info;
         if (::stat((native + '/' + name).constData(), &info) == 0 && S_ISREG(info.st_mode)
             && ::access((native + '/' + name).constData(), R_OK) == 0)
-            names.append(FileNames::fromNative(name));
+            entries.append({FileNames::fromNative(name), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec});
     }
     ::closedir(dir);
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
+    // The project saved last comes first: the files' times are the memory
+    // of what the user worked on, no setting is kept.
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        if (a.changed != b.changed)
+            return a.changed > b.changed;
+        const int c = a.name.compare(b.name, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.name < b.name;
     });
+    QStringList names;
+    for (const Entry &e : entries)
+        names.append(e.name);
     return names;
 }
 
@@ -49,6 +60,10 @@ void OpenDialog::Form_Activate()
     const QString selected = File1.value(File1_ListIndex);
     File1 = listProjects(m_projectsFolder);
     File1_ListIndex = selected.isEmpty() ? -1 : int(File1.indexOf(selected));
+    // Ctrl+O then Enter opens the plan saved last.
+    if (File1_ListIndex < 0 && !m_activated && !File1.isEmpty())
+        File1_ListIndex = 0;
+    m_activated = true;
 }
 
 std::optional<QString> OpenDialog::cmdOpen_Click()

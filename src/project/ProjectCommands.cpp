@@ -96,8 +96,23 @@ std::optional<Project> ProjectCommands::readProjectFile(const QString &path)
 
 // ---------------------------------------------------------------- procedures
 
+void ProjectCommands::restore(const Project &target)
+{
+    Project project = target;
+    for (SubGoal &goal : project.subGoals) {
+        if (m_s.dashboard.hasKey(goal.key))
+            goal.tasks = m_s.tasks.taskText(goal.key);
+    }
+    QString error;
+    if (!layOut(project, &error))
+        m_s.modals().MsgBox(QStringLiteral("The step could not be taken back: %1").arg(error), Texts::tasksTitle(),
+                            Msg::Critical);
+    m_s.ProjectChanged = true;
+}
+
 void ProjectCommands::NewProject()
 {
+    ++m_generation;
     m_s.ProjectChanged = false;
     m_s.recovery.discard();
     m_s.cards[0].lblGoal_Tag = QStringLiteral("0");

@@ -42,6 +42,14 @@ public:
     // The project a file holds; nothing, after saying why, when it cannot
     // be read as one.
     std::optional<Project> readProjectFile(const QString &path);
+    // Brings the project back to another outline (an undo or redo step):
+    // sub-goals, names, due dates, name and settings as target has them.
+    // A sub-goal's tasks stay as they are now; one that is gone now comes
+    // back with the tasks target holds. It is a change like any other.
+    void restore(const Project &target);
+    // Counts the projects started anew (New, Open, a restore after a
+    // crash), so what belonged to the last one can be dropped.
+    int generation() const { return m_generation; }
 
 private:
     void resetToNewProject();
@@ -49,4 +57,5 @@ private:
 
     WorkingState &m_s;
     QString m_projectText;   // the save's text, kept for its room
+    int m_generation = 0;
 };

@@ -2,7 +2,10 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -36,22 +39,8 @@ int keyAsciiOf(const QKeyEvent *event)
 
 namespace {
 
-// The task box shows ordinary line breaks; task text has CR LF.
-QString toBoxText(QString taskText) { return taskText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 // A selection of the box ends its lines with U+2029.
 QString toTaskText(QString boxText) { return boxText.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n")); }
-
-// The box takes at most limit characters, but a longer name the program
-// puts in (loaded from a file) stays whole: the box never cuts it.
-void showLimitedText(QLineEdit *box, const QString &text, int limit)
-{
-    if (const int most = std::max<int>(limit, int(text.size())); box->maxLength() != most)
-        box->setMaxLength(most);
-    if (box->text() != text) {
-        const QSignalBlocker block(box);
-        box->setText(text);
-    }
-}
 
 } // namespace
 
@@ -71,41 +60,33 @@ Form1::Form1(const QString &appFolder, Modals &modals, QWidget *parent) : QMainW
 
 Form1::~Form1() = default;
 
-template <typename F> void Form1::forward(F &&handler)
+void Form1::forward(const std::function<void(WorkingState &)> &handler)
 {
+    const Project before = m_state->project.snapshot();
+    const int generation = m_state->project.generation();
     handler(*m_state);
+    recordStep(before, generation);
     render();
 }
 
 void Form1::build()
 {
     setObjectName(QStringLiteral("Form1"));
-    auto *central = new QWidget(this);
-    central->setObjectName(QStringLiteral("Form1_client"));
-    Kit::fillBackground(central, Qt::white);
-    setCentralWidget(central);
-
     m_ui = std::make_unique<Ui::Sidebar>();
-    m_ui->setupUi(new QWidget(central));
-
-    picContainer = new QWidget(central);
-    picContainer->setObjectName(QStringLiteral("picContainer"));
-    picContainer->setGeometry(px(5310), px(45), px(13425), px(9960));
-    Kit::fillBackground(picContainer, Qt::white);
-    Picture1 = new CardCanvas(m_state->appFolder(), picContainer);
-    Picture1->move(px(315), px(90));
-
+    buildArea();
     connectSidebar();
     connectCards();
     buildMenu();
-    // The schedule docks under the cards; the cards keep their height.
-    central->setMinimumHeight(px(10005));
     scheduleDock = new ScheduleDock(this);
     addDockWidget(Qt::BottomDockWidgetArea, scheduleDock);
     connect(scheduleDock, &ScheduleDock::forwarded, this, [this](const ScheduleDock::Handler &h) { forward(h); });
 
-    // Wide enough that the card canvas shows whole beside the side bar.
-    resize(1280, px(10005) + menuBar()->sizeHint().height());
+    // Wide enough that the card canvas shows whole beside the side bar, but
+    // never larger than the screen.
+    QSize size(1280, sidebarScroll->widget()->height() + menuBar()->sizeHint().height());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
 
     m_state->shell.Form_Load();
     SetEditMargins(10, 20, m_ui->txtSubGoal);
@@ -113,7 +94,41 @@ void Form1::build()
     SetEditMargins(10, 20, m_ui->txtGoalTasks);
     Kit::fillBackground(m_ui->txtGoalTasks, Qt::white);   // the inner margins show as part of the box
     Kit::setTextColour(m_ui->chkDueDate, Qt::white);      // the caption only: the check mark keeps its colour
+    m_ui->txtGoalTasks->setTabChangesFocus(true);         // a tab is no task character; Tab leaves the box
     render();
+}
+
+// The side bar beside the card area; each scrolls when the window is
+// smaller than it, so nothing is out of reach.
+void Form1::buildArea()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Form1_client"));
+    Kit::fillBackground(central, Qt::white);
+    setCentralWidget(central);
+
+    sidebarScroll = new QScrollArea(central);
+    sidebarScroll->setObjectName(QStringLiteral("sidebarScroll"));
+    sidebarScroll->setFrameShape(QFrame::NoFrame);
+    sidebarScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *sidebar = new QWidget;
+    m_ui->setupUi(sidebar);
+    sidebarScroll->setWidget(sidebar);
+    // The side bar's colour runs down to the window's foot.
+    Kit::fillBackground(sidebarScroll->viewport(), QColor(64, 64, 64));
+
+    cardScroll = new QScrollArea(central);
+    cardScroll->setObjectName(QStringLiteral("cardScroll"));
+    cardScroll->setFrameShape(QFrame::NoFrame);
+    Kit::fillBackground(cardScroll->viewport(), Qt::white);
+    picContainer = new QWidget;
+    picContainer->setObjectName(QStringLiteral("picContainer"));
+    picContainer->resize(px(13425), px(9960));
+    Kit::fillBackground(picContainer, Qt::white);
+    Picture1 = new CardCanvas(m_state->appFolder(), picContainer);
+    Picture1->move(px(315), px(90));
+    cardScroll->setWidget(picContainer);
+    central->installEventFilter(this);
 }
 
 void Form1::offerRestore()
@@ -192,47 +207,12 @@ void Form1::connectCards()
             [this] { forward([](WorkingState &s) { s.dashboard.Picture1_MouseMove(); }); });
 }
 
-void Form1::buildMenu()
-{
-    QMenu *mnuProject = menuBar()->addMenu(QStringLiteral("Project"));
-    mnuProject->setObjectName(QStringLiteral("mnuProject"));
-    const auto item = [this](QMenu *menu, const char *name, const QString &caption, const QKeySequence &keys,
-                             auto handler) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        connect(action, &QAction::triggered, this, [this, handler] { forward(handler); });
-        return action;
-    };
-    item(mnuProject, "mnuNew", QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N),
-         [](WorkingState &s) { s.project.mnuNew_Click(); });
-    item(mnuProject, "mnuOpen", QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
-         [](WorkingState &s) { s.project.mnuOpen_Click(); });
-    item(mnuProject, "mnuSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
-         [](WorkingState &s) { s.project.mnuSave_Click(); });
-    item(mnuProject, "mnuSaveAs", QStringLiteral("Save As..."), QKeySequence(),
-         [](WorkingState &s) { s.project.mnuSaveAs_Click(); });
-    item(mnuProject, "mnuPrintPlan", Texts::printPlanMenu(), QKeySequence(Qt::CTRL | Qt::Key_P),
-         [](WorkingState &s) { s.plan.mnuPrintPlan_Click(); });
-    item(mnuProject, "mnuExportPdf", Texts::exportPdfMenu(), QKeySequence(),
-         [](WorkingState &s) { s.plan.mnuExportPdf_Click(); });
-    mnuProject->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    QAction *exit = mnuProject->addAction(QStringLiteral("Exit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    QMenu *mnuPlan = menuBar()->addMenu(Texts::scheduleMenu());
-    mnuPlan->setObjectName(QStringLiteral("mnuPlan"));
-    item(mnuPlan, "mnuSchedule", Texts::scheduleCommand(), QKeySequence(Qt::CTRL | Qt::Key_L),
-         [](WorkingState &s) { s.schedule.mnuSchedule_Click(); });
-
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    item(mnuHelp, "mnuTips", QStringLiteral("Tips"), QKeySequence(Qt::Key_F1), [](WorkingState &s) { s.shell.ShowTips(); });
-}
-
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    // The area between the menu and a dock: a dock shown or hidden resizes
+    // it without resizing the window.
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        applyLayout();
     const bool press = event->type() == QEvent::KeyPress;
     const bool release = event->type() == QEvent::KeyRelease;
     if (!press && !release)
@@ -260,21 +240,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void Form1::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    applyLayout();
-}
-
-void Form1::applyLayout()
-{
-    const int tw = Layout::kTwipsPerPixel;
-    const int width = Layout::picContainerWidth(frameGeometry().width() * tw, picContainer->x() * tw,
-                                                picContainer->width() * tw);
-    picContainer->resize(width / tw, picContainer->height());
-    Picture1->move(Layout::picture1Left(width, Picture1->width() * tw) / tw, Picture1->y());
-}
-
 void Form1::closeEvent(QCloseEvent *event)
 {
     bool mayClose = true;
@@ -285,49 +250,3 @@ void Form1::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void Form1::render()
-{
-    if (m_rendering)
-        return;
-    m_rendering = true;
-    const WorkingState &s = *m_state;
-    const Ui::Sidebar &ui = *m_ui;
-
-    if (windowTitle() != s.Form1_Caption)
-        setWindowTitle(s.Form1_Caption);
-    Kit::setText(ui.lblFilename, s.lblFilename);
-    if (ui.lblFilename->toolTip() != s.lblFilename_ToolTip)
-        ui.lblFilename->setToolTip(s.lblFilename_ToolTip);
-    Kit::setText(ui.Label14, s.Label14);
-    Kit::setText(ui.lblGoalName, s.lblGoalName);
-    Kit::setText(ui.lblSubgoalscharsleft, s.lblSubgoalscharsleft);
-    showLimitedText(ui.txtProjectName, s.txtProjectName, Rules::kProjectNameMax);
-    showLimitedText(ui.txtSubGoal, s.dashboard.txtSubGoal(), Rules::kSubGoalNameMax);
-    if (m_tasksRevision != s.tasks.txtGoalTasksRevision()) {
-        m_tasksRevision = s.tasks.txtGoalTasksRevision();
-        ui.txtGoalTasks->setPlainText(toBoxText(s.tasks.txtGoalTasks()));
-    }
-    if (ui.chkDueDate->isChecked() != s.dueDates.chkDueDate())
-        ui.chkDueDate->setChecked(s.dueDates.chkDueDate());
-    if (ui.Calendar1->selectedDate() != s.dueDates.Calendar1())
-        ui.Calendar1->setSelectedDate(s.dueDates.Calendar1());
-
-    Kit::setShown(ui.lblDelete, s.lblDelete_Visible);
-    Kit::setShown(ui.lblNewGoal, s.lblNewGoal_Visible);
-    Kit::setShown(ui.lblGoalTasks, s.lblGoalTasks_Visible);
-    Kit::setShown(ui.txtGoalTasks, s.txtGoalTasks_Visible);
-    Kit::setShown(ui.lblTaskInstructions, s.lblTaskInstructions_Visible);
-    Kit::setShown(ui.lblDueDate, s.lblDueDate_Visible);
-    Kit::setShown(ui.Calendar1, s.Calendar1_Visible);
-    Kit::setShown(ui.chkDueDate, s.chkDueDate_Visible);
-    Picture1->showCards(s.cards);
-    scheduleDock->showState(s);
-    m_rendering = false;
-
-    // Focus moves last, once everything it may land on is shown.
-    switch (std::exchange(m_state->focusRequest, WorkingState::Focus::None)) {
-    case WorkingState::Focus::txtSubGoal: ui.txtSubGoal->setFocus(); break;
-    case WorkingState::Focus::txtGoalTasks: ui.txtGoalTasks->setFocus(); break;
-    case WorkingState::Focus::None: break;
-    }
-}

@@ -22,6 +22,8 @@ CardCanvas::CardCanvas(const QString &appFolder, QWidget *parent)
     Kit::fillBackground(this, Qt::white);
     m_ui->Picture2->setPicture(picture(appFolder, "maingoal.gif"));
     connect(m_ui->lblGoal_0, &ClickLabel::clicked, this, [this] { emit captionClicked(0); });
+    connect(m_ui->Picture2, &CardBody::activated, this, [this] { emit captionClicked(0); });
+    connect(m_ui->Picture2, &CardBody::stepRequested, this, [this](int dx, int dy) { step(0, dx, dy); });
 
     const QPixmap artwork = picture(appFolder, "card.gif");
     m_cards = {nullptr, m_ui->picGoal_1, m_ui->picGoal_2, m_ui->picGoal_3, m_ui->picGoal_4,
@@ -32,6 +34,10 @@ CardCanvas::CardCanvas(const QString &appFolder, QWidget *parent)
         connect(card, &CardBody::mouseMoved, this, [this, k] { emit cardMouseMoved(k); });
         connect(card->caption(), &ClickLabel::clicked, this, [this, k] { emit captionClicked(k); });
         connect(card->deleteMark(), &ClickLabel::clicked, this, [this, k] { emit deleteMarkClicked(k); });
+        // The keyboard does what the mouse does: Enter selects, Delete asks.
+        connect(card, &CardBody::activated, this, [this, k] { emit captionClicked(k); });
+        connect(card, &CardBody::deleteRequested, this, [this, k] { emit deleteMarkClicked(k); });
+        connect(card, &CardBody::stepRequested, this, [this, k](int dx, int dy) { step(k, dx, dy); });
     }
 }
 
@@ -40,6 +46,7 @@ CardCanvas::~CardCanvas() = default;
 void CardCanvas::showCards(const std::array<GoalCard, Rules::kSubGoalCards + 1> &cards)
 {
     Kit::setText(m_ui->lblGoal_0, cards[0].lblGoal_Caption);
+    m_ui->Picture2->setAccessibleName(cards[0].lblGoal_Caption);
     for (int k = 1; k <= Rules::kSubGoalCards; ++k)
         m_cards[k]->showCard(cards[k]);
 }
@@ -48,6 +55,26 @@ void CardCanvas::showCounters(int index, const GoalCard &card)
 {
     if (index >= 1 && index <= Rules::kSubGoalCards)
         m_cards[index]->showCounters(card);
+}
+
+void CardCanvas::step(int from, int columns, int rows)
+{
+    // The cards as they stand in the grid, the main goal in the middle.
+    static constexpr int kGrid[3][3] = {{1, 2, 3}, {4, 0, 5}, {6, 7, 8}};
+    int row = 0, column = 0;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            if (kGrid[r][c] == from)
+                row = r, column = c;
+    // On past free slots to the next card in use, if there is one.
+    for (row += rows, column += columns; row >= 0 && row < 3 && column >= 0 && column < 3; row += rows, column += columns) {
+        const int k = kGrid[row][column];
+        QWidget *card = k == 0 ? static_cast<QWidget *>(m_ui->Picture2) : m_cards[k];
+        if (card->isVisible()) {
+            card->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void CardCanvas::mouseMoveEvent(QMouseEvent *event)

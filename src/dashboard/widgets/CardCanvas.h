@@ -31,6 +31,10 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    // Moves the keyboard focus from card `from` to the next card in use in
+    // a direction of the grid.
+    void step(int from, int columns, int rows);
+
     std::unique_ptr<Ui::CardCanvas> m_ui;
     std::array<SubGoalCard *, Rules::kSubGoalCards + 1> m_cards{};   // [0] unused
 };

@@ -1,5 +1,6 @@
 #include "dashboard/widgets/SubGoalCard.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -12,6 +13,39 @@ namespace {
 // The flat colour inside the card artwork, where the counters stand.
 const QColor kCardColour(0xf4, 0xf6, 0xfb);
 } // namespace
+
+CardBody::CardBody(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CardBody::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: emit activated(); break;
+    case Qt::Key_Delete: emit deleteRequested(); break;
+    case Qt::Key_Left: emit stepRequested(-1, 0); break;
+    case Qt::Key_Right: emit stepRequested(1, 0); break;
+    case Qt::Key_Up: emit stepRequested(0, -1); break;
+    case Qt::Key_Down: emit stepRequested(0, 1); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void CardBody::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CardBody::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
 
 void CardBody::setPicture(const QPixmap &picture)
 {
@@ -29,6 +63,11 @@ void CardBody::paintEvent(QPaintEvent *event)
         m_scaled = m_picture.scaled(size());
     QPainter painter(this);
     painter.drawPixmap(event->rect(), m_scaled, event->rect());
+    if (hasFocus()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0, 90, 200), 2, Qt::DashLine));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 8, 8);
+    }
 }
 
 void CardBody::mouseMoveEvent(QMouseEvent *event)
@@ -93,6 +132,7 @@ void SubGoalCard::showCounters(const GoalCard &card)
     Kit::setText(m_ui->lblTasks_Completed, card.lblTasks_Completed);
     Kit::setText(m_ui->lblTasks_Pending, card.lblTasks_Pending);
     showPicture(card);
+    describe(card);
     if (m_shown) {
         m_shown->lblTasks_Total = card.lblTasks_Total;
         m_shown->lblTasks_Completed = card.lblTasks_Completed;
@@ -135,4 +175,14 @@ void SubGoalCard::showCard(const GoalCard &card)
     Kit::setShown(m_ui->lblDeleteOnMouseOver, card.lblDeleteOnMouseOver_Visible);
     showPicture(card);
     Kit::setShown(this, card.picGoal_Visible);
+    describe(card);
+}
+
+void SubGoalCard::describe(const GoalCard &card)
+{
+    // What a screen reader says of the card: all it shows in words.
+    QStringList parts{card.lblGoal_Caption, card.lblTasks_Total, card.lblTasks_Completed, card.lblTasks_Pending};
+    if (card.lblDueDateDate_Visible)
+        parts.append(card.lblDueDateDate_Caption);
+    setAccessibleName(parts.join(QStringLiteral(", ")));
 }

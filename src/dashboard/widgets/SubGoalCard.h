@@ -10,16 +10,24 @@ class ClickLabel;
 namespace Ui { class SubGoalCard; }
 
 // A card body: its picture fills it, and mouse moves over it are reported.
+// It takes the keyboard focus, shows it with a frame, and reports Enter or
+// Space (select), Delete and the arrow keys (to the card beside it).
 class CardBody : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit CardBody(QWidget *parent = nullptr);
     void setPicture(const QPixmap &picture);
 signals:
     void mouseMoved();
+    void activated();
+    void deleteRequested();
+    void stepRequested(int columns, int rows);
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 private:
     QPixmap m_picture;
     QPixmap m_scaled;   // the picture at the card's size
@@ -44,6 +52,7 @@ public:
 
 private:
     void showPicture(const GoalCard &card);
+    void describe(const GoalCard &card);
 
     std::unique_ptr<Ui::SubGoalCard> m_ui;
     QPixmap m_artwork;   // the plain card, shown while no status picture is set
