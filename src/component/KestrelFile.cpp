@@ -191,7 +191,9 @@ bool KestrelFile::readBytes(const QString &path, QByteArray &bytes, QString *err
     else if (info.st_size > kMaxReadBytes)
         problem = QStringLiteral("It is larger than %1 MB.").arg(kMaxReadBytes >> 20);
     if (problem.isEmpty()) {
-        bytes.resize(qsizetype(info.st_size));
+        // Room for the size the file says it has, and one byte more: a read
+        // that fills it tells the file grew, and only then is there more room.
+        bytes.resize(qsizetype(info.st_size) + 1);
         qint64 done = 0;
         for (;;) {
             if (done == bytes.size()) {

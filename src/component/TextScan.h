@@ -32,6 +32,31 @@ inline qsizetype findEither(QStringView text, qsizetype from, char16_t a, char16
     return n;
 }
 
+// The position of the first a, b or c in text at or after from, else its size.
+inline qsizetype findAny(QStringView text, qsizetype from, char16_t a, char16_t b, char16_t c)
+{
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = from;
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi16(short(a));
+    const __m128i vb = _mm_set1_epi16(short(b));
+    const __m128i vc = _mm_set1_epi16(short(c));
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, va), _mm_cmpeq_epi16(v, vb)),
+                                         _mm_cmpeq_epi16(v, vc));
+        if (const int mask = _mm_movemask_epi8(hit))
+            return i + std::countr_zero(unsigned(mask)) / 2;
+    }
+#endif
+    for (; i < n; ++i) {
+        if (p[i] == a || p[i] == b || p[i] == c)
+            return i;
+    }
+    return n;
+}
+
 // How many characters of text are a or b.
 inline qsizetype countEither(QStringView text, char16_t a, char16_t b)
 {

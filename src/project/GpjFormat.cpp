@@ -1,6 +1,7 @@
 #include "project/GpjFormat.h"
 
 #include <algorithm>
+#include <optional>
 #include <limits>
 
 #include "app/Texts.h"
@@ -156,9 +157,118 @@ std::optional<WorkWeek> readWeek(QStringView text)
     return week;
 }
 
+// A file exactly as Tarvo writes it, read in one pass without an index:
+// every line ends with CR LF and holds the next key of the layout, in the
+// letter case written, once. For such a file the general reader gives the
+// same project; any other file is nothing here and goes to the index.
+class StrictReader {
+public:
+    explicit StrictReader(QStringView text) : m_text(text) {}
+
+    std::optional<Project> read()
+    {
+        Project project;
+        QStringView value;
+        if (!line(u"[Project]") || !entry(u"Name", value))
+            return std::nullopt;
+        project.name = value.toString();
+        QStringView next;
+        if (!peek(next))
+            return std::nullopt;
+        if (next.startsWith(u"Start=") && entry(u"Start", value))
+            project.settings.start = QDate::fromString(value.toString(), kDateForm);
+        if (peek(next) && next.startsWith(u"WorkWeek=") && entry(u"WorkWeek", value))
+            project.settings.workWeek = readWeek(value);
+        if (!line(u"[Goals]"))
+            return std::nullopt;
+        for (int n = 1; m_pos < m_text.size(); ++n) {
+            if (n > Rules::kSubGoalCards || !readGoal(n, project))
+                return std::nullopt;
+        }
+        return project;
+    }
+
+private:
+    bool readGoal(int n, Project &project)
+    {
+        SubGoal goal;
+        QStringView key, name, due, count;
+        if (!entry(Gpj::goalKey(n), key) || key.isEmpty() || !entry(Gpj::goalKey(n, u"_Name"), name)
+            || !entry(Gpj::goalKey(n, u"_Due"), due) || !entry(Gpj::goalKey(n, u"_Tasks"), count))
+            return false;
+        // The count as the writer writes it: plain digits, no leading zero.
+        if (count.isEmpty() || count.size() > 15 || (count.size() > 1 && count[0] == u'0')
+            || !std::all_of(count.begin(), count.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            return false;
+        const qint64 lines = count.toLongLong();
+        const QString stem = Gpj::goalKey(n, u"_Task");
+        QList<QStringView> tasks;
+        tasks.reserve(qsizetype(std::min<qint64>(lines, m_text.size())));
+        for (qint64 k = 1; k <= lines; ++k) {
+            QStringView raw;
+            if (!nextLine(raw) || !raw.startsWith(stem))
+                return false;
+            // The number after the stem, then "=": compared as a number.
+            qsizetype i = stem.size();
+            qint64 number = 0;
+            while (i < raw.size() && raw[i] >= u'0' && raw[i] <= u'9' && i - stem.size() < 15)
+                number = number * 10 + (raw[i++].unicode() - u'0');
+            if (number != k || i == stem.size() || raw[stem.size()] == u'0' || i >= raw.size() || raw[i] != u'=')
+                return false;
+            tasks.append(IniIndex::readValueView(raw.sliced(i + 1)));
+        }
+        goal.key = key.toString();
+        goal.name = name.toString();
+        goal.due = due.toString();
+        goal.tasks = taskText(tasks);
+        project.subGoals.append(std::move(goal));
+        return true;
+    }
+
+    // The next line, which must end with CR LF and hold no other break.
+    bool nextLine(QStringView &line)
+    {
+        if (!peek(line))
+            return false;
+        m_pos += line.size() + 2;
+        return true;
+    }
+    bool peek(QStringView &line) const
+    {
+        const qsizetype end = findEither(m_text, m_pos, u'\r', u'\n');
+        if (end + 1 >= m_text.size() || m_text[end] != u'\r' || m_text[end + 1] != u'\n')
+            return false;
+        line = m_text.sliced(m_pos, end - m_pos);
+        return true;
+    }
+    bool line(QStringView expected)
+    {
+        QStringView got;
+        return nextLine(got) && got == expected;
+    }
+    bool entry(QStringView key, QStringView &value)
+    {
+        QStringView got;
+        if (!nextLine(got) || got.size() <= key.size() || !got.startsWith(key) || got[key.size()] != u'=')
+            return false;
+        value = IniIndex::readValueView(got.sliced(key.size() + 1));
+        return true;
+    }
+
+    QStringView m_text;
+    qsizetype m_pos = 0;
+};
+
 } // namespace
 
 namespace Gpj {
+
+ReadResult read(const QString &text)
+{
+    if (std::optional<Project> project = StrictReader(text).read())
+        return {std::move(*project), false};
+    return read(IniIndex(text));
+}
 
 QString goalKey(int n, QStringView suffix)
 {

@@ -41,6 +41,9 @@ struct ReadResult {
 // numbered task line the file holds. Each sub-goal's task text holds its
 // lines, each followed by CR LF.
 ReadResult read(const IniIndex &index);
+// The same from the file's text. A file as Tarvo writes it is read in one
+// pass; any other goes through the index, with the same result.
+ReadResult read(const QString &text);
 
 // The integer part of a plain decimal number; anything else is 0. Numbers
 // too large to hold saturate.

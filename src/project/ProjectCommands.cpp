@@ -69,13 +69,13 @@ bool ProjectCommands::layOut(const Project &project, QString *error)
 
 std::optional<Project> ProjectCommands::readProjectFile(const QString &path)
 {
-    IniIndex index;
+    QByteArray bytes;
     QString error;
-    if (!index.load(path, &error)) {
+    if (!KestrelFile::readBytes(path, bytes, &error)) {
         reportOpenFailure(path, error);
         return std::nullopt;
     }
-    Gpj::ReadResult read = Gpj::read(index);
+    Gpj::ReadResult read = Gpj::read(KestrelFile::decode(bytes));
     if (read.noProjectSections) {
         // Opened as an empty project, its next save would overwrite it.
         reportOpenFailure(path, QStringLiteral("It is not a Tarvo project: it has neither a [Project] nor a [Goals] "

@@ -9,7 +9,13 @@
 
 TaskCounts countTasks(QStringView text)
 {
-    TaskCounts counts;
+    return scanTaskText(text).counts;
+}
+
+TaskTextFacts scanTaskText(QStringView text)
+{
+    TaskTextFacts facts;
+    TaskCounts &counts = facts.counts;
     const char16_t *p = text.utf16();
     const qsizetype n = text.size();
     qsizetype lineStart = 0;
@@ -21,12 +27,15 @@ TaskCounts countTasks(QStringView text)
                 ++counts.completed;
         }
     };
-    for (qsizetype i = findEither(text, 0, u'\r', u'-'); i < n; i = findEither(text, i, u'\r', u'-')) {
-        const bool pairs = i + 1 < n && p[i + 1] == (p[i] == u'\r' ? u'\n' : u'-');
+    for (qsizetype i = findAny(text, 0, u'\r', u'-', u'\n'); i < n; i = findAny(text, i, u'\r', u'-', u'\n')) {
+        const bool pairs = p[i] != u'\n' && i + 1 < n && p[i + 1] == (p[i] == u'\r' ? u'\n' : u'-');
         if (!pairs) {
-            ++i;   // a lone CR or "-" is part of the line
+            if (p[i] != u'-')
+                facts.onlyCrLf = false;   // a lone CR or LF is part of the line, and no break
+            ++i;
         } else if (p[i] == u'\r') {
             endLine(i);
+            ++facts.breaks;
             lineStart = i = i + 2;
             done = false;
         } else {
@@ -36,7 +45,7 @@ TaskCounts countTasks(QStringView text)
     }
     if (lineStart < n)
         endLine(n);
-    return counts;
+    return facts;
 }
 
 bool isTaskLine(QStringView line)
@@ -106,9 +115,7 @@ void TaskList::setTxtGoalTasks(const QString &text)
 {
     m_txtGoalTasks = text;
     ++m_txtGoalTasksRevision;
-    m_boxNormal = onlyCrLfBreaks(text);
-    m_boxBreaks = countEither(text, u'\n', u'\n');
-    m_boxCounts = countTasks(text);
+    takeFacts();
 }
 
 void TaskList::txtGoalTasks_KeyPress(int)
@@ -133,8 +140,7 @@ void TaskList::txtGoalTasks_Change(const QString &text)
     if (text == m_txtGoalTasks)
         return;
     m_txtGoalTasks = text;
-    m_boxNormal = onlyCrLfBreaks(text);
-    m_boxBreaks = countEither(text, u'\n', u'\n');
+    takeFacts();
     m_boxDirty = true;
     m_s.ProjectChanged = true;
     RefreshGoalTasks();
@@ -331,8 +337,15 @@ void TaskList::RefreshGoalTasks()
             reportUnwritable(key, error);
         }
     }
-    m_boxCounts = countTasks(m_txtGoalTasks);
     showCounts(index, m_boxCounts);
+}
+
+void TaskList::takeFacts()
+{
+    const TaskTextFacts facts = scanTaskText(m_txtGoalTasks);
+    m_boxCounts = facts.counts;
+    m_boxBreaks = facts.breaks;
+    m_boxNormal = facts.onlyCrLf;
 }
 
 void TaskList::showCounts(int index, const TaskCounts &counts)

@@ -15,8 +15,16 @@ struct TaskCounts {
 
 // Counts the task lines of a task text (lines split at CR LF) and those
 // carrying the done mark "--". Walks the text once without copying a line:
-// this runs at every key release, and a list may hold 100,000 tasks.
+// a list may hold 100,000 tasks.
 TaskCounts countTasks(QStringView text);
+// The same walk, telling also how many CR LF breaks the text has and
+// whether it has no other break (a lone CR or LF).
+struct TaskTextFacts {
+    TaskCounts counts;
+    qsizetype breaks = 0;
+    bool onlyCrLf = true;
+};
+TaskTextFacts scanTaskText(QStringView text);
 // "Each Task Must Have at least 2 chararcters", blanks not counted.
 bool isTaskLine(QStringView line);
 
@@ -79,6 +87,8 @@ private:
     void takeWriteResult();
     // Says once per task file that it cannot be written, until it can.
     void reportUnwritable(const QString &key, const QString &error);
+    // Counts, breaks and the kind of breaks of the box's text, in one walk.
+    void takeFacts();
 
     WorkingState &m_s;
     QString m_txtGoalTasks;
