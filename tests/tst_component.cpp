@@ -68,6 +68,11 @@ void TestComponent::readFileIntoList_data()
     QTest::newRow("lone cr stays in its line") << QByteArray("a\rb\r\nc\r") << QStringList{"a\rb", "c\r"};
     QTest::newRow("long lines") << QByteArray(40, 'x') + "\r\n" + QByteArray(17, 'y')
                                 << QStringList{QString(40, u'x'), QString(17, u'y')};
+    QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE" "a\0\r\0\n\0\xE4\0", 10)
+                                          << QStringList{"a", QStringLiteral("\u00E4")};
+    // A lone surrogate cannot be written back as UTF-8: these are 8-bit bytes.
+    QTest::newRow("lone surrogate is not UTF-16") << QByteArray("\xFF\xFE\xF2\xDF", 4)
+                                                  << QStringList{QStringLiteral("\u00FF\u00FE\u00F2\u00DF")};
 }
 
 void TestComponent::readFileIntoList()

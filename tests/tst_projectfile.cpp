@@ -8,6 +8,7 @@
 
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
+#include "component/KestrelFile.h"
 #include "project/GpjFormat.h"
 #include "project/IniIndex.h"
 #include "project/WorkingState.h"
@@ -212,45 +213,50 @@ void TestProjectFile::formatFunctions()
     QFETCH(bool, isProject);
     const Gpj::ReadResult read = Gpj::read(IniIndex(file));
     QVERIFY(read.project == project);
-    QVERIFY(Gpj::read(file).project == project);
+    QVERIFY(Gpj::readFile(file.toUtf8()).project == project);
     QCOMPARE(!read.noProjectSections, isProject);
     const QString written = Gpj::write(project);
     QVERIFY(Gpj::read(IniIndex(written)).project == project);
     QVERIFY(written.startsWith("[Project]\r\nName=" + project.name + "\r\n[Goals]\r\n"));
 }
 
-// A file as Tarvo writes it is read in one pass; every near miss must fall
-// back to the general reader and give what it gives.
+// A file as Tarvo writes it is read in one pass from its bytes; every near
+// miss must fall back to the general reader and give what it gives.
 void TestProjectFile::readersAgree_data()
 {
-    QTest::addColumn<QString>("file");
-    const QString head = "[Project]\r\nName=P\r\nStart=2026-01-05\r\nWorkWeek=1-5\r\n[Goals]\r\n";
+    QTest::addColumn<QByteArray>("file");
+    const QString head = "[Project]\r\nName=P\r\nStart=2026-01-05\r\nWorkWeek=1111100\r\n[Goals]\r\n";
     const QString goal = "Goal1=1-2-3\r\nGoal1_Name=N\r\nGoal1_Due=01/02/2026\r\nGoal1_Tasks=2\r\n";
     const QString tasks = "Goal1_Task1=a --\r\nGoal1_Task2=\"b\"\r\n";
-    QTest::newRow("as written") << head + goal + tasks;
-    QTest::newRow("lower-case keys") << head + goal.toLower() + tasks.toLower();
-    QTest::newRow("a key twice") << head + goal + tasks + "Goal1_Task2=c\r\n";
-    QTest::newRow("a key more") << head + goal + tasks + "Note=x\r\n";
-    QTest::newRow("count with a leading zero") << head + QString(goal).replace("Tasks=2", "Tasks=02") + tasks;
-    QTest::newRow("count short") << head + QString(goal).replace("Tasks=2", "Tasks=1") + tasks;
-    QTest::newRow("task numbered 01") << head + goal + QString(tasks).replace("Task1=", "Task01=");
-    QTest::newRow("lone CR in a value") << head + goal + QString(tasks).replace("a --", "a\r--");
-    QTest::newRow("LF breaks") << QString(head + goal + tasks).replace("\r\n", "\n");
-    QTest::newRow("no last break") << head + goal + tasks.chopped(2);
-    QTest::newRow("empty key ends the goals") << head + "Goal1=\r\n" + goal;
-    QTest::newRow("blanks around =") << head + QString(goal).replace("Goal1_Name=", "Goal1_Name = ") + tasks;
+    const auto row = [](const char *name, const QString &text) { QTest::newRow(name) << text.toUtf8(); };
+    row("as written", head + goal + tasks);
+    row("lower-case keys", head + goal.toLower() + tasks.toLower());
+    row("a key twice", head + goal + tasks + "Goal1_Task2=c\r\n");
+    row("a key more", head + goal + tasks + "Note=x\r\n");
+    row("count with a leading zero", head + QString(goal).replace("Tasks=2", "Tasks=02") + tasks);
+    row("count short", head + QString(goal).replace("Tasks=2", "Tasks=1") + tasks);
+    row("task numbered 01", head + goal + QString(tasks).replace("Task1=", "Task01="));
+    row("lone CR in a value", head + goal + QString(tasks).replace("a --", "a\r--"));
+    row("LF breaks", QString(head + goal + tasks).replace("\r\n", "\n"));
+    row("no last break", head + goal + tasks.chopped(2));
+    row("empty key ends the goals", head + "Goal1=\r\n" + goal);
+    row("blanks around =", head + QString(goal).replace("Goal1_Name=", "Goal1_Name = ") + tasks);
+    row("marks and other scripts",
+        QChar(0xFEFF) + head + goal + QString(tasks).replace("a --", QString(QChar(0xFEFF)) + "äö 日本 🙂 --"));
     QString nine = head;
     for (int n = 1; n <= 9; ++n)
         nine += QString("Goal%1=k-%1\r\nGoal%1_Name=\r\nGoal%1_Due=\r\nGoal%1_Tasks=0\r\n").arg(n);
-    QTest::newRow("nine goals") << nine;
+    row("nine goals", nine);
+    QTest::newRow("not UTF-8") << (head + goal + tasks).toUtf8().replace("a --", "caf\xE9 --");
+    QTest::newRow("a UTF-8 sequence cut short") << (head + goal + tasks).toUtf8().replace("b", "\xE6\x97");
 }
 
 void TestProjectFile::readersAgree()
 {
-    QFETCH(QString, file);
-    const Gpj::ReadResult general = Gpj::read(IniIndex(file));
-    QVERIFY(Gpj::read(file).project == general.project);
-    QCOMPARE(Gpj::read(file).noProjectSections, general.noProjectSections);
+    QFETCH(QByteArray, file);
+    const Gpj::ReadResult general = Gpj::read(IniIndex(KestrelFile::decode(file)));
+    QVERIFY(Gpj::readFile(file).project == general.project);
+    QCOMPARE(Gpj::readFile(file).noProjectSections, general.noProjectSections);
 }
 
 // Each key names a task file in tmp/: a key that could point elsewhere, is

@@ -40,7 +40,17 @@ void BackgroundWriter::remove(const QString &path)
 void BackgroundWriter::waitUntilIdle()
 {
     std::unique_lock lock(m_mutex);
-    m_wake.wait(lock, [this] { return m_jobs.empty() && !m_busy; });
+    for (;;) {
+        if (std::optional<Job> job = takeJob()) {
+            lock.unlock();
+            perform(*job);
+            lock.lock();
+        } else if (m_jobs.empty() && m_inFlight.isEmpty()) {
+            return;
+        } else {
+            m_wake.wait(lock);
+        }
+    }
 }
 
 std::optional<QString> BackgroundWriter::takeResult(const QString &path)
@@ -67,32 +77,50 @@ void BackgroundWriter::queue(Job job)
     m_wake.notify_all();
 }
 
+std::optional<BackgroundWriter::Job> BackgroundWriter::takeJob()
+{
+    const auto free = std::find_if(m_jobs.begin(), m_jobs.end(),
+                                   [this](const Job &j) { return !m_inFlight.contains(j.path); });
+    if (free == m_jobs.end())
+        return std::nullopt;
+    // A later job for a path blocked by a running one stays behind it, and
+    // an earlier job for this path would have been found first.
+    Job job = std::move(*free);
+    m_jobs.erase(free);
+    m_inFlight.append(job.path);
+    return job;
+}
+
+void BackgroundWriter::perform(Job &job)
+{
+    QString error;
+    if (job.make) {
+        QByteArray bytes = job.make();
+        job.make = nullptr;   // lets go of what the bytes were made from
+        KestrelFile::writeBytes(bytes, job.path, job.durability, &error);
+    } else {
+        QFile::remove(job.path);
+    }
+    {
+        std::lock_guard lock(m_mutex);
+        m_results.insert(job.path, error);
+        m_inFlight.removeOne(job.path);
+    }
+    m_wake.notify_all();
+}
+
 void BackgroundWriter::run()
 {
+    std::unique_lock lock(m_mutex);
     for (;;) {
-        Job job;
-        {
-            std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_stop || !m_jobs.empty(); });
-            if (m_jobs.empty())
-                return;   // stopped with nothing left to do
-            job = std::move(m_jobs.front());
-            m_jobs.pop_front();
-            m_busy = true;
-        }
-        QString error;
-        if (job.make) {
-            QByteArray bytes = job.make();
-            job.make = nullptr;   // lets go of what the bytes were made from
-            KestrelFile::writeBytes(bytes, job.path, job.durability, &error);
+        if (std::optional<Job> job = takeJob()) {
+            lock.unlock();
+            perform(*job);
+            lock.lock();
+        } else if (m_stop && m_jobs.empty()) {
+            return;   // stopped with nothing left to do
         } else {
-            QFile::remove(job.path);
+            m_wake.wait(lock);
         }
-        {
-            std::lock_guard lock(m_mutex);
-            m_results.insert(job.path, error);
-            m_busy = false;
-        }
-        m_wake.notify_all();
     }
 }

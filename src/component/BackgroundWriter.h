@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <condition_variable>
 #include <deque>
@@ -12,9 +13,9 @@
 #include "component/KestrelFile.h"
 
 // Writes files on a thread of its own, so the window never waits for the
-// device. Jobs run in the order given; a job for a path that has not
-// started yet is replaced by a newer one for the same path, so only the
-// newest content is written.
+// device. Jobs for one path run in the order given; a job for a path that
+// has not started yet is replaced by a newer one for the same path, so only
+// the newest content is written.
 class BackgroundWriter {
 public:
     BackgroundWriter();
@@ -28,6 +29,8 @@ public:
     // lets go of it first thing.
     void writeText(const QString &path, const QString &text, KestrelFile::Durability durability);
     void remove(const QString &path);
+    // Returns once every queued job has finished. The caller does not sit
+    // idle meanwhile: it takes on queued jobs for other paths itself.
     void waitUntilIdle();
     // How the last finished write of path went: "" when it was written,
     // else the reason; nothing when none has finished since the last ask.
@@ -41,12 +44,16 @@ private:
     };
     void queue(Job job);
     void run();
+    // The first queued job whose path no one is writing now, taken out of
+    // the queue; none when there is no such job. Under m_mutex.
+    std::optional<Job> takeJob();
+    void perform(Job &job);
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<Job> m_jobs;
     QHash<QString, QString> m_results;
-    bool m_busy = false;
+    QList<QString> m_inFlight;   // the paths being written now
     bool m_stop = false;
     std::thread m_thread;
 };

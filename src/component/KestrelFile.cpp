@@ -94,8 +94,10 @@ QString KestrelFile::decode(const QByteArray &bytes)
         QStringDecoder utf16(view.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                              QStringDecoder::Flag::Stateless);
         QString text = utf16.decode(view.sliced(2));
-        if (!utf16.hasError() && view.size() % 2 == 0)
-            return text;   // bytes that only look like it are read as 8-bit text below
+        // Bytes that only look like it (an odd count, a lone surrogate that
+        // no writer could store again) are read as 8-bit text below.
+        if (!utf16.hasError() && view.size() % 2 == 0 && QStringView(text).isValidUtf16())
+            return text;
     }
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);

@@ -175,10 +175,12 @@ public:
         QStringView next;
         if (!peek(next))
             return std::nullopt;
-        if (next.startsWith(u"Start=") && entry(u"Start", value))
-            project.settings.start = QDate::fromString(value.toString(), kDateForm);
-        if (peek(next) && next.startsWith(u"WorkWeek=") && entry(u"WorkWeek", value))
-            project.settings.workWeek = readWeek(value);
+        QStringView start, week;
+        if (next.startsWith(u"Start=") && !entry(u"Start", start))
+            return std::nullopt;
+        if (peek(next) && next.startsWith(u"WorkWeek=") && !entry(u"WorkWeek", week))
+            return std::nullopt;
+        project.settings = Gpj::readSettings(start, week);
         if (!line(u"[Goals]"))
             return std::nullopt;
         for (int n = 1; m_pos < m_text.size(); ++n) {
@@ -263,11 +265,17 @@ private:
 
 namespace Gpj {
 
-ReadResult read(const QString &text)
+ReadResult readFile(const QByteArray &bytes)
 {
+    const QString text = KestrelFile::decode(bytes);
     if (std::optional<Project> project = StrictReader(text).read())
         return {std::move(*project), false};
     return read(IniIndex(text));
+}
+
+ProjectSettings readSettings(QStringView start, QStringView workWeek)
+{
+    return {QDate::fromString(start, kDateForm), readWeek(workWeek)};
 }
 
 QString goalKey(int n, QStringView suffix)
@@ -318,8 +326,7 @@ ReadResult read(const IniIndex &index)
     const QStringView goals = u"GOALS";
     result.noProjectSections = !index.hasSection(u"PROJECT") && !index.hasSection(goals);
     result.project.name = index.value(u"PROJECT", u"Name");
-    result.project.settings.start = QDate::fromString(index.value(u"PROJECT", u"Start"), kDateForm);
-    result.project.settings.workWeek = readWeek(index.valueView(u"PROJECT", u"WorkWeek"));
+    result.project.settings = readSettings(index.valueView(u"PROJECT", u"Start"), index.valueView(u"PROJECT", u"WorkWeek"));
     for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
         SubGoal goal;
         goal.key = index.value(goals, goalKey(n));

@@ -41,9 +41,13 @@ struct ReadResult {
 // numbered task line the file holds. Each sub-goal's task text holds its
 // lines, each followed by CR LF.
 ReadResult read(const IniIndex &index);
-// The same from the file's text. A file as Tarvo writes it is read in one
-// pass; any other goes through the index, with the same result.
-ReadResult read(const QString &text);
+// The same from the file's bytes as stored, decoded as KestrelFile::decode
+// does. A file as Tarvo writes it is read in one pass without an index; any
+// other goes through the index, with the same result.
+ReadResult readFile(const QByteArray &bytes);
+// The settings from the values of "Start" and "WorkWeek"; what is not in
+// their form reads as not set.
+ProjectSettings readSettings(QStringView start, QStringView workWeek);
 
 // The integer part of a plain decimal number; anything else is 0. Numbers
 // too large to hold saturate.

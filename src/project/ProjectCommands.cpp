@@ -5,7 +5,6 @@
 
 #include "app/Modals.h"
 #include "project/GpjFormat.h"
-#include "project/IniIndex.h"
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
 #include "project/WorkingState.h"
@@ -39,26 +38,23 @@ bool ProjectCommands::layOut(const Project &project, QString *error)
     m_s.schedule.setSettings(project.settings);
 
     m_s.tasks.clearTaskTexts();
-    bool written = true;
+    bool started = true;
     for (const SubGoal &goal : project.subGoals.first(std::min<qsizetype>(project.subGoals.size(), Rules::kSubGoalCards))) {
         m_s.lstSubGoals.append(goal.name);
         m_s.lstSubgoalsAndKeys.append(goal.name + Rules::kKeySeparator + goal.key);
         m_s.lstDueDates.append(goal.due.isEmpty() ? Rules::kNoDueDate.toString() : goal.due);
         // Written for every sub-goal, empty ones too, so that no task file
         // left in tmp/ from earlier brings back tasks the project does not hold.
-        QString reason;
-        if (!m_s.tasks.setTaskText(goal.key, goal.tasks, &reason)) {
-            if (error)
-                *error = QStringLiteral("\"%1\": %2").arg(m_s.taskFilePath(goal.key), reason);
-            written = false;
+        if (!m_s.tasks.startTaskText(goal.key, goal.tasks, error)) {
+            started = false;
             break;
         }
     }
-    if (written) {
-        // Selecting each card needs its tasks: they are the texts just
-        // written, so the files are neither read back nor written again.
+    // The cards are laid out while the files are being written; selecting
+    // each needs its tasks, which are the texts being written.
+    if (started)
         m_s.dashboard.layOutCardsFromLists();
-    }
+    const bool written = m_s.tasks.finishTaskTexts(started ? error : nullptr) && started;
     m_s.RebuildingCards = false;
     if (!written)
         return false;
@@ -75,7 +71,7 @@ std::optional<Project> ProjectCommands::readProjectFile(const QString &path)
         reportOpenFailure(path, error);
         return std::nullopt;
     }
-    Gpj::ReadResult read = Gpj::read(KestrelFile::decode(bytes));
+    Gpj::ReadResult read = Gpj::readFile(bytes);
     if (read.noProjectSections) {
         // Opened as an empty project, its next save would overwrite it.
         reportOpenFailure(path, QStringLiteral("It is not a Tarvo project: it has neither a [Project] nor a [Goals] "

@@ -243,13 +243,41 @@ bool TaskList::writeMirror(const QString &key, Mirror &mirror, QString *error)
     return mirror.onDisk;
 }
 
-bool TaskList::setTaskText(const QString &key, const QString &text, QString *error)
+bool TaskList::startTaskText(const QString &key, const QString &text, QString *error)
 {
     if (key == m_boxKey)
         parkBox();
-    Mirror &mirror = m_texts[key];
-    mirror.text = text;
-    return writeMirror(key, mirror, error);
+    if (!m_s.ensureFolder(m_s.tmpFolder())) {
+        if (error)
+            *error = QStringLiteral("\"%1\": the task folder \"%2\" could not be created.")
+                         .arg(m_s.taskFilePath(key), m_s.tmpFolder());
+        return false;
+    }
+    // Taken as written until finishTaskTexts learns otherwise, so that laying
+    // out the cards neither reads the file back nor writes it again.
+    m_texts.insert(key, {text, true});
+    m_startedWriter.writeText(m_s.taskFilePath(key), text, KestrelFile::Durability::Scratch);
+    m_startedKeys.append(key);
+    return true;
+}
+
+bool TaskList::finishTaskTexts(QString *error)
+{
+    m_startedWriter.waitUntilIdle();
+    bool written = true;
+    for (const QString &key : std::exchange(m_startedKeys, {})) {
+        const std::optional<QString> result = m_startedWriter.takeResult(m_s.taskFilePath(key));
+        if (!result || result->isEmpty())
+            continue;
+        if (key == m_boxKey)
+            m_boxOnDisk = false;
+        else if (m_texts.contains(key))
+            m_texts[key].onDisk = false;
+        if (written && error)
+            *error = QStringLiteral("\"%1\": %2").arg(m_s.taskFilePath(key), *result);
+        written = false;
+    }
+    return written;
 }
 
 void TaskList::removeTaskText(const QString &key)

@@ -64,9 +64,12 @@ public:
     // ---- every sub-goal's task text, by key
     // What the user last saw, whether or not its file could be written.
     QString taskText(const QString &key) const;
-    // Takes a sub-goal's text and writes its task file; false, with the
-    // reason, when the file could not be written (the text is kept).
-    bool setTaskText(const QString &key, const QString &text, QString *error = nullptr);
+    // Takes a sub-goal's text and starts writing its task file, as a load or
+    // an undo lays out every sub-goal; finishTaskTexts waits for the files:
+    // false, with the first reason, when one could not be written (its text
+    // is kept all the same).
+    bool startTaskText(const QString &key, const QString &text, QString *error);
+    bool finishTaskTexts(QString *error);
     // A deleted sub-goal: its text and its task file go.
     void removeTaskText(const QString &key);
     void clearTaskTexts();
@@ -102,7 +105,9 @@ private:
     qsizetype m_boxBreaks = 0;  // line breaks in the box's text
     QHash<QString, Mirror> m_texts;   // the other sub-goals
     QString m_unwritableTaskFile;
+    QStringList m_startedKeys;   // texts whose files are being written
     QByteArray m_pictures[2];   // the status pictures last read: blue, green
     QTimer m_writeTimer;
-    BackgroundWriter m_writer;
+    BackgroundWriter m_writer;        // the box's text
+    BackgroundWriter m_startedWriter; // the texts a layout started, apart from the box's
 };
