@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QScrollArea>
@@ -267,6 +268,11 @@ void TestMainWindow::shortcuts()
     t.w.activateWindow();
     QTest::keyClick(&t.w, Qt::Key_F1);
     QCOMPARE(t.modals.tipsShown, 1);
+    QTest::keyClick(&t.w, Qt::Key_F10);
+    QTRY_VERIFY(t.w.menuBar()->activeAction());
+    QCOMPARE(t.w.menuBar()->activeAction()->menu()->objectName(), QStringLiteral("mnuProject"));
+    if (QWidget *menu = QApplication::activePopupWidget())
+        menu->close();
 
     t.addSubGoal("One");
     t.w.state().ProjectChanged = false;

@@ -2,6 +2,7 @@
 #include "app/widgets/Form1.h"
 
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "app/Texts.h"
 #include "project/ProjectChange.h"
@@ -123,4 +124,12 @@ void Form1::buildMenu()
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     item(mnuHelp, "mnuTips", QStringLiteral("&Tips"), QKeySequence(Qt::Key_F1), [](WorkingState &s) { s.shell.ShowTips(); });
+
+    // F10 opens the menu bar at its first menu, as on the desktops Tarvo
+    // users come from; arrows and Enter go on from there.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::ShortcutFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
 }

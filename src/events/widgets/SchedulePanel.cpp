@@ -69,6 +69,13 @@ ScheduleDock::ScheduleDock(QWidget *parent)
     for (int c = 0; c < 9; ++c)
         m_ui->ListView2->setColumnWidth(c, widths[c]);
     m_ui->dtpStartDate->setDisplayFormat(DueDates::dueDateFormat());
+    // The day names white on the dark box; the tick keeps its dark colour
+    // on the white square, which a style-sheet colour would also turn white.
+    for (QCheckBox *day : workDays()) {
+        QPalette palette = day->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        day->setPalette(palette);
+    }
     connectControls();
     hide();
 }
