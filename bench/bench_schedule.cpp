@@ -1,5 +1,5 @@
 // The schedule's hot paths: Prepare Calendar over 8 × 10,000 task lines,
-// and the CSV and iCalendar exports of its 80,000 items beside the atomic
+// and the CSV and iCalendar exports of its 80,000 items beside a flushed
 // write of the same bytes.
 #include "Measure.h"
 #include "ScriptedModals.h"
