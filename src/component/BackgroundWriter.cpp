@@ -40,17 +40,7 @@ void BackgroundWriter::remove(const QString &path)
 void BackgroundWriter::waitUntilIdle()
 {
     std::unique_lock lock(m_mutex);
-    for (;;) {
-        if (std::optional<Job> job = takeJob()) {
-            lock.unlock();
-            perform(*job);
-            lock.lock();
-        } else if (m_jobs.empty() && m_inFlight.isEmpty()) {
-            return;
-        } else {
-            m_wake.wait(lock);
-        }
-    }
+    work(lock, [this] { return m_jobs.empty() && m_inFlight.isEmpty(); });
 }
 
 std::optional<QString> BackgroundWriter::takeResult(const QString &path)
@@ -109,18 +99,23 @@ void BackgroundWriter::perform(Job &job)
     m_wake.notify_all();
 }
 
-void BackgroundWriter::run()
+void BackgroundWriter::work(std::unique_lock<std::mutex> &lock, const std::function<bool()> &done)
 {
-    std::unique_lock lock(m_mutex);
     for (;;) {
         if (std::optional<Job> job = takeJob()) {
             lock.unlock();
             perform(*job);
             lock.lock();
-        } else if (m_stop && m_jobs.empty()) {
-            return;   // stopped with nothing left to do
+        } else if (done()) {
+            return;
         } else {
             m_wake.wait(lock);
         }
     }
+}
+
+void BackgroundWriter::run()
+{
+    std::unique_lock lock(m_mutex);
+    work(lock, [this] { return m_stop && m_jobs.empty(); });   // stopped with nothing left to do
 }

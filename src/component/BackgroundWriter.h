@@ -48,6 +48,9 @@ private:
     // the queue; none when there is no such job. Under m_mutex.
     std::optional<Job> takeJob();
     void perform(Job &job);
+    // Performs the jobs it can take, waiting while others are written,
+    // until done() holds with nothing to take. Under m_mutex.
+    void work(std::unique_lock<std::mutex> &lock, const std::function<bool()> &done);
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
