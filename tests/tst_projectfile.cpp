@@ -75,6 +75,8 @@ private slots:
     void formatFunctions();
     void readersAgree_data();
     void readersAgree();
+    void taskLinesOfAGoal_data();
+    void taskLinesOfAGoal();
     void keysThatCannotNameATaskFile_data();
     void keysThatCannotNameATaskFile();
     void roundTrips_data();
@@ -257,6 +259,27 @@ void TestProjectFile::readersAgree()
     const Gpj::ReadResult general = Gpj::read(IniIndex(KestrelFile::decode(file)));
     QVERIFY(Gpj::readFile(file).project == general.project);
     QCOMPARE(Gpj::readFile(file).noProjectSections, general.noProjectSections);
+}
+
+// A goal's task lines run up to its count or the highest task number
+// present, whichever is less; a number with a leading zero is no number.
+void TestProjectFile::taskLinesOfAGoal_data()
+{
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<QString>("tasks");
+    QTest::newRow("01 is not 1") << "Goal1_Tasks=2\r\nGoal1_Task01=a\r\n" << "";
+    QTest::newRow("01 beside 1") << "Goal1_Tasks=2\r\nGoal1_Task01=a\r\nGoal1_Task1=b\r\n" << "b\r\n";
+    QTest::newRow("a gap") << "Goal1_Tasks=3\r\nGoal1_Task1=a\r\nGoal1_Task3=c\r\n" << "a\r\n\r\nc\r\n";
+    QTest::newRow("count above present") << "Goal1_Tasks=5\r\nGoal1_Task1=a\r\n" << "a\r\n";
+}
+
+void TestProjectFile::taskLinesOfAGoal()
+{
+    QFETCH(QString, lines);
+    QFETCH(QString, tasks);
+    const Gpj::ReadResult read = Gpj::read(IniIndex("[Project]\r\nName=P\r\n[Goals]\r\nGoal1=1-2-3\r\n" + lines));
+    QCOMPARE(read.project.subGoals.size(), 1);
+    QCOMPARE(read.project.subGoals[0].tasks, tasks);
 }
 
 // Each key names a task file in tmp/: a key that could point elsewhere, is

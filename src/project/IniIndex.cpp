@@ -145,8 +145,10 @@ void IniIndex::build(QString text)
                 lastStem = &current->numbered[Name{numbered.stem}];
                 lastStemName = numbered.stem;
             }
-            lastStem->highest = std::max(lastStem->highest, numbered.number);
             if (numbered.canonical) {
+                // "Task05" is a key of its own, not task 5: it neither
+                // counts as present nor gives a value.
+                lastStem->highest = std::max(lastStem->highest, numbered.number);
                 QList<QStringView> &values = lastStem->values;
                 if (values.size() <= numbered.number)
                     values.resize(numbered.number + 1);
