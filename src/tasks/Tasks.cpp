@@ -83,8 +83,7 @@ qsizetype lineStartBefore(QStringView text, qsizetype at)
 
 qsizetype lineEndAfter(QStringView text, qsizetype end)
 {
-    const qsizetype next = findEither(text, end, u'\r', u'\r');
-    return next;
+    return findEither(text, end, u'\r', u'\r');
 }
 
 TaskCounts operator+(TaskCounts a, TaskCounts b) { return {a.total + b.total, a.completed + b.completed}; }
@@ -98,17 +97,21 @@ TaskList::TaskList(WorkingState &state) : m_s(state)
     m_writeTimer.setInterval(kWriteDelayMs);
     QObject::connect(&m_writeTimer, &QTimer::timeout, [this] {
         takeWriteResult();
-        if (m_boxDirty && !m_boxKey.isEmpty()) {
-            m_writer.writeText(m_s.taskFilePath(m_boxKey), m_txtGoalTasks, KestrelFile::Durability::Scratch);
-            m_boxDirty = false;
-        }
+        queueBoxWrite();
     });
 }
 
 TaskList::~TaskList()
 {
-    if (m_boxDirty && !m_boxKey.isEmpty())
+    queueBoxWrite();
+}
+
+void TaskList::queueBoxWrite()
+{
+    if (m_boxDirty && !m_boxKey.isEmpty()) {
         m_writer.writeText(m_s.taskFilePath(m_boxKey), m_txtGoalTasks, KestrelFile::Durability::Scratch);
+        m_boxDirty = false;
+    }
 }
 
 void TaskList::setTxtGoalTasks(const QString &text)
@@ -193,23 +196,16 @@ void TaskList::takeWriteResult()
     if (!result)
         return;
     m_boxOnDisk = result->isEmpty();
-    if (m_boxOnDisk) {
-        if (m_unwritableTaskFile == m_s.taskFilePath(m_boxKey))
-            m_unwritableTaskFile.clear();
-    } else {
+    if (!m_boxOnDisk)
         m_boxDirty = true;   // tried again with the next change
-        reportUnwritable(m_boxKey, *result);
-    }
+    reportWrite(m_boxKey, m_boxOnDisk, *result);
 }
 
 void TaskList::flushWrites()
 {
     if (m_writeTimer.isActive()) {
         m_writeTimer.stop();
-        if (m_boxDirty && !m_boxKey.isEmpty()) {
-            m_writer.writeText(m_s.taskFilePath(m_boxKey), m_txtGoalTasks, KestrelFile::Durability::Scratch);
-            m_boxDirty = false;
-        }
+        queueBoxWrite();
     }
     m_writer.waitUntilIdle();
     takeWriteResult();
@@ -298,6 +294,14 @@ void TaskList::clearTaskTexts()
     m_texts.clear();
 }
 
+void TaskList::reportWrite(const QString &key, bool written, const QString &error)
+{
+    if (!written)
+        reportUnwritable(key, error);
+    else if (m_unwritableTaskFile == m_s.taskFilePath(key))
+        m_unwritableTaskFile.clear();   // said once; written again, a new failure is said again
+}
+
 void TaskList::reportUnwritable(const QString &key, const QString &error)
 {
     const QString path = m_s.taskFilePath(key);
@@ -358,12 +362,7 @@ void TaskList::RefreshGoalTasks()
         QString error;
         m_boxOnDisk = writeMirror(key, mirror, &error);
         m_boxDirty = false;
-        if (m_boxOnDisk) {
-            if (m_unwritableTaskFile == m_s.taskFilePath(key))
-                m_unwritableTaskFile.clear();
-        } else {
-            reportUnwritable(key, error);
-        }
+        reportWrite(key, m_boxOnDisk, error);
     }
     showCounts(index, m_boxCounts);
 }

@@ -90,6 +90,11 @@ private:
     void takeWriteResult();
     // Says once per task file that it cannot be written, until it can.
     void reportUnwritable(const QString &key, const QString &error);
+    // After a write of key's task file: a failure is said (once), a success
+    // lets the next failure be said again.
+    void reportWrite(const QString &key, bool written, const QString &error);
+    // Hands the box's changed text to the writer.
+    void queueBoxWrite();
     // Counts, breaks and the kind of breaks of the box's text, in one walk.
     void takeFacts();
 
