@@ -21,7 +21,7 @@ QString taskText(int lines)
     text.reserve(qsizetype(lines) * 34);
     for (int i = 0; i < lines; ++i) {
         if (i)
-            text += QStringLiteral("\r\n");
+            text += u'\n';
         text += taskLine(i);
     }
     return text;
@@ -53,6 +53,11 @@ QString Project::taskFileText(int goal) const
         text += QStringLiteral("\r\n");
     }
     return text;
+}
+
+QString Project::taskText(int goal) const
+{
+    return QString(taskFileText(goal)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 qsizetype Project::completed(int goal) const

@@ -9,7 +9,7 @@ namespace workload {
 
 // Task line i of a list: about 30 characters; every third one is done.
 QString taskLine(int i);
-// The task text of n lines, lines joined by CR LF, as the task box holds it.
+// The task text of n lines, lines joined by LF, as the task box holds it.
 QString taskText(int lines);
 qsizetype completedOf(int lines);   // how many of those carry "--"
 
@@ -24,6 +24,8 @@ struct Project {
     // The task file one sub-goal gets on load: each line ending in CR LF.
     QByteArray taskFileBytes(int goal) const;
     QString taskFileText(int goal) const;
+    // The same tasks as the task box holds them: each line ending in LF.
+    QString taskText(int goal) const;
     qsizetype completed(int goal) const;   // done lines of that sub-goal
 };
 Project makeProject(int tasksPerGoal);

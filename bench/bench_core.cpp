@@ -1,5 +1,6 @@
-// The working state's hot paths beside their floors: a key release's
-// RefreshGoalTasks, LoadProject (and the rescanning reader) and SaveProject.
+// The core's hot paths beside their floors: the whole task text changed
+// and written to its file, LoadProject (and the rescanning reader) and
+// SaveProject.
 #include <QDir>
 
 #include "Measure.h"
@@ -7,20 +8,15 @@
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "Workload.h"
-#include "project/WorkingState.h"
+#include "app/Session.h"
 
 using namespace measure;
 
 namespace {
 
-QString counters(const GoalCard &card)
+QString counters(const TaskCounts &counts)
 {
-    return card.lblTasks_Total + u'|' + card.lblTasks_Completed + u'|' + card.lblTasks_Pending;
-}
-
-QString expectedCounters(qsizetype total, qsizetype completed)
-{
-    return QStringLiteral("Tasks: %1|Completed: %2|Pending: %3").arg(total).arg(completed).arg(total - completed);
+    return QStringLiteral("%1 tasks, %2 done").arg(counts.total).arg(counts.completed);
 }
 
 QString askedTexts(const ScriptedModals &modals)
@@ -31,36 +27,41 @@ QString askedTexts(const ScriptedModals &modals)
     return texts.join(QStringLiteral(" / "));
 }
 
-// ---- RefreshGoalTasks: a change of the whole task text (a paste over
-// all, a load), which writes the task file and counts every line.
+// ---- A change of the whole task text (a paste over all), counted and
+// written to the task file, as the box's change and a key release's
+// RefreshGoalTasks do.
 void BM_RefreshGoalTasks(benchmark::State &state)
 {
     const int lines = int(state.range(0));
     TempAppFolder app;
     ScriptedModals modals;
-    WorkingState s(app.path(), modals);
-    s.dashboard.setTxtSubGoal(QStringLiteral("Benchmark"));
-    s.dashboard.AddSubGoal();
+    Session s(app.path(), modals, modals);
+    QString name = QStringLiteral("Benchmark");
+    s.dashboard.txtSubGoal_KeyPress(13, name);
     s.dashboard.lblGoal_Click(1);
-    if (!check(state, !s.CurrentGoalKey.isEmpty(), QStringLiteral("no sub-goal selected")))
+    if (!check(state, s.document.selectedSubGoal() == 0, QStringLiteral("no sub-goal selected")))
         return;
     const QString text = workload::taskText(lines);
     const QString other = text + QStringLiteral("--");   // the last task done, and undone
-    const QByteArray bytes = text.toUtf8();
-    const QString taskFile = s.taskFilePath(s.CurrentGoalKey);
+    const QByteArray bytes = QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toUtf8();
+    const QString taskFile = s.folders.taskFile(s.document.subGoal(0).key);
     bool done = false;
+    const auto change = [&](const QString &to) {
+        s.tasks.txtGoalTasks_Change(to);
+        s.tasks.RefreshGoalTasks();
+    };
     paired(
-        state, "refresh/" + std::to_string(lines), nullptr,
-        [&] { s.tasks.txtGoalTasks_Change((done = !done) ? other : text); }, [&] { writeScratch(taskFile, bytes); });
+        state, "refresh/" + std::to_string(lines), nullptr, [&] { change((done = !done) ? other : text); },
+        [&] { writeScratch(taskFile, bytes); });
 
     // The case must have done its work: the counts, and the bytes on disk
     // (the floor writes the same bytes, so make the case write last).
-    s.tasks.txtGoalTasks_Change(other);
-    s.tasks.txtGoalTasks_Change(text);
-    check(state, counters(s.cards[1]) == expectedCounters(lines, workload::completedOf(lines)),
-          QStringLiteral("counters read \"%1\"").arg(counters(s.cards[1])));
+    change(other);
+    change(text);
+    const TaskCounts counts = s.document.counts(0);
+    check(state, counts == TaskCounts{lines, workload::completedOf(lines)},
+          QStringLiteral("counted %1").arg(counters(counts)));
     check(state, readWhole(taskFile) == bytes, QStringLiteral("the task file differs from the task text"));
-    check(state, !s.cards[1].picGoal_Picture.isEmpty(), QStringLiteral("no status picture was read"));
     check(state, modals.asked.isEmpty(), QStringLiteral("asked: ") + askedTexts(modals));
 }
 BENCHMARK(BM_RefreshGoalTasks)
@@ -89,20 +90,20 @@ struct ProjectOnDisk {
 
     // The loaded state equals the file: cards, keys, dates, counters and
     // the task files, with nothing reported.
-    bool matches(benchmark::State &state, const WorkingState &s, const ScriptedModals &modals) const
+    bool matches(benchmark::State &state, const Session &s, const ScriptedModals &modals) const
     {
         bool ok = check(state, modals.asked.isEmpty(), QStringLiteral("asked: ") + askedTexts(modals));
-        ok = ok && check(state, s.cards[0].lblGoal_Caption == project.name, QStringLiteral("project name"));
+        const ProjectDocument &document = s.document;
+        ok = ok && check(state, document.project().name == project.name, QStringLiteral("project name"))
+             && check(state, document.subGoalCount() == workload::Project::kGoals, QStringLiteral("sub-goals"));
         for (int g = 0; ok && g < workload::Project::kGoals; ++g) {
-            const GoalCard &card = s.cards[g + 1];
-            ok = check(state, card.lblGoal_Caption == project.goalNames[g] && card.lblGoal_Tag == project.keys[g]
-                                  && card.lblDueDateDate_Tag == project.dues[g],
-                       QStringLiteral("card %1 is \"%2\" \"%3\" \"%4\"")
-                           .arg(g + 1).arg(card.lblGoal_Caption, card.lblGoal_Tag, card.lblDueDateDate_Tag))
-                 && check(state, counters(card) == expectedCounters(project.tasksPerGoal, project.completed(g)),
-                          QStringLiteral("card %1 counts \"%2\"").arg(g + 1).arg(counters(card)))
+            const SubGoal &goal = document.subGoal(g);
+            ok = check(state, goal.name == project.goalNames[g] && goal.key == project.keys[g] && goal.due == project.dues[g],
+                       QStringLiteral("sub-goal %1 is \"%2\" \"%3\" \"%4\"").arg(g + 1).arg(goal.name, goal.key, goal.due))
+                 && check(state, document.counts(g) == TaskCounts{project.tasksPerGoal, project.completed(g)},
+                          QStringLiteral("sub-goal %1 counts %2").arg(g + 1).arg(counters(document.counts(g))))
                  && check(state, readWhole(taskFile(g)) == taskBytes[g],
-                          QStringLiteral("task file of card %1 differs").arg(g + 1));
+                          QStringLiteral("task file of sub-goal %1 differs").arg(g + 1));
         }
         return ok;
     }
@@ -113,17 +114,14 @@ void BM_LoadProject(benchmark::State &state)
     const int tasks = int(state.range(0));
     ProjectOnDisk disk(tasks);
     ScriptedModals modals;
-    WorkingState s(disk.app.path(), modals);
+    Session s(disk.app.path(), modals, modals);
     auto floor = [&] {
         benchmark::DoNotOptimize(readWhole(disk.path));
         for (int g = 0; g < workload::Project::kGoals; ++g)
             writeScratch(disk.taskFile(g), disk.taskBytes[g]);
     };
     // As Open does it once the dialog has chosen the file.
-    auto prepare = [&] {
-        s.project.NewProject();
-        s.CurrentProjectFile = disk.path;
-    };
+    auto prepare = [&] { s.project.NewProject(); };
     paired(state, "load/" + std::to_string(tasks), prepare, [&] { s.project.LoadProject(disk.path); }, floor);
     prepare();
     s.project.LoadProject(disk.path);
@@ -164,14 +162,12 @@ void BM_SaveProject(benchmark::State &state)
     const int tasks = int(state.range(0));
     ProjectOnDisk disk(tasks);
     ScriptedModals modals;
-    WorkingState s(disk.app.path(), modals);
-    s.project.NewProject();
-    s.CurrentProjectFile = disk.path;
+    Session s(disk.app.path(), modals, modals);
     s.project.LoadProject(disk.path);
     if (!disk.matches(state, s, modals))
         return;
     const QString target = disk.app.file(QStringLiteral("projects/saved.gpj"));
-    s.CurrentProjectFile = target;
+    s.document.setFilePath(target);
     bool saved = true;
     // The tasks are in memory as the user last saw them: writing the file,
     // flushed as a save is, is all the disk work there is.

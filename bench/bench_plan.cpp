@@ -1,12 +1,12 @@
-// Export PDF of the whole plan, as the menu runs it: the snapshot of the
-// open project, the chart and every list page drawn, the file replaced.
+// Export PDF of the whole plan, as the menu runs it: the open project's
+// plan, the chart and every list page drawn, the file replaced.
 // Its floor writes the same PDF's bytes the way the export does.
 #include "Measure.h"
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "Workload.h"
-#include "project/WorkingState.h"
-#include "project/widgets/PlanPrint.h"
+#include "app/Session.h"
+#include "events/widgets/PlanPrint.h"
 
 using namespace measure;
 
@@ -27,12 +27,11 @@ void BM_ExportPdf(benchmark::State &state)
     const workload::Project source = workload::makeProject(tasks);
     Project project{source.name, {}};
     for (int g = 0; g < workload::Project::kGoals; ++g)
-        project.subGoals.append({source.keys[g], source.goalNames[g], source.dues[g], source.taskFileText(g)});
+        project.subGoals.append({source.keys[g], source.goalNames[g], source.dues[g], source.taskText(g)});
     TempAppFolder app;
     PdfModals modals;
-    WorkingState s(app.path(), modals);
-    if (!check(state, s.project.layOut(project), QStringLiteral("the project could not be laid out")))
-        return;
+    Session s(app.path(), modals, modals);
+    s.document.assign(project, DocumentChange::Cause::Load);
     const QString path = app.file(QStringLiteral("plan.pdf"));
     modals.saveFileNames = {path};
     s.plan.mnuExportPdf_Click();   // once untimed: the floor writes what it wrote

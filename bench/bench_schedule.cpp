@@ -5,7 +5,7 @@
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "Workload.h"
-#include "project/WorkingState.h"
+#include "app/Session.h"
 
 using namespace measure;
 
@@ -24,7 +24,7 @@ QString planText(int goal)
         text += workload::taskLine(i + goal);
         if (i % 5 == 0)
             text += QStringLiteral(" + 3 days");
-        text += QStringLiteral("\r\n");
+        text += u'\n';
     }
     return text;
 }
@@ -32,7 +32,7 @@ QString planText(int goal)
 struct PlannedProject {
     TempAppFolder app;
     ScriptedModals modals;
-    WorkingState s{app.path(), modals};
+    Session s{app.path(), modals, modals};
 
     explicit PlannedProject(benchmark::State &state)
     {
@@ -40,22 +40,24 @@ struct PlannedProject {
         Project project{shape.name, {}, {QDate(2027, 3, 1), std::nullopt}};
         for (int g = 0; g < workload::Project::kGoals; ++g)
             project.subGoals.append({shape.keys[g], shape.goalNames[g], shape.dues[g], planText(g)});
-        check(state, s.project.layOut(project), QStringLiteral("the project could not be laid out"));
+        QString error;
+        check(state, s.taskFiles.writeAll(project, &error), QStringLiteral("task files not written: ") + error);
+        s.document.assign(project, DocumentChange::Cause::Load);
     }
     QStringList taskFiles() const
     {
         QStringList files;
-        for (int n = 1; n <= workload::Project::kGoals; ++n)
-            files << s.taskFilePath(s.cards[n].lblGoal_Tag);
+        for (const SubGoal &goal : s.document.project().subGoals)
+            files << s.folders.taskFile(goal.key);
         return files;
     }
     bool planned(benchmark::State &state) const
     {
-        const QList<EventItem> &items = s.ListView2.ListItems();
+        const Schedule &plan = s.document.schedule();
         return check(state, modals.asked.isEmpty(), QStringLiteral("Prepare Calendar asked something"))
-               && check(state, items.size() == workload::Project::kGoals * kLinesPerGoal,
-                        QStringLiteral("%1 items planned").arg(items.size()))
-               && check(state, items.first().Event.first == QDate(2027, 3, 1) && items.first().Event.last == QDate(2027, 3, 3),
+               && check(state, s.events.shownRows().size() == workload::Project::kGoals * kLinesPerGoal,
+                        QStringLiteral("%1 rows planned").arg(s.events.shownRows().size()))
+               && check(state, plan.at(0).start == QDate(2027, 3, 1) && plan.at(0).end == QDate(2027, 3, 3),
                         QStringLiteral("the first task is not planned for 1 to 3 March 2027"));
     }
 };
@@ -88,12 +90,8 @@ void BM_Export(benchmark::State &state)
     };
     exportOnce();
     const QByteArray bytes = readWhole(target);
-    if (!iCalendar) {
-        QList<CalendarEvent> events;
-        for (const EventItem &item : p.s.ListView2.ListItems())
-            events.append(item.Event);
-        check(state, bytes == calendarCsv(events), QStringLiteral("the CSV file differs from its bytes"));
-    }
+    if (!iCalendar)
+        check(state, bytes == calendarCsv(p.s.events.events()), QStringLiteral("the CSV file differs from its bytes"));
     check(state, bytes.count("\r\n") > 80000, QStringLiteral("the export wrote too little"));
     paired(state, iCalendar ? "exportics/80000" : "exportcsv/80000", nullptr, exportOnce,
            [&] { writeFlushed(target, bytes); });   // QSaveFile flushes as a save does

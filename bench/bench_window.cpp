@@ -19,7 +19,6 @@
 #include "app/widgets/Form1.h"
 #include "app/widgets/QtModals.h"
 #include "app/widgets/frmSplash.h"
-#include "project/WorkingState.h"
 
 using namespace measure;
 
@@ -75,14 +74,13 @@ void BM_Keystroke(benchmark::State &state)
     const int lines = int(state.range(0));
     TempAppFolder app;
     ScriptedModals modals;
-    Form1 w(app.path(), modals);
+    Form1 w(app.path(), modals, modals);
     if (!check(state, showAndPaint(w), QStringLiteral("the main window was never painted")))
         return;
-    WorkingState &s = w.state();
-    s.dashboard.setTxtSubGoal(QStringLiteral("Benchmark"));
-    s.dashboard.AddSubGoal();
+    Session &s = w.session();
+    QString name = QStringLiteral("Benchmark");
+    s.dashboard.txtSubGoal_KeyPress(13, name);
     s.dashboard.lblGoal_Click(1);
-    w.render();
     auto *box = w.findChild<QPlainTextEdit *>(QStringLiteral("txtGoalTasks"));
     auto *completed = w.findChild<QLabel *>(QStringLiteral("lblTasks_Completed_1"));
     auto *total = w.findChild<QLabel *>(QStringLiteral("lblTasks_Total_1"));
@@ -92,7 +90,6 @@ void BM_Keystroke(benchmark::State &state)
     // The last line gains and loses the second "-" of its done mark, so
     // every keystroke changes the completed count.
     QString text = workload::taskText(lines - 1);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text += QStringLiteral("\nFinal check of the whole list -");
     QPlainTextEdit bare;
     bare.setFont(box->font());
@@ -153,9 +150,11 @@ void BM_Keystroke(benchmark::State &state)
         stroke.floor.push_back(tBare);
     }
     // What the card shows is also what the task file holds, a moment later.
-    s.tasks.flushWrites();
-    const QString shownText = box->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-    check(state, s.tasks.txtGoalTasks() == shownText && readWhole(s.taskFilePath(s.CurrentGoalKey)) == shownText.toUtf8(),
+    s.taskFiles.flush();
+    const QString shownText = box->toPlainText();
+    check(state, s.document.subGoal(0).tasks == shownText
+                     && readWhole(s.folders.taskFile(s.document.subGoal(0).key))
+                            == QString(shownText).replace(u'\n', QStringLiteral("\r\n")).toUtf8(),
           QStringLiteral("the task file differs from the box"));
     check(state, modals.asked.isEmpty(), QStringLiteral("a message was shown"));
 }
@@ -281,25 +280,21 @@ int startupProbe(int argc, char **argv)
 
     // Open the big project as Open does once its dialog has chosen the file,
     // then select the first sub-goal so its tasks fill the task box.
-    WorkingState &s = mainWindow->state();
-    s.project.NewProject();
-    s.CurrentProjectFile = projectFile;
-    s.lblFilename = projectFile;
+    Session &s = mainWindow->session();
     s.project.LoadProject(projectFile);
-    mainWindow->render();
     QTest::mouseClick(mainWindow->findChild<QWidget *>(QStringLiteral("lblGoal_1")), Qt::LeftButton);
     settle();
     const long long loadedKb = residentKb();
 
-    bool ok = s.SelectedGoalIndex == 1;
-    for (int g = 1; g <= 8; ++g)
-        ok = ok && s.cards[g].lblTasks_Total == QStringLiteral("Tasks: %1").arg(tasks);
+    bool ok = s.document.selectedCard() == 1;
+    for (int g = 0; g < 8; ++g)
+        ok = ok && s.document.counts(g).total == tasks;
     auto *box = mainWindow->findChild<QPlainTextEdit *>(QStringLiteral("txtGoalTasks"));
     ok = ok && box && box->isVisible() && box->document()->blockCount() >= tasks;
 
     std::printf("startup_ns %lld\nrss_idle_kb %lld\nrss_loaded_kb %lld\ncheck %s\n", shown - t0, idleKb, loadedKb,
                 ok ? "ok" : "wrong");
     std::fflush(stdout);
-    mainWindow->state().ProjectChanged = false;   // nothing to ask on closing
+    s.document.markSaved(projectFile);   // nothing to ask on closing
     return 0;
 }

@@ -22,7 +22,7 @@
 #include "component/KestrelFile.h"
 #include "project/GpjFormat.h"
 #include "project/IniIndex.h"
-#include "project/WorkingState.h"
+#include "app/Session.h"
 
 namespace {
 
@@ -175,7 +175,7 @@ Project expectedFrom(const QString &text)
             break;
         const qint64 lines = std::min(countOf(ini.value("GOALS", g + "_Tasks")), ini.highest("GOALS", g + "_Task", lineCount));
         for (qint64 k = 1; k <= lines; ++k)
-            goal.tasks += ini.value("GOALS", g + "_Task" + QString::number(k)) + QStringLiteral("\r\n");
+            goal.tasks += ini.value("GOALS", g + "_Task" + QString::number(k)) + u'\n';
         p.subGoals.append(goal);
     }
     return p;
@@ -219,15 +219,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString in = app + QStringLiteral("/projects/in.gpj");
     writeRaw(in, bytes);
     ScriptedModals modals;   // every message answered at once and recorded
-    WorkingState s(app, modals);
-    s.project.NewProject();
+    Session s(app, modals, modals);
     if (!s.project.LoadProject(in)) {
-        // A refused file leaves a new, empty project without a file name.
-        if (!s.CurrentProjectFile.isEmpty() || s.dashboard.cardsInUse() != 0)
-            fail("a failed open left a project behind");
+        // A refused file leaves the open project, new and empty, as it was.
+        if (!s.document.filePath().isEmpty() || s.document.subGoalCount() != 0 || s.document.isModified())
+            fail("a failed open changed the open project");
         return 0;
     }
-    const Project shownValue = s.project.snapshot();
+    const Project shownValue = s.document.project();
     const Project *shown = &shownValue;
     if (shown->subGoals.size() != read.subGoals.size())
         fail("the open project is not the one read");

@@ -13,8 +13,8 @@
 
 #include "component/KestrelFile.h"
 #include "events/CalendarExport.h"
-#include "events/Schedule.h"
-#include "tasks/Tasks.h"
+#include "project/Schedule.h"
+#include "project/TaskText.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const Schedule schedule = scheduleProject(project, start, week);
     if (!hasWorkingDay(week)) {
-        if (!schedule.tasks.isEmpty())
+        if (schedule.size() != 0)
             fail("a week without a working day planned a task");
         return 0;
     }
@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList lines = KestrelFile::splitLines(tasks);
     qsizetype taskLines = 0;
     for (const QString &line : lines)
-        taskLines += isTaskLine(line);
-    if (schedule.tasks.size() + schedule.leftOut != taskLines)
+        taskLines += TaskText::isTaskLine(line);
+    if (schedule.size() + schedule.leftOut() != taskLines)
         fail("a task line was neither planned nor counted as left out");
 
     QDate firstDay = start;
@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ScheduledTask *previous = nullptr;
     int previousLine = 0;
     QList<CalendarEvent> events;
-    for (const ScheduledTask &task : schedule.tasks) {
+    for (qsizetype row = 0; row < schedule.size(); ++row) {
+        const ScheduledTask &task = schedule.at(row);
         if (task.lineNumber <= previousLine || task.lineNumber > lines.size() || lines[task.lineNumber - 1] != task.line)
             fail("a task does not carry its own line and number");
         previousLine = task.lineNumber;
@@ -105,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!latestEnd.isValid() || task.end > latestEnd)
             latestEnd = task.end;
         previous = &task;
-        events.append({task.subject, project.subGoals[0].name, "1-2-3", task.lineNumber, task.start, task.end});
+        events.append({task.subject, project.subGoals[0].name, QStringLiteral("1-2-3-%1").arg(task.lineNumber), task.start,
+                       task.end});
     }
     checkFolding(calendarIcs(events, QDateTime(QDate(2027, 1, 1), QTime(0, 0), Qt::UTC)));
     return 0;

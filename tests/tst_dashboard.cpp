@@ -1,44 +1,13 @@
-// The dashboard's behaviour, driven through the working state alone.
+// The dashboard's behaviour, driven through the session's commands: the
+// cards are worked out from the document after each step.
 #include <QDir>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
-#include "ScriptedModals.h"
-#include "TempAppFolder.h"
-#include "project/WorkingState.h"
-#include "tasks/Tasks.h"
-
-namespace {
-
-struct Fixture {
-    TempAppFolder app;
-    ScriptedModals modals;
-    WorkingState s{app.path(), modals};
-
-    void type(const QString &name)
-    {
-        s.dashboard.txtSubGoal_Change(name);
-        s.dashboard.txtSubGoal_KeyPress(13);
-    }
-    // What a key release after typing into the task box does.
-    void typeTasks(const QString &text)
-    {
-        s.tasks.txtGoalTasks_KeyPress('x');
-        s.tasks.txtGoalTasks_Change(text);
-        s.tasks.txtGoalTasks_KeyUp();
-    }
-    QByteArray taskFile(int card) const { return app.read("tmp/" + s.cards[card].lblGoal_Tag + ".txt"); }
-    QString counters(int card) const
-    {
-        const GoalCard &c = s.cards[card];
-        return c.lblTasks_Total + "|" + c.lblTasks_Completed + "|" + c.lblTasks_Pending;
-    }
-};
-
-QByteArray picture(const TempAppFolder &app, const char *name) { return app.read(QStringLiteral("imgs/") + name); }
-
-} // namespace
+#include "Planner.h"
+#include "project/DueDate.h"
 
 class TestDashboard : public QObject {
     Q_OBJECT
@@ -48,434 +17,409 @@ private slots:
     void startsAsAnEmptyProject();
     void addsCardsInOrderWithKeys();
     void enterRules();
-    void charsLeftCounter();
     void ninthSubGoalIsRefused();
     void renameKeepsKeyAndFile();
-    void projectNameMirrorsOnKeyUpAndMouseEdits();
+    void projectNameIsAChangeOnlyWhenItChanges();
     void keysNeverCollide();
-    void selectingSwitchesTheSidebar();
-    void selectingMainGoalKeepsKeyAndText();
+    void selectingIsNoEdit();
+    void selectingMainGoalKeepsTheTasks();
     void missingTaskFileIsCreatedEmpty();
-    void countersAndPicture_data();
-    void countersAndPicture();
+    void fileChangedOutsideIsTakenIn();
+    void countersAndStatus_data();
+    void countersAndStatus();
     void countingMatchesALineByLineReading();
-    void missingPictureLeavesThePrevious();
-    void arrowAndDeleteKeys();
-    void mouseEditsReachTheTaskFile();
-    void noKeyNoFile();
+    void editsCountOnlyTheLinesTheyTouch_data();
+    void editsCountOnlyTheLinesTheyTouch();
+    void editsThatDoNotFitAreRefused_data();
+    void editsThatDoNotFitAreRefused();
+    void editsReachTheTaskFile();
+    void noSubGoalNoFile();
     void dueDateCheckUncheckChange();
-    void selectionOrderRestoresOwnDate();
     void unreadableStoredDateIsKept();
     void dueDateTextFollowsTheLocale();
     void dueDatesReadUnderAnyLocale_data();
     void dueDatesReadUnderAnyLocale();
-    void rebuildGuardsTheCards();
     void deleteMovesLaterSubGoalsDown();
     void deleteAnsweredNoChangesNothing();
     void deleteLastAndOnly();
     void deleteWithTaskFileAlreadyGone();
-    void deleteMarkPathAndHover();
-    void nameWithKeySeparatorSurvivesRebuild();
+    void deleteMarkAsksAboutItsCard();
+    void namesKeepEveryCharacter();
+    void lateFlagsAndTheirReasons_data();
+    void lateFlagsAndTheirReasons();
 };
 
 void TestDashboard::startsAsAnEmptyProject()
 {
-    Fixture f;
-    f.s.shell.Form_Load();
-    QCOMPARE(f.s.Form1_Caption, QStringLiteral("Tarvo Pro v1.4 "));
-    QCOMPARE(f.s.Label14, QStringLiteral("Main Goal:"));
-    QCOMPARE(f.s.cards[0].lblGoal_Caption, QStringLiteral("My Goal"));
-    QCOMPARE(f.s.lblFilename, QStringLiteral("New Project (No Filename)"));
-    QCOMPARE(f.s.ListView2.ColumnHeaders,
-             (QStringList{"Subject", "Start Date", "Start Time", "End Date", "End Time", "All Day Event",
-                          "Description", "Location", "Private"}));
-    QVERIFY(f.s.ListView2.View_Report);
+    Planner p;
+    QCOMPARE(p.card(0).name, QStringLiteral("My Goal"));
+    QVERIFY(p.card(0).inUse);
     for (int i = 1; i <= 8; ++i)
-        QVERIFY(!f.s.cards[i].picGoal_Visible);
-    QCOMPARE(f.s.SelectedGoalIndex, 0);
-    QVERIFY(!f.s.ProjectChanged && !f.s.txtGoalTasks_Visible && !f.s.chkDueDate_Visible);
+        QVERIFY(!p.card(i).inUse);
+    QCOMPARE(p.s.document.selectedCard(), 0);
+    QVERIFY(!p.s.document.isModified());
+    QVERIFY(p.s.document.filePath().isEmpty());
 }
 
 void TestDashboard::addsCardsInOrderWithKeys()
 {
-    Fixture f;
-    f.type("Design");
-    QVERIFY(f.s.cards[1].picGoal_Visible);
-    QCOMPARE(f.s.cards[1].lblGoal_Caption, QStringLiteral("Design"));
-    QVERIFY(QRegularExpression("^\\d+-\\d+-\\d+$").match(f.s.cards[1].lblGoal_Tag).hasMatch());
-    QCOMPARE(f.s.dashboard.txtSubGoal(), QString());
-    QCOMPARE(f.s.lblSubgoalscharsleft, QStringLiteral("Characters Left: 16"));
-    QCOMPARE(f.s.focusRequest, WorkingState::Focus::txtSubGoal);
-    QCOMPARE(f.s.SelectedGoalIndex, 0);
-    QVERIFY(!f.s.EditingSubGoal);
+    Planner p;
+    QCOMPARE(p.type("Design"), QString());   // the box is emptied for the next name
+    QVERIFY(p.card(1).inUse);
+    QCOMPARE(p.card(1).name, QStringLiteral("Design"));
+    QVERIFY(QRegularExpression("^\\d+-\\d+-\\d+$").match(p.key(1)).hasMatch());
+    QCOMPARE(p.s.document.selectedCard(), 0);
+    QVERIFY(p.s.document.isModified());
 
     // The draws make the key: +100, +300, +300.
-    f.s.KestrelTools1.randomSource = [n = 0](int) mutable { return QList<int>{4421, 577, 5710, 1, 2, 3}.at(n++ % 6); };
-    f.type("   ");
-    f.type("   ");
-    QCOMPARE(f.s.cards[2].lblGoal_Tag, QStringLiteral("4521-877-6010"));
-    QCOMPARE(f.s.cards[2].lblGoal_Caption, QStringLiteral("   "));
-    QCOMPARE(f.s.cards[3].lblGoal_Caption, QStringLiteral("   "));
-    QVERIFY(f.s.cards[3].lblGoal_Tag != f.s.cards[2].lblGoal_Tag);
-    QCOMPARE(f.s.lstSubGoals, (QStringList{"Design", "   ", "   "}));
+    p.s.tools.randomSource = [n = 0](int) mutable { return QList<int>{4421, 577, 5710, 1, 2, 3}.at(n++ % 6); };
+    p.type("   ");
+    p.type("   ");
+    QCOMPARE(p.key(2), QStringLiteral("4521-877-6010"));
+    QCOMPARE(p.card(2).name, QStringLiteral("   "));
+    QCOMPARE(p.card(3).name, QStringLiteral("   "));
+    QVERIFY(p.key(3) != p.key(2));
+    QCOMPARE(p.project().subGoals.size(), 3);
 }
 
 void TestDashboard::enterRules()
 {
-    Fixture f;
-    QCOMPARE(f.s.dashboard.txtSubGoal_KeyPress('a'), int('a')); // other keys pass through
-    QCOMPARE(f.s.dashboard.txtSubGoal_KeyPress(13), 0); // Enter is swallowed, even on an empty box
-    QVERIFY(!f.s.ProjectChanged);   // a name typed but not added changes no sub-goal
-    QVERIFY(!f.s.cards[1].picGoal_Visible);
-    QVERIFY(f.s.lstSubGoals.isEmpty());
-}
-
-void TestDashboard::charsLeftCounter()
-{
-    Fixture f;
-    f.s.dashboard.txtSubGoal_Change("Design");
-    QCOMPARE(f.s.lblSubgoalscharsleft, QStringLiteral("Characters Left: 10"));
-    f.s.dashboard.txtSubGoal_Change("sixteen chars ok");
-    QCOMPARE(f.s.lblSubgoalscharsleft, QStringLiteral("Characters Left: 0"));
-    // A longer name (loaded from a file) stays whole; nothing is left.
-    f.s.dashboard.txtSubGoal_Change("seventeen chars!!");
-    QCOMPARE(f.s.dashboard.txtSubGoal().size(), 17);
-    QCOMPARE(f.s.lblSubgoalscharsleft, QStringLiteral("Characters Left: 0"));
+    Planner p;
+    QString box = QStringLiteral("x");
+    QCOMPARE(p.s.dashboard.txtSubGoal_KeyPress('a', box), int('a'));   // other keys pass through
+    box.clear();
+    QCOMPARE(p.s.dashboard.txtSubGoal_KeyPress(13, box), 0);   // Enter is swallowed, even on an empty box
+    QVERIFY(!p.s.document.isModified());   // a name typed but not added changes no sub-goal
+    QVERIFY(p.project().subGoals.isEmpty());
 }
 
 void TestDashboard::ninthSubGoalIsRefused()
 {
-    Fixture f;
+    Planner p;
     for (int i = 1; i <= 8; ++i)
-        f.type(QStringLiteral("Goal %1").arg(i));
-    QVERIFY(f.s.cards[8].picGoal_Visible);
-    QVERIFY(f.modals.asked.isEmpty());
-    f.type("Ninth");
-    QCOMPARE(f.modals.asked.size(), 1);
-    QCOMPARE(f.modals.asked[0].title, QStringLiteral("Ooops"));
-    QCOMPARE(f.modals.asked[0].text,
+        p.type(QStringLiteral("Goal %1").arg(i));
+    QVERIFY(p.card(8).inUse);
+    QVERIFY(p.modals.asked.isEmpty());
+    QCOMPARE(p.type("Ninth"), QStringLiteral("Ninth"));   // the name stays in the box
+    QCOMPARE(p.modals.asked.size(), 1);
+    QCOMPARE(p.modals.asked[0].title, QStringLiteral("Ooops"));
+    QCOMPARE(p.modals.asked[0].text,
              QStringLiteral("Ooops! You can create up to 8 sub-goals per goal so you can keep an eye on everything "
                             "(sometimes less is more)."));
-    QCOMPARE(f.modals.asked[0].style, Msg::Information);
-    QCOMPARE(f.s.dashboard.txtSubGoal(), QStringLiteral("Ninth"));
-    QCOMPARE(f.s.lstSubGoals.size(), 8);
+    QCOMPARE(p.modals.asked[0].style, Msg::Information);
+    QCOMPARE(p.project().subGoals.size(), 8);
 
     // With eight cards, rename mode still renames.
-    f.s.dashboard.lblGoal_Click(8);
-    f.type("Renamed");
-    QCOMPARE(f.s.cards[8].lblGoal_Caption, QStringLiteral("Renamed"));
-    QCOMPARE(f.modals.asked.size(), 1);
+    p.select(8);
+    p.type("Renamed");
+    QCOMPARE(p.card(8).name, QStringLiteral("Renamed"));
+    QCOMPARE(p.modals.asked.size(), 1);
 }
 
 void TestDashboard::renameKeepsKeyAndFile()
 {
-    Fixture f;
-    f.type("One");
-    f.type("Two");
-    f.type("Three");
-    f.s.dashboard.lblGoal_Click(3);
-    f.typeTasks("Task a\r\nTask b");
-    const QString key = f.s.cards[3].lblGoal_Tag;
-    f.type("Third");
-    QCOMPARE(f.s.lstSubGoals, (QStringList{"One", "Two", "Third"}));
-    QCOMPARE(f.s.cards[3].lblGoal_Caption, QStringLiteral("Third"));
-    QCOMPARE(f.s.cards[2].lblGoal_Caption, QStringLiteral("Two"));
-    QCOMPARE(f.s.cards[3].lblGoal_Tag, key);
-    QCOMPARE(f.taskFile(3), QByteArray("Task a\r\nTask b"));
-    QCOMPARE(f.s.dashboard.txtSubGoal(), QStringLiteral("Third")); // stays in rename mode
-    QVERIFY(f.s.EditingSubGoal);
+    Planner p;
+    p.type("One");
+    p.type("Two");
+    p.type("Three");
+    p.select(3);
+    p.typeTasks("Task a\nTask b");
+    const QString key = p.key(3);
+    QCOMPARE(p.type("Third"), QStringLiteral("Third"));   // stays in the box: still renaming
+    QCOMPARE(p.card(3).name, QStringLiteral("Third"));
+    QCOMPARE(p.card(2).name, QStringLiteral("Two"));
+    QCOMPARE(p.key(3), key);
+    QCOMPARE(p.taskFile(3), QByteArray("Task a\r\nTask b"));
+    QCOMPARE(p.s.document.selectedCard(), 3);
 }
 
-void TestDashboard::projectNameMirrorsOnKeyUpAndMouseEdits()
+void TestDashboard::projectNameIsAChangeOnlyWhenItChanges()
 {
-    Fixture f;
-    f.s.dashboard.txtProjectName_Change("Launch");
-    QCOMPARE(f.s.cards[0].lblGoal_Caption, QStringLiteral("Launch")); // at once, before any key release
-    f.s.dashboard.txtProjectName_KeyUp("Launch");
-    QVERIFY(f.s.ProjectChanged);
-
-    f.s.ProjectChanged = false;
-    f.s.dashboard.txtProjectName_KeyUp("Launch"); // an arrow key changes nothing
-    QVERIFY(!f.s.ProjectChanged);
-
-    // A paste with the mouse: no key at all, yet the card follows and the
-    // next selection does not revert it.
-    f.s.ProjectChanged = false;
-    f.s.dashboard.txtProjectName_Change("Launch website");
-    QCOMPARE(f.s.cards[0].lblGoal_Caption, QStringLiteral("Launch website"));
-    QVERIFY(f.s.ProjectChanged);
-    f.s.dashboard.lblGoal_Click(0);
-    QCOMPARE(f.s.txtProjectName, QStringLiteral("Launch website"));
+    Planner p;
+    p.s.dashboard.txtProjectName_Change("Launch");
+    QCOMPARE(p.card(0).name, QStringLiteral("Launch"));
+    QVERIFY(p.s.document.isModified());
+    QVERIFY(p.s.project.SaveProject(p.app.file("projects/a.gpj")));
+    p.s.dashboard.txtProjectName_Change("Launch");   // the same text again: no change
+    QVERIFY(!p.s.document.isModified());
+    p.select(0);
+    QCOMPARE(p.project().name, QStringLiteral("Launch"));
 }
 
 void TestDashboard::keysNeverCollide()
 {
-    Fixture f;
+    Planner p;
     // The first draws repeat a key on a card, then a task file left in tmp
     // by an earlier project; only the third key is free.
     const QList<int> draws = {1, 1, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3};
-    f.s.KestrelTools1.randomSource = [draws, n = 0](int) mutable { return draws.at(n++); };
-    f.app.write("tmp/102-302-302.txt", "old tasks");
-    f.type("A");
-    QCOMPARE(f.s.cards[1].lblGoal_Tag, QStringLiteral("101-301-301"));
-    f.type("B");
-    QCOMPARE(f.s.cards[2].lblGoal_Tag, QStringLiteral("103-303-303"));
-    QCOMPARE(f.app.read("tmp/102-302-302.txt"), QByteArray("old tasks"));
+    p.s.tools.randomSource = [draws, n = 0](int) mutable { return draws.at(n++); };
+    p.app.write("tmp/102-302-302.txt", "old tasks");
+    p.type("A");
+    QCOMPARE(p.key(1), QStringLiteral("101-301-301"));
+    p.type("B");
+    QCOMPARE(p.key(2), QStringLiteral("103-303-303"));
+    QCOMPARE(p.app.read("tmp/102-302-302.txt"), QByteArray("old tasks"));
 }
 
-void TestDashboard::selectingSwitchesTheSidebar()
+void TestDashboard::selectingIsNoEdit()
 {
-    Fixture f;
-    f.type("One");
-    f.type("Two");
-    f.s.ProjectChanged = false;
-    f.s.dashboard.lblGoal_Click(2);
+    Planner p;
+    p.type("One");
+    p.type("Two");
+    QVERIFY(p.s.project.SaveProject(p.app.file("projects/a.gpj")));
+    p.select(2);
     for (int i = 1; i <= 8; ++i)
-        QCOMPARE(f.s.cards[i].shActive_Visible, i == 2);
-    QCOMPARE(f.s.SelectedGoalIndex, 2);
-    QCOMPARE(f.s.CurrentGoalKey, f.s.cards[2].lblGoal_Tag);
-    QCOMPARE(f.s.Label14, QStringLiteral("Sub Goal:"));
-    QCOMPARE(f.s.lblGoalName, QStringLiteral("Edit Sub-Goal Name:"));
-    QCOMPARE(f.s.dashboard.txtSubGoal(), QStringLiteral("Two"));
-    QCOMPARE(f.s.lblSubgoalscharsleft, QStringLiteral("Characters Left: 13"));
-    QVERIFY(f.s.EditingSubGoal);
-    QVERIFY(f.s.lblDelete_Visible && f.s.lblNewGoal_Visible && f.s.lblGoalTasks_Visible && f.s.txtGoalTasks_Visible
-            && f.s.lblTaskInstructions_Visible && f.s.lblDueDate_Visible && f.s.Calendar1_Visible
-            && f.s.chkDueDate_Visible);
-    QCOMPARE(f.s.focusRequest, WorkingState::Focus::txtGoalTasks);
-    QVERIFY(!f.s.dueDates.chkDueDate());
-    QCOMPARE(f.s.dueDates.Calendar1(), QDate::currentDate());
-    QVERIFY(!f.s.ProjectChanged);   // selecting is not editing
-
-    f.s.dashboard.lblNewGoal_Click();
-    QCOMPARE(f.s.Label14, QStringLiteral("Main Goal:"));
-    QCOMPARE(f.s.lblGoalName, QStringLiteral("Add New Sub-Goal:"));
-    QCOMPARE(f.s.dashboard.txtSubGoal(), QString());
-    QVERIFY(!f.s.EditingSubGoal);
-    QVERIFY(!f.s.lblDelete_Visible && !f.s.lblNewGoal_Visible && !f.s.txtGoalTasks_Visible && !f.s.Calendar1_Visible
-            && !f.s.chkDueDate_Visible && !f.s.lblDueDate_Visible);
+        QCOMPARE(p.card(i).selected, i == 2);
+    QCOMPARE(p.s.document.selectedSubGoal(), 1);
+    QVERIFY(!p.s.document.isModified());
+    p.s.dashboard.lblNewGoal_Click();
+    QCOMPARE(p.s.document.selectedCard(), 0);
     for (int i = 1; i <= 8; ++i)
-        QVERIFY(!f.s.cards[i].shActive_Visible);
+        QVERIFY(!p.card(i).selected);
+    QVERIFY(!p.s.document.isModified());
 }
 
-void TestDashboard::selectingMainGoalKeepsKeyAndText()
+void TestDashboard::selectingMainGoalKeepsTheTasks()
 {
-    Fixture f;
-    f.type("One");
-    f.s.dashboard.lblGoal_Click(1);
-    f.typeTasks("Buy paint");
-    const QString key = f.s.CurrentGoalKey;
-    f.s.dashboard.lblGoal_Click(0);
-    QCOMPARE(f.s.CurrentGoalKey, key);
-    QCOMPARE(f.s.tasks.txtGoalTasks(), QStringLiteral("Buy paint"));
-    // Reselecting reloads from the file, not from memory.
-    f.app.write("tmp/" + key + ".txt", "Changed outside\r\n");
-    f.s.dashboard.lblGoal_Click(1);
-    QCOMPARE(f.s.tasks.txtGoalTasks(), QStringLiteral("Changed outside\r\n"));
+    Planner p;
+    p.type("One");
+    p.select(1);
+    p.typeTasks("Buy paint");
+    p.select(0);
+    p.select(1);
+    QCOMPARE(p.project().subGoals[0].tasks, QStringLiteral("Buy paint"));
+    QCOMPARE(p.taskFile(1), QByteArray("Buy paint"));
 }
 
 void TestDashboard::missingTaskFileIsCreatedEmpty()
 {
-    Fixture f;
-    f.type("One");
-    QVERIFY(!f.app.exists("tmp"));
-    f.s.dashboard.lblGoal_Click(1);
-    QVERIFY(f.app.exists("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"));
-    QCOMPARE(f.taskFile(1), QByteArray());
-    QCOMPARE(f.s.tasks.txtGoalTasks(), QString());
-    f.s.dashboard.lblGoal_Click(1);
-    QCOMPARE(f.s.tasks.txtGoalTasks(), QString());
-    QVERIFY(f.modals.asked.isEmpty());
+    Planner p;
+    p.type("One");
+    QVERIFY(!p.app.exists("tmp"));   // adding makes no file
+    p.select(1);
+    QVERIFY(p.app.exists("tmp/" + p.key(1) + ".txt"));
+    QCOMPARE(p.taskFile(1), QByteArray());
+    QFile::remove(p.app.file("tmp/" + p.key(1) + ".txt"));
+    p.select(0);
+    p.select(1);   // gone meanwhile: made anew, and the tasks stay
+    QVERIFY(p.app.exists("tmp/" + p.key(1) + ".txt"));
+    QCOMPARE(p.project().subGoals[0].tasks, QString());
+    QVERIFY(p.modals.asked.isEmpty());
 }
 
-void TestDashboard::countersAndPicture_data()
+void TestDashboard::fileChangedOutsideIsTakenIn()
+{
+    Planner p;
+    p.type("One");
+    p.select(1);
+    p.typeTasks("Buy paint");
+    QCOMPARE(p.taskFile(1), QByteArray("Buy paint"));
+    // Another program writes the file: selecting the card again shows it.
+    p.app.write("tmp/" + p.key(1) + ".txt", "Changed outside\r\nand more");
+    p.select(1);
+    QCOMPARE(p.project().subGoals[0].tasks, QStringLiteral("Changed outside\nand more"));
+    QCOMPARE(p.card(1).counts.total, 2);
+    // A file Tarvo wrote itself is not read back.
+    p.typeTasks("typed");
+    p.select(1);
+    QCOMPARE(p.project().subGoals[0].tasks, QStringLiteral("typed"));
+}
+
+void TestDashboard::countersAndStatus_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("counters");
-    QTest::addColumn<QString>("picture");
-    QTest::newRow("empty") << "" << "Tasks: 0|Completed: 0|Pending: 0" << "bluecircle.gif";
-    QTest::newRow("all done") << "a --\r\n--b\r\nc--d" << "Tasks: 3|Completed: 3|Pending: 0" << "greencircle.gif";
-    QTest::newRow("partly done") << "a --\r\nb1\r\nc --" << "Tasks: 3|Completed: 2|Pending: 1" << "bluecircle.gif";
-    QTest::newRow("none done") << "a1\r\nb2" << "Tasks: 2|Completed: 0|Pending: 2" << "bluecircle.gif";
-    QTest::newRow("blank and short lines") << "ab\r\n\r\n   \r\nx\r\n y \r\n--" << "Tasks: 2|Completed: 1|Pending: 1"
-                                          << "bluecircle.gif";
-    QTest::newRow("final break") << "done --\r\n" << "Tasks: 1|Completed: 1|Pending: 0" << "greencircle.gif";
+    QTest::addColumn<bool>("allDone");
+    QTest::newRow("empty") << "" << "Tasks: 0|Completed: 0|Pending: 0" << false;
+    QTest::newRow("all done") << "a --\n--b\nc--d" << "Tasks: 3|Completed: 3|Pending: 0" << true;
+    QTest::newRow("partly done") << "a --\nb1\nc --" << "Tasks: 3|Completed: 2|Pending: 1" << false;
+    QTest::newRow("none done") << "a1\nb2" << "Tasks: 2|Completed: 0|Pending: 2" << false;
+    QTest::newRow("blank and short lines") << "ab\n\n   \nx\n y \n--" << "Tasks: 2|Completed: 1|Pending: 1" << false;
+    QTest::newRow("a CR stays in its line") << "ab\rcd\nef --" << "Tasks: 2|Completed: 1|Pending: 1" << false;
+    QTest::newRow("single dashes are no mark") << "a-b-c\n-x-" << "Tasks: 2|Completed: 0|Pending: 2" << false;
+    QTest::newRow("trailing break") << "ab --\n" << "Tasks: 1|Completed: 1|Pending: 0" << true;
 }
 
-void TestDashboard::countersAndPicture()
+void TestDashboard::countersAndStatus()
 {
     QFETCH(QString, text);
     QFETCH(QString, counters);
-    QFETCH(QString, picture);
-    Fixture f;
-    f.type("One");
-    f.s.dashboard.lblGoal_Click(1);
-    f.typeTasks(text);
-    QCOMPARE(f.counters(1), counters);
-    QCOMPARE(f.s.cards[1].picGoal_Picture, ::picture(f.app, picture.toLatin1()));
-    QCOMPARE(f.taskFile(1), text.toUtf8()); // exactly the text, nothing added
+    QFETCH(bool, allDone);
+    Planner p;
+    p.type("One");
+    p.select(1);
+    p.typeTasks(text);
+    QCOMPARE(p.counters(1), counters);
+    QCOMPARE(p.card(1).counts.allDone(), allDone);
+    QCOMPARE(p.taskFile(1), QString(text).replace("\n", "\r\n").toUtf8());
 }
 
-// The count skips text in blocks; a mark straddling a block's edge, at the
-// text's end or beside a lone CR must count as in a plain reading.
 void TestDashboard::countingMatchesALineByLineReading()
 {
-    const QString alphabet = QStringLiteral("\r\n- \u3000ab");
-    QRandomGenerator random(7);
+    // Random texts of the characters that matter, counted line by line the
+    // plain way and by the one-pass walk.
+    QRandomGenerator random(20240315);
+    const QString alphabet = QStringLiteral("-- \n\ra\t\u00A0");
     for (int round = 0; round < 20000; ++round) {
         QString text;
         const int length = random.bounded(40);
         for (int i = 0; i < length; ++i)
             text += alphabet.at(random.bounded(alphabet.size()));
         TaskCounts expected;
-        QStringList lines = text.split(QStringLiteral("\r\n"));
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        for (const QString &line : lines) {
-            if (isTaskLine(line)) {
+        for (const QString &line : text.split(u'\n')) {
+            if (TaskText::isTaskLine(line)) {
                 ++expected.total;
-                expected.completed += line.contains(QStringLiteral("--"));
+                if (line.contains(QStringLiteral("--")))
+                    ++expected.completed;
             }
         }
-        const TaskCounts counts = countTasks(text);
-        if (counts.total != expected.total || counts.completed != expected.completed)
+        const TaskCounts counts = TaskText::count(text);
+        if (counts != expected)
             QFAIL(qPrintable(QStringLiteral("%1 / %2 instead of %3 / %4 for \"%5\"")
                                  .arg(counts.total).arg(counts.completed).arg(expected.total)
                                  .arg(expected.completed).arg(text.toUtf8().toPercentEncoding())));
     }
 }
 
-void TestDashboard::missingPictureLeavesThePrevious()
+void TestDashboard::editsCountOnlyTheLinesTheyTouch_data()
 {
-    Fixture f;
-    f.type("One");
-    f.s.dashboard.lblGoal_Click(1);
-    f.typeTasks("a --");
-    const QByteArray green = f.s.cards[1].picGoal_Picture;
-    QVERIFY(!green.isEmpty());
-    QFile::remove(f.app.file("imgs/bluecircle.gif"));
-    f.typeTasks("a --\r\nb2");
-    QCOMPARE(f.counters(1), QStringLiteral("Tasks: 2|Completed: 1|Pending: 1"));
-    QCOMPARE(f.s.cards[1].picGoal_Picture, green);
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<QString>("inserted");
+    QTest::newRow("a character typed") << "ab\ncd --" << 1 << 0 << "x";
+    QTest::newRow("a line break typed") << "abcd --" << 2 << 0 << "\n";
+    QTest::newRow("two lines joined") << "ab\ncd --" << 2 << 1 << "";
+    QTest::newRow("the done mark typed") << "ab\ncd" << 5 << 0 << "--";
+    QTest::newRow("half of the done mark gone") << "ab --\ncd" << 3 << 1 << "";
+    QTest::newRow("lines pasted in the middle") << "ab\ncd" << 1 << 0 << "x --\nyy\nz";
+    QTest::newRow("all replaced") << "ab\ncd --\nef" << 0 << 11 << "new";
+    QTest::newRow("at the very end") << "ab" << 2 << 0 << "\ncd --";
 }
 
-void TestDashboard::arrowAndDeleteKeys()
+// Whatever the edit, the counts are those of the whole text counted anew.
+void TestDashboard::editsCountOnlyTheLinesTheyTouch()
 {
-    Fixture f;
-    f.type("One");
-    f.s.dashboard.lblGoal_Click(1);
-    f.typeTasks("ab\r\ncd");
-    f.s.ProjectChanged = false;
-    // An arrow key: no character, no change, nothing to save.
-    f.s.tasks.txtGoalTasks_KeyPress(0);
-    f.s.tasks.txtGoalTasks_KeyUp();
-    QVERIFY(!f.s.ProjectChanged);
-    // The Delete key changes the text without producing a character: the
-    // change itself reaches the file and the counters, and is a change.
-    f.s.tasks.txtGoalTasks_KeyPress(0);
-    f.s.tasks.txtGoalTasks_Change("ab\r\nc");
-    QCOMPARE(f.taskFile(1), QByteArray("ab\r\nc"));
-    QCOMPARE(f.counters(1), QStringLiteral("Tasks: 1|Completed: 0|Pending: 1"));
-    QVERIFY(f.s.ProjectChanged);
+    QFETCH(QString, before);
+    QFETCH(int, at);
+    QFETCH(int, removed);
+    QFETCH(QString, inserted);
+    Planner p;
+    p.type("One");
+    p.select(1);
+    p.typeTasks(before);
+    const QString after = QString(before).replace(at, removed, inserted);
+    QVERIFY(p.s.tasks.txtGoalTasks_Edit(at, removed, inserted, after.size()));
+    QCOMPARE(p.project().subGoals[0].tasks, after);
+    QCOMPARE(p.card(1).counts, TaskText::count(after));
+    QCOMPARE(p.taskFile(1), QString(after).replace("\n", "\r\n").toUtf8());
 }
 
-void TestDashboard::mouseEditsReachTheTaskFile()
+void TestDashboard::editsThatDoNotFitAreRefused_data()
 {
-    Fixture f;
-    f.type("One");
-    f.type("Two");
-    f.s.dashboard.lblGoal_Click(1);
-    f.s.ProjectChanged = false;
-    f.s.tasks.txtGoalTasks_Change("pasted --\r\nwith the mouse");
-    QCOMPARE(f.taskFile(1), QByteArray("pasted --\r\nwith the mouse"));
-    QCOMPARE(f.counters(1), QStringLiteral("Tasks: 2|Completed: 1|Pending: 1"));
-    QVERIFY(f.s.ProjectChanged);
-    f.s.dashboard.lblGoal_Click(2);
-    f.s.dashboard.lblGoal_Click(1);
-    QCOMPARE(f.s.tasks.txtGoalTasks(), QStringLiteral("pasted --\r\nwith the mouse"));
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<int>("lengthAfter");
+    QTest::newRow("length that does not add up") << "abc" << 1 << 0 << "x" << 3;
+    QTest::newRow("past the end") << "abc" << 4 << 0 << "x" << 5;
+    QTest::newRow("removing past the end") << "abc" << 2 << 3 << "" << 0;
+    QTest::newRow("a CR in the text") << "ab\rc" << 1 << 0 << "x" << 5;
+    QTest::newRow("a CR inserted") << "abc" << 1 << 0 << "\r" << 4;
 }
 
-void TestDashboard::noKeyNoFile()
+// The box and the document disagree: the edit changes nothing, so the
+// caller hands over the whole text instead.
+void TestDashboard::editsThatDoNotFitAreRefused()
 {
-    Fixture f;
-    f.typeTasks("typed with nothing selected");
-    QVERIFY(!f.app.exists("tmp"));
-    QCOMPARE(f.counters(0), QStringLiteral("Tasks: 0|Completed: 0|Pending: 0"));
-    QVERIFY(f.s.ProjectChanged);
+    QFETCH(QString, before);
+    QFETCH(int, at);
+    QFETCH(int, removed);
+    QFETCH(QString, inserted);
+    QFETCH(int, lengthAfter);
+    Planner p;
+    p.type("One");
+    p.select(1);
+    p.typeTasks(before);
+    const quint64 revision = p.s.document.revision();
+    QVERIFY(!p.s.tasks.txtGoalTasks_Edit(at, removed, inserted, lengthAfter));
+    QCOMPARE(p.project().subGoals[0].tasks, before);
+    QCOMPARE(p.s.document.revision(), revision);
+}
+
+void TestDashboard::editsReachTheTaskFile()
+{
+    Planner p;
+    p.type("One");
+    p.type("Two");
+    p.select(1);
+    QVERIFY(p.s.project.SaveProject(p.app.file("projects/a.gpj")));
+    // A paste with the mouse, a drop, the Delete key: any change is one.
+    p.typeTasks("pasted --\nwith the mouse");
+    QCOMPARE(p.taskFile(1), QByteArray("pasted --\r\nwith the mouse"));
+    QCOMPARE(p.counters(1), QStringLiteral("Tasks: 2|Completed: 1|Pending: 1"));
+    QVERIFY(p.s.document.isModified());
+    p.select(2);
+    p.select(1);
+    QCOMPARE(p.project().subGoals[0].tasks, QStringLiteral("pasted --\nwith the mouse"));
+}
+
+void TestDashboard::noSubGoalNoFile()
+{
+    Planner p;
+    p.typeTasks("typed with nothing selected");
+    p.s.tasks.RefreshGoalTasks();
+    QVERIFY(!p.app.exists("tmp"));
+    QCOMPARE(p.counters(0), QStringLiteral("Tasks: 0|Completed: 0|Pending: 0"));
+    QVERIFY(!p.s.document.isModified());
 }
 
 void TestDashboard::dueDateCheckUncheckChange()
 {
-    Fixture f;
-    f.type("One");
-    f.s.dashboard.lblGoal_Click(1);
-    f.s.ProjectChanged = false;
-    f.s.dueDates.setCalendar1(QDate(2024, 3, 15)); // unchecked: nothing on the card, no change
-    QVERIFY(!f.s.ProjectChanged);
-    QVERIFY(f.s.cards[1].lblDueDateDate_Tag.isEmpty() && !f.s.cards[1].shDueDate_Visible);
+    Planner p;
+    p.type("One");
+    p.select(1);
+    QVERIFY(p.s.project.SaveProject(p.app.file("projects/a.gpj")));
+    p.s.dueDates.Calendar1_DateChange(QDate(2024, 3, 15), false);   // unchecked: nothing on the card
+    QVERIFY(!p.s.document.isModified());
+    QVERIFY(p.card(1).due.isEmpty());
 
-    f.s.ProjectChanged = false;
-    f.s.dueDates.setChkDueDate(true);
-    QVERIFY(f.s.ProjectChanged);
-    QCOMPARE(f.s.cards[1].lblDueDateDate_Tag, QStringLiteral("15/03/2024"));
-    QCOMPARE(f.s.cards[1].lblDueDateDate_Caption, QStringLiteral("Due Date: 15/03/2024"));
-    QVERIFY(f.s.cards[1].shDueDate_Visible && f.s.cards[1].lblDueDateDate_Visible);
+    p.s.dueDates.chkDueDate_Click(true, QDate(2024, 3, 15));
+    QVERIFY(p.s.document.isModified());
+    QCOMPARE(p.card(1).due, QStringLiteral("15/03/2024"));
 
-    f.s.dueDates.setCalendar1(QDate(2024, 4, 1));
-    QCOMPARE(f.s.cards[1].lblDueDateDate_Tag, QStringLiteral("01/04/2024"));
-    QCOMPARE(f.s.cards[1].lblDueDateDate_Caption, QStringLiteral("Due Date: 01/04/2024"));
+    p.s.dueDates.Calendar1_DateChange(QDate(2024, 4, 1), true);
+    QCOMPARE(p.card(1).due, QStringLiteral("01/04/2024"));
 
-    f.s.dueDates.setChkDueDate(false);
-    QVERIFY(f.s.cards[1].lblDueDateDate_Tag.isEmpty());
-    QVERIFY(!f.s.cards[1].shDueDate_Visible && !f.s.cards[1].lblDueDateDate_Visible);
-}
+    p.s.dueDates.chkDueDate_Click(false, QDate(2024, 4, 1));
+    QVERIFY(p.card(1).due.isEmpty());
 
-void TestDashboard::selectionOrderRestoresOwnDate()
-{
-    Fixture f;
-    f.type("One");
-    f.type("Two");
-    f.s.dashboard.lblGoal_Click(2);
-    f.s.dueDates.setCalendar1(QDate(2025, 6, 30));
-    f.s.dueDates.setChkDueDate(true);
-    f.s.dashboard.lblGoal_Click(1); // no date: box unchecked, calendar on today
-    QVERIFY(!f.s.dueDates.chkDueDate());
-    QCOMPARE(f.s.dueDates.Calendar1(), QDate::currentDate());
-    QCOMPARE(f.s.cards[2].lblDueDateDate_Tag, QStringLiteral("30/06/2025"));
-
-    // The controls only mirror the card: selecting leaves its date alone.
-    f.s.ProjectChanged = false;
-    f.s.dashboard.lblGoal_Click(2);
-    QVERIFY(!f.s.ProjectChanged);
-    QVERIFY(f.s.dueDates.chkDueDate());
-    QCOMPARE(f.s.dueDates.Calendar1(), QDate(2025, 6, 30));
-    QCOMPARE(f.s.cards[2].lblDueDateDate_Tag, QStringLiteral("30/06/2025"));
-    QCOMPARE(f.s.cards[2].lblDueDateDate_Caption, QStringLiteral("Due Date: 30/06/2025"));
+    p.select(0);   // the main goal has no due date
+    p.s.dueDates.chkDueDate_Click(true, QDate(2024, 4, 1));
+    QVERIFY(p.card(1).due.isEmpty());
 }
 
 void TestDashboard::unreadableStoredDateIsKept()
 {
-    Fixture f;
-    f.type("One");
-    f.s.cards[1].lblDueDateDate_Tag = QStringLiteral("next Tuesday");
-    f.s.cards[1].lblDueDateDate_Caption = QStringLiteral("Due Date: next Tuesday");
-    f.s.cards[1].lblDueDateDate_Visible = f.s.cards[1].shDueDate_Visible = true;
-    f.s.dashboard.lblGoal_Click(1);
-    QVERIFY(f.s.dueDates.chkDueDate());
-    QCOMPARE(f.s.dueDates.Calendar1(), QDate::currentDate());
-    QCOMPARE(f.s.cards[1].lblDueDateDate_Tag, QStringLiteral("next Tuesday"));
-    QCOMPARE(f.s.cards[1].lblDueDateDate_Caption, QStringLiteral("Due Date: next Tuesday"));
+    Planner p;
+    p.app.write("projects/odd.gpj", "[Project]\r\nName=P\r\n[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=One\r\n"
+                                    "Goal1_Due=next Tuesday\r\nGoal1_Tasks=0\r\n");
+    QVERIFY(p.s.project.LoadProject(p.app.file("projects/odd.gpj")));
+    p.select(1);
+    QCOMPARE(p.card(1).due, QStringLiteral("next Tuesday"));
+    QVERIFY(!p.card(1).lateness.late());   // a date that reads as none is never late
     // Choosing a date is an edit: it replaces the stored text.
-    f.s.dueDates.setCalendar1(QDate(2030, 1, 2));
-    QCOMPARE(f.s.cards[1].lblDueDateDate_Tag, QStringLiteral("02/01/2030"));
+    p.s.dueDates.Calendar1_DateChange(QDate(2030, 1, 2), true);
+    QCOMPARE(p.card(1).due, QStringLiteral("02/01/2030"));
 }
 
 void TestDashboard::dueDateTextFollowsTheLocale()
 {
     const QDate date(2024, 3, 15);
-    QCOMPARE(DueDates::dueDateText(date), QStringLiteral("15/03/2024"));
+    QCOMPARE(DueDate::text(date), QStringLiteral("15/03/2024"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(DueDates::dueDateText(date), QStringLiteral("3/15/2024"));
+    QCOMPARE(DueDate::text(date), QStringLiteral("3/15/2024"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
 }
 
@@ -505,167 +449,184 @@ void TestDashboard::dueDatesReadUnderAnyLocale()
     QFETCH(QString, stored);
     QFETCH(QDate, read);
     QLocale::setDefault(QLocale(locale));
-    const QDate date = DueDates::parseDueDateText(stored);
+    const QDate date = DueDate::parse(stored);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QCOMPARE(date, read);
 }
 
-void TestDashboard::rebuildGuardsTheCards()
-{
-    Fixture f;
-    f.type("One");
-    f.s.dashboard.lblGoal_Click(1);
-    const QDate before = f.s.dueDates.Calendar1();
-    f.s.RebuildingCards = true;
-    f.s.ProjectChanged = false;
-    f.s.focusRequest = WorkingState::Focus::None;
-    f.s.dashboard.lblGoal_Click(1); // loads name and tasks, leaves date controls and focus
-    QCOMPARE(f.s.focusRequest, WorkingState::Focus::None);
-    f.s.dueDates.setChkDueDate(true);
-    f.s.dueDates.setCalendar1(before.addDays(3));
-    QVERIFY(!f.s.ProjectChanged);
-    QVERIFY(f.s.cards[1].lblDueDateDate_Tag.isEmpty() && !f.s.cards[1].shDueDate_Visible);
-}
-
 void TestDashboard::deleteMovesLaterSubGoalsDown()
 {
-    Fixture f;
-    for (const char *name : {"One", "Two", "Three", "Four"})
-        f.type(name);
+    Planner p;
+    p.add({{"One", "task 1 --\nopen 1"}, {"Two", "task 2 --\nopen 2"}, {"Three", "task 3 --\nopen 3"},
+           {"Four", "task 4 --"}});
     QStringList keys;
-    for (int i = 1; i <= 4; ++i) {
-        keys << f.s.cards[i].lblGoal_Tag;
-        f.s.dashboard.lblGoal_Click(i);
-        f.typeTasks(QStringLiteral("task %1 --\r\nopen %1").arg(i).left(i == 4 ? 9 : 100));
-    }
-    f.s.dashboard.lblGoal_Click(3);
-    f.s.dueDates.setCalendar1(QDate(2024, 3, 15));
-    f.s.dueDates.setChkDueDate(true);
+    for (int i = 1; i <= 4; ++i)
+        keys << p.key(i);
+    p.select(3);
+    p.s.dueDates.chkDueDate_Click(true, QDate(2024, 3, 15));
 
-    f.s.dashboard.lblGoal_Click(2);
-    f.modals.answer(Msg::Yes);
-    f.s.dashboard.lblDelete_Click();
-    QCOMPARE(f.modals.asked.last().text, QStringLiteral("Delete Sub Goal?"));
-    QCOMPARE(f.modals.asked.last().title, QStringLiteral("Confirm"));
-    QCOMPARE(f.modals.asked.last().style, Msg::YesNoQuestion);
+    p.select(2);
+    p.modals.answer(Msg::Yes);
+    QVERIFY(p.s.dashboard.lblDelete_Click());
+    QCOMPARE(p.modals.asked.last().text, QStringLiteral("Delete Sub Goal?"));
+    QCOMPARE(p.modals.asked.last().title, QStringLiteral("Confirm"));
+    QCOMPARE(p.modals.asked.last().style, Msg::YesNoQuestion);
 
-    QCOMPARE(f.s.lstSubGoals, (QStringList{"One", "Three", "Four"}));
-    QCOMPARE(f.s.cards[2].lblGoal_Caption, QStringLiteral("Three"));
-    QCOMPARE(f.s.cards[2].lblGoal_Tag, keys[2]);
-    QCOMPARE(f.s.cards[2].lblDueDateDate_Tag, QStringLiteral("15/03/2024"));
-    QCOMPARE(f.s.cards[2].lblDueDateDate_Caption, QStringLiteral("Due Date: 15/03/2024"));
-    QVERIFY(f.s.cards[2].shDueDate_Visible);
-    QCOMPARE(f.counters(2), QStringLiteral("Tasks: 2|Completed: 1|Pending: 1"));
-    QCOMPARE(f.s.cards[3].lblGoal_Caption, QStringLiteral("Four"));
-    QCOMPARE(f.s.cards[3].lblGoal_Tag, keys[3]);
-    QVERIFY(f.s.cards[3].lblDueDateDate_Tag.isEmpty() && !f.s.cards[3].shDueDate_Visible);
-    QCOMPARE(f.counters(3), QStringLiteral("Tasks: 1|Completed: 1|Pending: 0"));
-    QVERIFY(!f.s.cards[4].picGoal_Visible);
-    QVERIFY(f.s.cards[4].lblGoal_Tag.isEmpty() && f.s.cards[4].lblGoal_Caption.isEmpty());
-    QCOMPARE(f.counters(4), QStringLiteral("Tasks: 0|Completed: 0|Pending: 0"));
+    QCOMPARE(p.card(2).name, QStringLiteral("Three"));
+    QCOMPARE(p.card(2).key, keys[2]);
+    QCOMPARE(p.card(2).due, QStringLiteral("15/03/2024"));
+    QCOMPARE(p.counters(2), QStringLiteral("Tasks: 2|Completed: 1|Pending: 1"));
+    QCOMPARE(p.card(3).name, QStringLiteral("Four"));
+    QCOMPARE(p.card(3).key, keys[3]);
+    QVERIFY(p.card(3).due.isEmpty());
+    QCOMPARE(p.counters(3), QStringLiteral("Tasks: 1|Completed: 1|Pending: 0"));
+    QVERIFY(!p.card(4).inUse);
+    QCOMPARE(p.counters(4), QStringLiteral("Tasks: 0|Completed: 0|Pending: 0"));
 
-    QVERIFY(!f.app.exists("tmp/" + keys[1] + ".txt"));
-    QCOMPARE(f.app.read("tmp/" + keys[2] + ".txt"), QByteArray("task 3 --\r\nopen 3"));
-    QVERIFY(f.app.exists("tmp/" + keys[3] + ".txt"));
-    QCOMPARE(f.s.SelectedGoalIndex, 0);
-    QVERIFY(!f.s.RebuildingCards);
-    QVERIFY(f.s.ProjectChanged);
-    QCOMPARE(f.s.CurrentGoalKey, keys[3]);
-    QCOMPARE(f.s.dueDates.Calendar1(), QDate::currentDate());
+    p.s.taskFiles.flush();
+    QVERIFY(!p.app.exists("tmp/" + keys[1] + ".txt"));
+    QCOMPARE(p.app.read("tmp/" + keys[2] + ".txt"), QByteArray("task 3 --\r\nopen 3"));
+    QVERIFY(p.app.exists("tmp/" + keys[3] + ".txt"));
+    QCOMPARE(p.s.document.selectedCard(), 0);
+    QVERIFY(p.s.document.isModified());
 }
 
 void TestDashboard::deleteAnsweredNoChangesNothing()
 {
-    Fixture f;
-    f.type("One");
-    f.type("Two");
-    f.s.dashboard.lblGoal_Click(1);
-    f.s.ProjectChanged = false;
-    f.modals.answer(Msg::No);
-    f.s.dashboard.lblDelete_Click();
-    QCOMPARE(f.s.lstSubGoals, (QStringList{"One", "Two"}));
-    QVERIFY(f.s.cards[2].picGoal_Visible);
-    QVERIFY(f.app.exists("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"));
-    QVERIFY(!f.s.ProjectChanged);
-    QCOMPARE(f.s.SelectedGoalIndex, 1);
+    Planner p;
+    p.type("One");
+    p.type("Two");
+    p.select(1);
+    QVERIFY(p.s.project.SaveProject(p.app.file("projects/a.gpj")));
+    const Project before = p.project();
+    for (MsgAnswer answer : {Msg::No, Msg::Cancel}) {   // Cancel: Esc or the close box
+        p.modals.answer(answer);
+        QVERIFY(!p.s.dashboard.lblDelete_Click());
+    }
+    QCOMPARE(p.project(), before);
+    QVERIFY(p.app.exists("tmp/" + p.key(1) + ".txt"));
+    QVERIFY(!p.s.document.isModified());
+    QCOMPARE(p.s.document.selectedCard(), 1);
 }
 
 void TestDashboard::deleteLastAndOnly()
 {
-    Fixture f;
-    f.type("One");
-    f.type("Two");
-    const QString first = f.s.cards[1].lblGoal_Tag;
-    f.s.dashboard.lblGoal_Click(2);
-    f.modals.answer(Msg::Yes);
-    f.s.dashboard.lblDelete_Click();
-    QCOMPARE(f.s.cards[1].lblGoal_Tag, first);
-    QVERIFY(f.s.cards[1].picGoal_Visible && !f.s.cards[2].picGoal_Visible);
+    Planner p;
+    p.type("One");
+    p.type("Two");
+    const QString first = p.key(1);
+    p.select(2);
+    p.modals.answer(Msg::Yes);
+    p.s.dashboard.lblDelete_Click();
+    QCOMPARE(p.key(1), first);
+    QVERIFY(p.card(1).inUse && !p.card(2).inUse);
 
-    f.s.dashboard.lblGoal_Click(1);
-    f.modals.answer(Msg::Yes);
-    f.s.dashboard.lblDelete_Click();
+    p.select(1);
+    p.modals.answer(Msg::Yes);
+    p.s.dashboard.lblDelete_Click();
     for (int i = 1; i <= 8; ++i)
-        QVERIFY(!f.s.cards[i].picGoal_Visible);
-    QVERIFY(f.s.lstSubGoals.isEmpty() && f.s.lstSubgoalsAndKeys.isEmpty() && f.s.lstDueDates.isEmpty());
-    QVERIFY(f.s.CurrentGoalKey.isEmpty());
-    QCOMPARE(f.s.SelectedGoalIndex, 0);
+        QVERIFY(!p.card(i).inUse);
+    QVERIFY(p.project().subGoals.isEmpty());
+    QCOMPARE(p.s.document.selectedCard(), 0);
+    // Nothing selected: Delete has nothing to ask about.
+    QVERIFY(!p.s.dashboard.lblDelete_Click());
+    QCOMPARE(p.modals.asked.size(), 2);
 }
 
 void TestDashboard::deleteWithTaskFileAlreadyGone()
 {
-    Fixture f;
-    f.type("One");
-    f.type("Two");
-    f.s.dashboard.lblGoal_Click(1);
-    QFile::remove(f.app.file("tmp/" + f.s.CurrentGoalKey + ".txt"));
-    f.modals.answer(Msg::Yes);
-    f.s.dashboard.lblDelete_Click();
-    QCOMPARE(f.s.lstSubGoals, QStringList{"Two"});
-    QCOMPARE(f.s.cards[1].lblGoal_Caption, QStringLiteral("Two"));
-    QCOMPARE(f.modals.asked.size(), 1); // only the question, no error
+    Planner p;
+    p.type("One");
+    p.type("Two");
+    p.select(1);
+    QFile::remove(p.app.file("tmp/" + p.key(1) + ".txt"));
+    p.modals.answer(Msg::Yes);
+    p.s.dashboard.lblDelete_Click();
+    p.s.taskFiles.flush();
+    QCOMPARE(p.project().subGoals.size(), 1);
+    QCOMPARE(p.card(1).name, QStringLiteral("Two"));
+    QCOMPARE(p.modals.asked.size(), 1);   // only the question, no error
+    QVERIFY(p.s.taskFiles.problem().isEmpty());
 }
 
-void TestDashboard::deleteMarkPathAndHover()
+void TestDashboard::deleteMarkAsksAboutItsCard()
 {
-    Fixture f;
+    Planner p;
     for (const char *name : {"One", "Two", "Three", "Four", "Five"})
-        f.type(name);
-    f.s.dashboard.picGoal_MouseMove(3);
-    QVERIFY(f.s.cards[3].lblDeleteOnMouseOver_Visible);
-    f.s.dashboard.picGoal_MouseMove(4); // straight onto the next card: both stay shown
-    QVERIFY(f.s.cards[3].lblDeleteOnMouseOver_Visible && f.s.cards[4].lblDeleteOnMouseOver_Visible);
-    f.s.dashboard.Picture1_MouseMove();
-    for (int i = 1; i <= 8; ++i)
-        QVERIFY(!f.s.cards[i].lblDeleteOnMouseOver_Visible);
+        p.type(name);
+    p.select(1);
+    p.modals.answer(Msg::No);
+    QVERIFY(!p.s.dashboard.lblDeleteOnMouseOver_Click(5));
+    QCOMPARE(p.modals.lastText(), QStringLiteral("Delete Sub Goal?"));
+    QCOMPARE(p.s.document.selectedCard(), 5);   // not confirmed: the card stays selected
+    QCOMPARE(p.project().subGoals.size(), 5);
 
-    f.s.dashboard.lblGoal_Click(1);
-    f.modals.answer(Msg::No);
-    f.s.dashboard.lblDeleteOnMouseOver_Click(5);
-    QCOMPARE(f.modals.lastText(), QStringLiteral("Delete Sub Goal?"));
-    QCOMPARE(f.s.SelectedGoalIndex, 5); // not confirmed: the card stays selected
-    QCOMPARE(f.s.lstSubGoals.size(), 5);
-
-    f.modals.answer(Msg::Yes);
-    f.s.dashboard.lblDeleteOnMouseOver_Click(3);
-    QCOMPARE(f.s.lstSubGoals, (QStringList{"One", "Two", "Four", "Five"}));
+    p.modals.answer(Msg::Yes);
+    QVERIFY(p.s.dashboard.lblDeleteOnMouseOver_Click(3));
+    QStringList names;
+    for (const SubGoal &goal : p.project().subGoals)
+        names << goal.name;
+    QCOMPARE(names, (QStringList{"One", "Two", "Four", "Five"}));
+    QVERIFY(!p.s.dashboard.lblDeleteOnMouseOver_Click(7));   // a free card asks nothing
 }
 
-void TestDashboard::nameWithKeySeparatorSurvivesRebuild()
+// Names are held as they are: no character of them means anything, so a
+// deletion that moves the cards keeps every one.
+void TestDashboard::namesKeepEveryCharacter()
 {
-    Fixture f;
-    const QString odd = QStringLiteral("Café\u00A8Bar");
-    f.type("Gone");
-    f.type(odd);
-    const QString key = f.s.cards[2].lblGoal_Tag;
-    f.s.dashboard.lblGoal_Click(2);
-    f.typeTasks("keep me");
-    f.s.dashboard.lblGoal_Click(1);
-    f.modals.answer(Msg::Yes);
-    f.s.dashboard.lblDelete_Click();
-    QCOMPARE(f.s.cards[1].lblGoal_Caption, odd);
-    QCOMPARE(f.s.cards[1].lblGoal_Tag, key);
-    QCOMPARE(f.counters(1), QStringLiteral("Tasks: 1|Completed: 0|Pending: 1"));
+    Planner p;
+    const QString odd = QStringLiteral("Café\u00A8Bar¨=;\"");
+    p.add({{"Gone", ""}, {odd, "keep me"}});
+    const QString key = p.key(2);
+    p.select(1);
+    p.modals.answer(Msg::Yes);
+    p.s.dashboard.lblDelete_Click();
+    QCOMPARE(p.card(1).name, odd);
+    QCOMPARE(p.key(1), key);
+    QCOMPARE(p.counters(1), QStringLiteral("Tasks: 1|Completed: 0|Pending: 1"));
+}
+
+void TestDashboard::lateFlagsAndTheirReasons_data()
+{
+    QTest::addColumn<QString>("tasks");
+    QTest::addColumn<QDate>("due");
+    QTest::addColumn<QDate>("start");   // invalid: the project has no start date
+    QTest::addColumn<bool>("overdue");
+    QTest::addColumn<bool>("overruns");
+    const QDate today = QDate::currentDate();
+    QTest::newRow("passed, work pending") << "a1\nb2" << today.addDays(-1) << QDate() << true << false;
+    QTest::newRow("passed, all done") << "a1 --" << today.addDays(-1) << QDate() << false << false;
+    QTest::newRow("today is not passed") << "a1" << today << QDate() << false << false;
+    // Monday 1 March 2027: ten working days end on Friday the 12th.
+    QTest::newRow("plan ends after it") << "a1 + 10" << QDate(2027, 3, 11) << QDate(2027, 3, 1) << false << true;
+    QTest::newRow("plan ends on it") << "a1 + 10" << QDate(2027, 3, 12) << QDate(2027, 3, 1) << false << false;
+    QTest::newRow("no start, no plan") << "a1 + 9999" << QDate(2027, 3, 12) << QDate() << false << false;
+}
+
+// The band turns red for a reason that can be told: the date has passed
+// with work pending, or the plan runs past it; and it says so the same way
+// after every path that rebuilds the cards.
+void TestDashboard::lateFlagsAndTheirReasons()
+{
+    QFETCH(QString, tasks);
+    QFETCH(QDate, due);
+    QFETCH(QDate, start);
+    QFETCH(bool, overdue);
+    QFETCH(bool, overruns);
+    Planner p;
+    p.s.schedule.setDtpStartDate(start);
+    p.add({{"One", tasks}});
+    p.select(1);
+    p.s.dueDates.chkDueDate_Click(true, due);
+    const auto check = [&](const char *after) {
+        const Lateness late = p.card(1).lateness;
+        QVERIFY2(late.overdue == overdue && late.overruns == overruns, after);
+        QCOMPARE(p.card(1).lateness.late(), overdue || overruns);
+    };
+    check("typed");
+    QVERIFY(p.s.project.SaveProject(p.app.file("projects/late.gpj")));
+    QVERIFY(p.s.project.LoadProject(p.app.file("projects/late.gpj")));
+    check("reopened");
 }
 
 QTEST_GUILESS_MAIN(TestDashboard)

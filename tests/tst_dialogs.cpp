@@ -14,7 +14,7 @@
 #include "TempAppFolder.h"
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
-#include "project/WorkingState.h"
+#include "app/Session.h"
 #include "project/widgets/frmOpen.h"
 #include "project/widgets/frmSave.h"
 
@@ -28,7 +28,7 @@ const QString kInvalid = QStringLiteral("Please remove any spaces and/or special
 struct Fixture {
     TempAppFolder app;
     ScriptedModals modals;
-    WorkingState s{app.path(), modals};
+    Session s{app.path(), modals, modals};
 
     void project(const QString &fileName) { app.write("projects/" + fileName, "[Project]\r\n"); }
     // A project last saved minutesAgo minutes ago.
@@ -40,8 +40,8 @@ struct Fixture {
         static const QDateTime now = QDateTime::currentDateTime();   // one "now", so alike times are alike
         file.setFileTime(now.addSecs(-60 * minutesAgo), QFileDevice::FileModificationTime);
     }
-    SaveDialog saveDialog() { return SaveDialog(s.projectsFolder(), modals, s.KestrelTools1); }
-    OpenDialog openDialog() { return OpenDialog(s.projectsFolder(), modals); }
+    SaveDialog saveDialog() { return SaveDialog(s.folders.projects(), modals, s.tools); }
+    OpenDialog openDialog() { return OpenDialog(s.folders.projects(), modals); }
 };
 
 template <typename T> T *child(QWidget &window, const char *name)
@@ -147,8 +147,8 @@ void TestDialogs::overwriteQuestion()
     QCOMPARE(f.modals.asked[0].style, Msg::YesNoQuestion);
 
     f.modals.answer(Msg::Yes);
-    QCOMPARE(d.cmdOpen_Click(), f.s.projectsFolder() + "Plan.gpj");
-    QCOMPARE(f.s.CurrentProjectFile, QString());   // the dialog changes nothing of the window
+    QCOMPARE(d.cmdOpen_Click(), f.s.folders.projects() + "Plan.gpj");
+    QCOMPARE(f.s.document.filePath(), QString());   // the dialog changes nothing of the open project
     QCOMPARE(f.app.read("projects/Plan.gpj"), QByteArray("[Project]\r\n"));   // the dialog writes nothing
 }
 
@@ -234,7 +234,7 @@ void TestDialogs::frmSaveKeysAndClicks()
     QTest::keyClicks(box, "Garden_2027");
     QTest::keyClick(box, Qt::Key_Return);
     QVERIFY(!w.isVisible() && w.result() == QDialog::Accepted);
-    QCOMPARE(w.chosen(), f.s.projectsFolder() + "Garden_2027.gpj");
+    QCOMPARE(w.chosen(), f.s.folders.projects() + "Garden_2027.gpj");
 }
 
 void TestDialogs::frmOpenKeysAndClicks()
@@ -264,7 +264,7 @@ void TestDialogs::frmOpenKeysAndClicks()
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::keyClick(child<QListWidget>(w, "File1"), Qt::Key_Return);
         QVERIFY(!w.isVisible() && w.result() == QDialog::Accepted);
-        QCOMPARE(w.chosen(), f.s.projectsFolder() + "Beta.gpj");
+        QCOMPARE(w.chosen(), f.s.folders.projects() + "Beta.gpj");
     }
     OpenDialog d = f.openDialog();
     frmOpen w(d);
@@ -275,7 +275,7 @@ void TestDialogs::frmOpenKeysAndClicks()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
     QVERIFY(!w.isVisible() && w.result() == QDialog::Accepted);
-    QCOMPARE(w.chosen(), f.s.projectsFolder() + "Alpha.gpj");
+    QCOMPARE(w.chosen(), f.s.folders.projects() + "Alpha.gpj");
 }
 
 void TestDialogs::frmOpenListsAfreshOnActivation()

@@ -12,30 +12,24 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "ScriptedModals.h"
-#include "TempAppFolder.h"
+#include "Planner.h"
+#include "component/KestrelFile.h"
 #include "project/OpenDialog.h"
-#include "project/WorkingState.h"
 
 namespace {
 
 const QString kSaved = QStringLiteral("Ready! Project saved.");
 
-struct Fixture {
-    TempAppFolder app;
-    ScriptedModals modals;
-    WorkingState s{app.path(), modals};
-
+struct Fixture : Planner {
     void addSubGoal(const QString &name)
     {
-        s.dashboard.txtSubGoal_Change(name);
-        s.dashboard.txtSubGoal_KeyPress(13);
+        select(0);
+        type(name);
     }
     void typeTasks(int card, const QString &text)
     {
-        s.dashboard.lblGoal_Click(card);
-        s.tasks.txtGoalTasks_KeyPress('x');
-        s.tasks.txtGoalTasks_Change(text);
+        select(card);
+        Planner::typeTasks(text);
         s.tasks.txtGoalTasks_KeyUp();
     }
     // Two sub-goals with tasks, saved as projects/plan.gpj; returns its bytes.
@@ -43,9 +37,9 @@ struct Fixture {
     {
         addSubGoal("Design");
         addSubGoal("Content");
-        typeTasks(1, "Pick colours\r\nDraw logo + 3");
+        typeTasks(1, "Pick colours\nDraw logo + 3");
         typeTasks(2, "Write intro");
-        s.dashboard.lblGoal_Click(0);
+        select(0);
         modals.saveActions.append(typeAndSave("plan"));
         if (!s.project.mnuSave_Click() || modals.lastText() != kSaved)
             return {};
@@ -72,10 +66,8 @@ struct Fixture {
     }
     bool isNewEmptyProject() const
     {
-        for (int i = 1; i <= 8; ++i)
-            if (s.cards[i].picGoal_Visible || !s.cards[i].lblGoal_Tag.isEmpty())
-                return false;
-        return s.CurrentProjectFile.isEmpty() && s.lblFilename == QStringLiteral("New Project (No Filename)");
+        return project().subGoals.isEmpty() && project().name == QStringLiteral("My Goal")
+               && s.document.filePath().isEmpty();
     }
     // Opens projects/<name> through the open dialog, as the user does.
     void open(const QString &name)
@@ -127,7 +119,7 @@ QString manyTasks(int count)
     QStringList lines;
     for (int i = 0; i < count; ++i)
         lines.append(QStringLiteral("Task number %1 with some words after it").arg(i));
-    return lines.join("\r\n");
+    return lines.join("\n");
 }
 
 } // namespace
@@ -160,7 +152,7 @@ void TestFaults::fileWhereProjectsFolderMustBe()
     f.modals.saveActions.append(typeAndSave("plan"));
     QVERIFY(!f.s.project.mnuSave_Click());
     QVERIFY2(f.failureSaid("plan.gpj"), qPrintable(f.texts().join(" | ")));
-    QVERIFY(f.s.ProjectChanged);
+    QVERIFY(f.s.document.isModified());
     QCOMPARE(f.app.read("projects"), QByteArray("keep me"));
 }
 
@@ -173,8 +165,8 @@ void TestFaults::fileWhereTmpFolderMustBe_save()
     const QByteArray good = f.savedProject();
     QVERIFY(!good.isEmpty());
     replaceByFile(f.app.file("tmp"));
-    f.typeTasks(1, "Pick colours\r\nDraw logo + 3\r\nMock up pages");
-    f.s.dashboard.lblGoal_Click(0);
+    f.typeTasks(1, "Pick colours\nDraw logo + 3\nMock up pages");
+    f.select(0);
     f.modals.asked.clear();
 
     const bool saved = f.s.project.mnuSave_Click();
@@ -185,7 +177,7 @@ void TestFaults::fileWhereTmpFolderMustBe_save()
                  now.constData());
     } else {
         QVERIFY2(f.failureSaid("tmp"), qPrintable(f.texts().join(" | ")));
-        QVERIFY(f.s.ProjectChanged);
+        QVERIFY(f.s.document.isModified());
         QCOMPARE(f.app.read("projects/plan.gpj"), good);
     }
 }
@@ -217,7 +209,7 @@ void TestFaults::folderWhereProjectFileMustBe()
     f.modals.answer(Msg::Yes);   // should the dialog ask about overwriting
     QVERIFY(!f.s.project.mnuSave_Click());
     QVERIFY2(f.failureSaid("plan.gpj"), qPrintable(f.texts().join(" | ")));
-    QVERIFY(f.s.ProjectChanged);
+    QVERIFY(f.s.document.isModified());
     QVERIFY(QFileInfo(f.app.file("projects/plan.gpj")).isDir());
     QCOMPARE(QDir(f.app.file("projects")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{"plan.gpj"});   // no temporary file left behind
@@ -239,7 +231,7 @@ void TestFaults::folderWhereTaskFileMustBe_load()
     Fixture f;
     const QByteArray good = f.savedProject();
     QVERIFY(!good.isEmpty());
-    const QString key = f.s.cards[2].lblGoal_Tag;
+    const QString key = f.key(2);
     f.s.project.mnuNew_Click();
     replaceByFolder(f.app.file("tmp/" + key + ".txt"));
 
@@ -256,9 +248,9 @@ void TestFaults::folderWhereTaskFileMustBe_save()
     Fixture f;
     const QByteArray good = f.savedProject();
     QVERIFY(!good.isEmpty());
-    const QString key = f.s.cards[1].lblGoal_Tag;
+    const QString key = f.key(1);
     replaceByFolder(f.app.file("tmp/" + key + ".txt"));
-    f.s.ProjectChanged = true;
+    f.s.dashboard.txtProjectName_Change("Changed");
 
     const bool saved = f.s.project.mnuSave_Click();
     if (saved || f.texts().contains(kSaved)) {
@@ -266,7 +258,7 @@ void TestFaults::folderWhereTaskFileMustBe_save()
                  "a success was reported with the sub-goal's tasks missing");
     } else {
         QVERIFY2(f.failureSaid(key + ".txt"), qPrintable(f.texts().join(" | ")));
-        QVERIFY(f.s.ProjectChanged);
+        QVERIFY(f.s.document.isModified());
         QCOMPARE(f.app.read("projects/plan.gpj"), good);
     }
 }
@@ -283,8 +275,8 @@ void TestFaults::nameTooLongForTheFileSystem()
     f.modals.saveActions.append(cancelSave());
     QVERIFY(!f.s.project.mnuSaveAs_Click());
     QCOMPARE(f.texts(), QStringList{"Please remove any spaces and/or special characters."});
-    QVERIFY(f.s.ProjectChanged);
-    QCOMPARE(f.s.CurrentProjectFile, f.app.file("projects/plan.gpj"));
+    QVERIFY(f.s.document.isModified());
+    QCOMPARE(f.s.document.filePath(), f.app.file("projects/plan.gpj"));
     QCOMPARE(f.app.read("projects/plan.gpj"), good);
 
     // Multi-byte letters count by their bytes: 63 four-byte letters plus
@@ -299,11 +291,10 @@ void TestFaults::nameTooLongForTheFileSystem()
 
     // Past the dialog, the writer itself must report the refusal.
     f.modals.asked.clear();
-    f.s.ProjectChanged = true;
-    f.s.CurrentProjectFile = f.app.file("projects/" + QString(300, u'b') + ".gpj");
-    QVERIFY(!f.s.project.SaveProject());
+    f.s.dashboard.txtProjectName_Change("Changed");
+    QVERIFY(!f.s.project.SaveProject(f.app.file("projects/" + QString(300, u'b') + ".gpj")));
     QVERIFY2(f.failureSaid(QString(300, u'b')), qPrintable(f.texts().join(" | ")));
-    QVERIFY(f.s.ProjectChanged);
+    QVERIFY(f.s.document.isModified());
 }
 
 void TestFaults::fullDisk_save_data()
@@ -322,14 +313,14 @@ void TestFaults::fullDisk_save()
     const QByteArray good = f.savedProject();
     QVERIFY(!good.isEmpty());
     f.typeTasks(1, manyTasks(tasks));   // the task file is written before the disk fills
-    f.s.dashboard.lblGoal_Click(0);
+    f.select(0);
     f.modals.asked.clear();
     {
         FileSizeLimit full(good.size() + 16);
         QVERIFY(!f.s.project.mnuSave_Click());
     }
     QVERIFY2(f.failureSaid("plan.gpj"), qPrintable(f.texts().join(" | ")));
-    QVERIFY(f.s.ProjectChanged);
+    QVERIFY(f.s.document.isModified());
     QCOMPARE(f.app.read("projects/plan.gpj"), good);
     QCOMPARE(QDir(f.app.file("projects")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{"plan.gpj"});
@@ -347,7 +338,7 @@ void TestFaults::fullDisk_load()
     Fixture f;
     f.addSubGoal("Design");
     f.typeTasks(1, manyTasks(2000));
-    f.s.dashboard.lblGoal_Click(0);
+    f.select(0);
     f.modals.saveActions.append(typeAndSave("plan"));
     QVERIFY(f.s.project.mnuSave_Click());
     const QByteArray good = f.app.read("projects/plan.gpj");
@@ -375,22 +366,24 @@ void TestFaults::fullDisk_typing()
         for (int i = 0; i < 5; ++i)   // every key release tries again
             f.typeTasks(1, manyTasks(100 + i));
     }
-    // Said once, not at every key, and the typed text stays in the box.
-    QCOMPARE(f.modals.asked.size(), 1);
-    QVERIFY(f.modals.asked[0].text.contains(f.s.cards[1].lblGoal_Tag + ".txt"));
-    QCOMPARE(f.s.tasks.txtGoalTasks(), manyTasks(104));
-    QCOMPARE(f.app.read("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"), QByteArray("First"));
+    // Told without a box that would take the keys being typed: the
+    // problem names the file, and the typed text stays.
+    QVERIFY(f.modals.asked.isEmpty());
+    QVERIFY2(f.s.taskFiles.problem().contains(f.key(1) + ".txt"), qPrintable(f.s.taskFiles.problem()));
+    QCOMPARE(f.project().subGoals[0].tasks, manyTasks(104));
+    QCOMPARE(f.app.read("tmp/" + f.key(1) + ".txt"), QByteArray("First"));
     // Another card and back: the typed text, not the stale file, is shown.
-    f.s.dashboard.lblGoal_Click(2);
-    f.s.dashboard.lblGoal_Click(1);
-    QCOMPARE(f.s.tasks.txtGoalTasks(), manyTasks(104));
+    f.select(2);
+    f.select(1);
+    QCOMPARE(f.project().subGoals[0].tasks, manyTasks(104));
     // With room again, a save before any key holds what was typed.
     f.modals.saveActions.append(typeAndSave("plan"));
     QVERIFY(f.s.project.mnuSave_Click());
     QVERIFY(f.app.read("projects/plan.gpj").contains("Goal1_Task104=Task number 103 with some words after it\r\n"));
-    // And the next change catches the file up.
+    // And the next change catches the file up, and the problem is gone.
     f.typeTasks(1, manyTasks(105));
-    QCOMPARE(f.app.read("tmp/" + f.s.cards[1].lblGoal_Tag + ".txt"), manyTasks(105).toUtf8());
+    QCOMPARE(f.taskFile(1), manyTasks(105).replace("\n", "\r\n").toUtf8());
+    QVERIFY(f.s.taskFiles.problem().isEmpty());
 }
 
 void TestFaults::flushRefused_data()
@@ -417,7 +410,7 @@ void TestFaults::flushRefused()
     KestrelFile::syncHookForTests() = nullptr;
     QVERIFY(!saved);
     QVERIFY2(f.failureSaid("plan.gpj") && f.texts().join("").contains(said), qPrintable(f.texts().join(" | ")));
-    QVERIFY(f.s.ProjectChanged);
+    QVERIFY(f.s.document.isModified());
     QCOMPARE(f.app.read("projects/plan.gpj"), good);
     QCOMPARE(QDir(f.app.file("projects")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList{"plan.gpj"});

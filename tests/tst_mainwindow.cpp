@@ -17,14 +17,14 @@
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "app/widgets/Form1.h"
-#include "tasks/Tasks.h"
+#include "project/TaskText.h"
 
 namespace {
 
 struct Window {
     TempAppFolder app;
     ScriptedModals modals;
-    Form1 w{app.path(), modals};
+    Form1 w{app.path(), modals, modals};
 
     Window()
     {
@@ -48,6 +48,12 @@ struct Window {
         QTest::keyClick(box, Qt::Key_Return);
     }
     void click(const QString &name) { QTest::mouseClick(get(name), Qt::LeftButton); }
+    Session &s() { return w.session(); }
+    QString key(int card) { return s().document.subGoal(card - 1).key; }
+    QString taskFile(int card) { return "tmp/" + key(card) + ".txt"; }
+    // As after a save: nothing unsaved.
+    void saved() { s().document.markSaved(s().document.filePath()); }
+    bool modified() const { return w.isWindowModified(); }
 };
 
 } // namespace
@@ -76,7 +82,7 @@ private slots:
 void TestMainWindow::opensInItsDesignedState()
 {
     Window t;
-    QCOMPARE(t.w.windowTitle(), QStringLiteral("Tarvo Pro v1.4 "));
+    QCOMPARE(t.w.windowHandle()->title(), QStringLiteral("Tarvo Pro v1.4 "));
     QCOMPARE(t.text("Label14"), QStringLiteral("Main Goal:"));
     QCOMPARE(t.text("lblFilename"), QStringLiteral("New Project (No Filename)"));
     QCOMPARE(t.get<QLineEdit>("txtProjectName")->text(), QStringLiteral("My Goal"));
@@ -180,19 +186,20 @@ void TestMainWindow::typingTasksUpdatesTheCard()
     QCOMPARE(t.text("lblTasks_Total_1"), QStringLiteral("Tasks: 2"));
     QCOMPARE(t.text("lblTasks_Completed_1"), QStringLiteral("Completed: 1"));
     QCOMPARE(t.text("lblTasks_Pending_1"), QStringLiteral("Pending: 1"));
-    const QString file = "tmp/" + t.w.state().CurrentGoalKey + ".txt";
-    QTRY_COMPARE(t.app.read(file), QByteArray("Pick colours --\r\nDraw logo"));
-    QVERIFY(t.w.state().ProjectChanged);
+    QTRY_COMPARE(t.app.read(t.taskFile(1)), QByteArray("Pick colours --\r\nDraw logo"));
+    QVERIFY(t.modified());
+    QVERIFY(t.w.windowTitle().endsWith("*") || t.w.isWindowModified());
 
-    t.w.state().ProjectChanged = false;
+    t.saved();
     QTest::keyClick(tasks, Qt::Key_Left);
-    QVERIFY(!t.w.state().ProjectChanged);
+    QVERIFY(!t.modified());
     QTest::keyClick(tasks, Qt::Key_End);
     QTest::keyClicks(tasks, " --");
     QCOMPARE(t.text("lblTasks_Pending_1"), QStringLiteral("Pending: 0"));
-    QCOMPARE(t.w.state().cards[1].picGoal_Picture, t.app.read("imgs/greencircle.gif"));
+    QVERIFY(t.s().document.counts(0).allDone());
 
     // Switching cards and back shows the file, with ordinary line breaks.
+    t.click("lblNewGoal");
     t.addSubGoal("Other");
     t.click("lblGoal_2");
     QCOMPARE(tasks->toPlainText(), QString());
@@ -206,11 +213,11 @@ void TestMainWindow::mousePasteReachesTheTaskFile()
     t.addSubGoal("Design");
     t.click("lblGoal_1");
     auto *tasks = t.get<QPlainTextEdit>("txtGoalTasks");
-    t.w.state().ProjectChanged = false;
+    t.saved();
     tasks->insertPlainText("pasted line\nsecond --"); // what a context-menu paste does: no key event
-    QTRY_COMPARE(t.app.read("tmp/" + t.w.state().CurrentGoalKey + ".txt"), QByteArray("pasted line\r\nsecond --"));
+    QTRY_COMPARE(t.app.read(t.taskFile(1)), QByteArray("pasted line\r\nsecond --"));
     QCOMPARE(t.text("lblTasks_Total_1"), QStringLiteral("Tasks: 2"));
-    QVERIFY(t.w.state().ProjectChanged);
+    QVERIFY(t.modified());
 
     auto *name = t.get<QLineEdit>("txtProjectName");
     name->selectAll();
@@ -237,7 +244,7 @@ void TestMainWindow::dueDateControls()
     QCOMPARE(calendar->selectedDate(), QDate(2024, 3, 20));
     t.click("chkDueDate");
     QVERIFY(!t.shown("lblDueDateDate_1") && !t.shown("shDueDate_1"));
-    QCOMPARE(t.w.state().cards[1].lblDueDateDate_Tag, QString());
+    QCOMPARE(t.s().document.subGoal(0).due, QString());
 }
 
 void TestMainWindow::hoverShowsTheDeleteMark()
@@ -275,7 +282,7 @@ void TestMainWindow::shortcuts()
         menu->close();
 
     t.addSubGoal("One");
-    t.w.state().ProjectChanged = false;
+    t.saved();
     QTest::keyClick(&t.w, Qt::Key_N, Qt::ControlModifier); // nothing unsaved: no question
     QVERIFY(t.modals.asked.isEmpty());
     QVERIFY(!t.shown("picGoal_1"));
@@ -289,21 +296,21 @@ void TestMainWindow::editsWithoutACharacterAreChanges()
     t.click("lblGoal_1");
     auto *tasks = t.get<QPlainTextEdit>("txtGoalTasks");
     QTest::keyClicks(tasks, "abc");
-    t.w.state().ProjectChanged = false;
-    const QString file = "tmp/" + t.w.state().cards[1].lblGoal_Tag + ".txt";
+    t.saved();
+    const QString file = t.taskFile(1);
     QTest::keyClick(tasks, Qt::Key_Home);
     QTest::keyClick(tasks, Qt::Key_Delete);
-    QVERIFY(t.w.state().ProjectChanged);
+    QVERIFY(t.modified());
     QTRY_COMPARE(t.app.read(file), QByteArray("bc"));
 
     // A drop with Ctrl held (a copy): it reaches the file before the key is
     // released, and clicking another card meanwhile loses nothing.
-    t.w.state().ProjectChanged = false;
+    t.saved();
     QTest::keyPress(tasks, Qt::Key_Control);
     tasks->insertPlainText("dropped --\n");
     t.click("lblGoal_2");
     QTest::keyRelease(tasks, Qt::Key_Control);
-    QVERIFY(t.w.state().ProjectChanged);
+    QVERIFY(t.modified());
     QTRY_COMPARE(t.app.read(file), QByteArray("dropped --\r\nbc"));
     QCOMPARE(t.text("lblTasks_Completed_1"), QStringLiteral("Completed: 1"));
 }
@@ -319,8 +326,8 @@ void TestMainWindow::aKeyQueuedAfterAClickEditsTheNewCard()
     t.click("lblGoal_1");
     QTest::keyClicks(tasks, "first card");
     QTest::keyClick(tasks, Qt::Key_Home);
-    const QString first = "tmp/" + t.w.state().cards[1].lblGoal_Tag + ".txt";
-    const QString second = "tmp/" + t.w.state().cards[2].lblGoal_Tag + ".txt";
+    const QString first = t.taskFile(1);
+    const QString second = t.taskFile(2);
 
     // The click and a Delete typed right after it wait in the queue together.
     QWidget *caption = t.get("lblGoal_2");
@@ -360,14 +367,14 @@ void TestMainWindow::editsKeepTextAndCountersInStep()
         case 3: box->undo(); break;
         default: box->redo(); break;
         }
-        const QString shown = box->document()->toRawText().replace(QChar::ParagraphSeparator, "\r\n");
-        QCOMPARE(t.w.state().tasks.txtGoalTasks(), shown);
-        const TaskCounts counts = countTasks(shown);
+        const QString shown = box->document()->toRawText().replace(QChar::ParagraphSeparator, "\n");
+        QCOMPARE(t.s().document.subGoal(0).tasks, shown);
+        const TaskCounts counts = TaskText::count(shown);
         QCOMPARE(t.text("lblTasks_Total_1") + "|" + t.text("lblTasks_Completed_1"),
                  QString("Tasks: %1|Completed: %2").arg(counts.total).arg(counts.completed));
     }
-    t.w.state().tasks.flushWrites();
-    QCOMPARE(QString::fromUtf8(t.app.read("tmp/" + t.w.state().CurrentGoalKey + ".txt")), t.w.state().tasks.txtGoalTasks());
+    t.s().taskFiles.flush();
+    QCOMPARE(QString::fromUtf8(t.app.read(t.taskFile(1))), QString(t.s().document.subGoal(0).tasks).replace("\n", "\r\n"));
 }
 
 void TestMainWindow::undoAndRedo_data()
@@ -391,15 +398,15 @@ void TestMainWindow::undoAndRedo()
     QFETCH(QString, change);
     QFETCH(QString, undoText);
     Window t;
-    WorkingState &s = t.w.state();
+    Session &s = t.s();
     t.addSubGoal("One");
     t.addSubGoal("Two");
     t.click("lblGoal_1");
     QTest::keyClicks(t.get<QPlainTextEdit>("txtGoalTasks"), "first task --");
     t.click("chkDueDate");
     t.click("lblGoal_0");
-    s.tasks.flushWrites();
-    const Project before = s.project.snapshot();
+    s.taskFiles.flush();
+    const Project before = s.document.project();
     const QByteArray taskFile = t.app.read("tmp/" + before.subGoals[0].key + ".txt");
 
     auto *name = t.get<QLineEdit>("txtSubGoal");
@@ -426,20 +433,20 @@ void TestMainWindow::undoAndRedo()
         else
             t.click("chkWorkDay_6");
     }
-    const Project after = s.project.snapshot();
+    const Project after = s.document.project();
     QVERIFY(!(after == before));
     QAction *undo = t.get<QAction>("mnuUndo");
     QCOMPARE(undo->text(), undoText);
 
     undo->trigger();
-    Project undone = s.project.snapshot();
+    Project undone = s.document.project();
     QCOMPARE(undone.subGoals.size(), before.subGoals.size());
     QVERIFY(undone == before);
-    QVERIFY(s.ProjectChanged);
-    s.tasks.flushWrites();
+    QVERIFY(t.modified());
+    s.taskFiles.flush();
     QCOMPARE(t.app.read("tmp/" + before.subGoals[0].key + ".txt"), taskFile);   // a deletion undone: byte for byte
     t.get<QAction>("mnuRedo")->trigger();
-    QVERIFY(s.project.snapshot() == after);
+    QVERIFY(s.document.project() == after);
 
     t.modals.answer(Msg::No);
     t.get<QAction>("mnuNew")->trigger();   // a new project forgets the steps of the old one
@@ -458,7 +465,7 @@ void TestMainWindow::theKeyboardReachesTheCards()
     QTest::keyClicks(tasks, "a task");
     QTest::keyClick(tasks, Qt::Key_Tab);
     QVERIFY(!tasks->hasFocus());
-    QCOMPARE(t.w.state().tasks.txtGoalTasks(), QString("a task"));
+    QCOMPARE(t.s().document.subGoal(0).tasks, QString("a task"));
 
     // From the side bar, Tab comes to the cards; arrows move among them in
     // the grid, past free slots.
@@ -476,10 +483,12 @@ void TestMainWindow::theKeyboardReachesTheCards()
 
     // Enter selects as a click on the caption does; Delete asks.
     QTest::keyClick(t.get("picGoal_3"), Qt::Key_Return);
-    QCOMPARE(t.w.state().SelectedGoalIndex, 3);
+    QCOMPARE(t.s().document.selectedCard(), 3);
+    QVERIFY(t.get("picGoal_3")->hasFocus());   // the keyboard stays on the cards
     t.get("picGoal_2")->setFocus();
     QTest::keyClick(t.get("picGoal_2"), Qt::Key_Delete);
-    QCOMPARE(t.w.state().SelectedGoalIndex, 2);
+    QCOMPARE(t.s().document.selectedCard(), 2);
+    QVERIFY(t.get("picGoal_2")->hasFocus());
     QCOMPARE(t.modals.lastText(), QStringLiteral("Delete Sub Goal?"));
     QCOMPARE(t.text("lblGoal_2"), QStringLiteral("Two"));   // answered No
 }

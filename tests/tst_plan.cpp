@@ -11,12 +11,16 @@
 #include <QTimer>
 #include <numeric>
 
+#include <QDateEdit>
+#include <QPlainTextEdit>
+
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "app/widgets/Form1.h"
 #include "app/widgets/QtModals.h"
-#include "project/widgets/PlanPrint.h"
-#include "tasks/DueDates.h"
+#include "events/widgets/PlanPrint.h"
+#include "base/Texts.h"
+#include "project/DueDate.h"
 
 namespace {
 
@@ -75,13 +79,22 @@ bool inOrder(const QString &text, const QStringList &pieces, QString *missing)
 }
 
 const QDate kToday(2026, 6, 15);
-Project garden()
+Project garden(const QDate &start = {})
 {
     return {"Garden makeover",
-            {{"1-2-3", "Soil", "", "Dig the beds --\r\nAdd compost\r\n\r\nx\r\nTest the pH --\r\n"},
-             {"4-5-6", "Planting", "01/01/2020", "Buy seeds\r\nFill the office planters"},
-             {"7-8-9", "Paths", "", ""}}};
+            {{"1-2-3", "Soil", "", "Dig the beds --\nAdd compost + 2\n\nx\nTest the pH --\n"},
+             {"4-5-6", "Planting", "01/01/2020", "Buy seeds\nFill the office planters"},
+             {"7-8-9", "Paths", "", ""}},
+            {start, {}}};
 }
+// The plan the commands print: what the document works out from the project.
+Plan planFor(const Project &project, const QDate &day = kToday)
+{
+    ProjectDocument document;
+    document.assign(project, DocumentChange::Cause::Load);
+    return planOf(document, day);
+}
+QString fromTo(const QDate &from, const QDate &to) { return Texts::fromTo(DueDate::text(from), DueDate::text(to)); }
 QString writePdf(const TempAppFolder &app, const Plan &plan)
 {
     const QString path = app.file("plan.pdf");
@@ -103,35 +116,36 @@ private slots:
     void cardSaysHowManyMore();
     void commands_data();
     void commands();
+    void printedDatesFollowTheProjectAsItStands();
     void realSeamWritesAndPreviews();
 };
 
 void TestPlan::chartAndListsReadBack()
 {
     TempAppFolder app;
-    // The schedule's dates go by line, blank and one-letter lines counted.
-    const TaskDates dates = [](int goal, int line) -> std::optional<std::pair<QDate, QDate>> {
-        if (goal == 0 && line == 4)
-            return std::pair{QDate(2027, 3, 1), QDate(2027, 3, 5)};
-        return std::nullopt;
-    };
-    const QString pdf = writePdf(app, {garden(), kToday, dates});
+    // From Monday 1 March 2027 the plan's dates stand beside each task,
+    // blank and one-letter lines counted but never planned.
+    const QString pdf = writePdf(app, planFor(garden(QDate(2027, 3, 1))));
     QCOMPARE(pageCount(pdf), 2);
     const QStringList pages = pagesOf(pdf);
     const QString chart = flat(pages[0]), lists = flat(pages[1]);
-    const QString scheduled = Texts::fromTo(DueDates::dueDateText(QDate(2027, 3, 1)), DueDates::dueDateText(QDate(2027, 3, 5)));
     QString missing;
-    QVERIFY2(inOrder(chart, {"Garden makeover", "Printed on " + DueDates::dueDateText(kToday)}, &missing), qPrintable(missing));
+    QVERIFY2(inOrder(chart, {"Garden makeover", "Printed on " + DueDate::text(kToday)}, &missing), qPrintable(missing));
     for (const char *card : {"Soil Tasks: 3 Completed: 2 Pending: 1", "Planting Tasks: 2 Completed: 0 Pending: 2",
                              "Paths Tasks: 0 Completed: 0 Pending: 0", "Due Date: 01/01/2020", "Overdue", "Page 1 of 2"})
         QVERIFY2(chart.contains(card), card);
-    QVERIFY2(inOrder(lists, {"Soil", "Tasks: 3 Completed: 2 Pending: 1", "✓ Dig the beds", "Add compost",
-                             "✓ " + scheduled + " Test the pH", "Planting", "Due Date: 01/01/2020 Overdue",
-                             "Buy seeds", "Fill the office planters", "Paths", "No tasks yet", "Page 2 of 2"}, &missing),
+    const QDate mar1(2027, 3, 1), mar2(2027, 3, 2), mar3(2027, 3, 3), mar4(2027, 3, 4);
+    QVERIFY2(inOrder(lists, {"Soil", "Tasks: 3 Completed: 2 Pending: 1", "✓ " + fromTo(mar1, mar1) + " Dig the beds",
+                             fromTo(mar2, mar3) + " Add compost + 2", "✓ " + fromTo(mar4, mar4) + " Test the pH",
+                             "Planting", "Due Date: 01/01/2020 Overdue", fromTo(mar1, mar1) + " Buy seeds",
+                             fromTo(mar2, mar2) + " Fill the office planters", "Paths", "No tasks yet", "Page 2 of 2"},
+                     &missing),
              qPrintable(missing));
-    QCOMPARE(lists.count(scheduled), 1);
     QCOMPARE(overlap(pdf), QString());
     QVERIFY(!(chart + lists).contains("--"));
+    // Without a start date there is no plan, and no dates.
+    const QString undated = flat(pagesOf(writePdf(app, planFor(garden()))).value(1));
+    QVERIFY2(inOrder(undated, {"✓ Dig the beds", "Add compost + 2", "✓ Test the pH"}, &missing), qPrintable(missing));
 }
 
 void TestPlan::bigProjectFillsItsPages()
@@ -144,9 +158,9 @@ void TestPlan::bigProjectFillsItsPages()
         for (int t = 1; t <= 1000; ++t)
             tasks << QString("Task %1.%2 water the plants%3").arg(g).arg(t).arg(t % 3 ? "" : " --");
         all << tasks;
-        big.subGoals.append({QString("%1-1-1").arg(g), QString("Goal %1").arg(g), "", tasks.join("\r\n")});
+        big.subGoals.append({QString("%1-1-1").arg(g), QString("Goal %1").arg(g), "", tasks.join("\n")});
     }
-    const QString pdf = writePdf(app, {big, kToday, {}});
+    const QString pdf = writePdf(app, planFor(big));
     const int pages = pageCount(pdf);
     QCOMPARE(overlap(pdf, 3), QString());
     const QStringList text = pagesOf(pdf);
@@ -189,8 +203,8 @@ void TestPlan::awkwardTexts()
     TempAppFolder app;
     Project project{name, {}};
     if (!goal.isEmpty())
-        project.subGoals.append({"1-1-1", goal, "", task + "\r\n" + task + " --"});
-    const QString pdf = writePdf(app, {project, kToday, {}});
+        project.subGoals.append({"1-1-1", goal, "", task + "\n" + task + " --"});
+    const QString pdf = writePdf(app, planFor(project));
     QCOMPARE(pageCount(pdf), pages);
     QCOMPARE(overlap(pdf), QString());
     const QStringList text = pagesOf(pdf);
@@ -217,7 +231,7 @@ void TestPlan::cardSaysHowManyMore()
     QStringList steps;
     for (int i = 1; i <= 60; ++i)
         steps << QString("Step %1").arg(i);
-    const QString pdf = writePdf(app, {{"Steps", {{"1-1-1", "Many", "", steps.join("\r\n")}}}, kToday, {}});
+    const QString pdf = writePdf(app, planFor({"Steps", {{"1-1-1", "Many", "", steps.join("\n")}}}));
     const QString chart = pagesOf(pdf).first();
     const int shown = int(chart.count("Step "));
     const QRegularExpressionMatch more = QRegularExpression("… and (\\d+) more").match(chart);
@@ -254,9 +268,9 @@ void TestPlan::commands()
     QFETCH(int, handed);
     TempAppFolder app;
     ScriptedModals modals;
-    Form1 w(app.path(), modals);
-    WorkingState &s = w.state();
-    QVERIFY(s.project.layOut(garden()));
+    Form1 w(app.path(), modals, modals);
+    Session &s = w.session();
+    s.document.assign(garden(), DocumentChange::Cause::Load);
     modals.printOutcome = printerWorks ? PrintOutcome::Printed : PrintOutcome::Failed;
     modals.saveFileNames.append(answer.isEmpty() ? std::nullopt : std::optional(app.file(answer)));
     w.findChild<QAction *>(action)->trigger();
@@ -273,16 +287,41 @@ void TestPlan::commands()
     const QList<Plan> &plans = action == "mnuPrintPlan" ? modals.plansPrinted : modals.plansWritten;
     QCOMPARE(plans.size(), handed);
     if (handed) {
-        QVERIFY(plans[0].project == s.project.snapshot());
+        QVERIFY(plans[0].project == s.document.project());
         QCOMPARE(plans[0].printedOn, QDate::currentDate());
     }
+}
+
+// Typed a moment ago, no button pressed: the plan handed to the PDF writer
+// holds the new task with its dates, and so does the PDF.
+void TestPlan::printedDatesFollowTheProjectAsItStands()
+{
+    TempAppFolder app;
+    ScriptedModals modals;
+    Form1 w(app.path(), modals, modals);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Session &s = w.session();
+    s.document.assign(garden(), DocumentChange::Cause::Load);
+    w.findChild<QAction *>("mnuSchedule")->trigger();
+    w.findChild<QDateEdit *>("dtpStartDate")->setDate(QDate(2027, 3, 1));
+    QTest::mouseClick(w.findChild<QWidget *>("lblGoal_3"), Qt::LeftButton);
+    QTest::keyClicks(w.findChild<QPlainTextEdit *>("txtGoalTasks"), "Lay stones + 3");
+    modals.saveFileNames.append(app.file("typed.pdf"));
+    w.findChild<QAction *>("mnuExportPdf")->trigger();
+    QCOMPARE(modals.plansWritten.size(), 1);
+    const ScheduledTask *task = modals.plansWritten[0].schedule.taskOnLine(2, 1);
+    QVERIFY(task);
+    QCOMPARE(task->end, QDate(2027, 3, 3));
+    QVERIFY(flat(pagesOf(writePdf(app, modals.plansWritten[0])).join(u' ')).contains(
+        fromTo(QDate(2027, 3, 1), QDate(2027, 3, 3)) + " Lay stones + 3"));
 }
 
 void TestPlan::realSeamWritesAndPreviews()
 {
     TempAppFolder app;
     QtModals modals(app.path());
-    const Plan plan{garden(), kToday, {}};
+    const Plan plan = planFor(garden());
     QString error;
     QVERIFY2(modals.writePlanPdf(plan, app.file("real.pdf"), &error), qPrintable(error));
     QCOMPARE(pageCount(app.file("real.pdf")), 2);

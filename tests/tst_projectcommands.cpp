@@ -3,18 +3,12 @@
 #include <QDir>
 #include <QTest>
 
-#include "ScriptedModals.h"
-#include "TempAppFolder.h"
+#include "Planner.h"
 #include "project/OpenDialog.h"
-#include "project/WorkingState.h"
 
 namespace {
 
-struct Fixture {
-    TempAppFolder app;
-    ScriptedModals modals;
-    WorkingState s{app.path(), modals};
-
+struct Fixture : Planner {
     // An open project saved as "Saved" with one sub-goal, then changed.
     Fixture(bool saved = true)
     {
@@ -30,11 +24,18 @@ struct Fixture {
     }
     void add(const QString &name)
     {
-        s.dashboard.lblGoal_Click(0);
-        s.dashboard.txtSubGoal_Change(name);
-        s.dashboard.txtSubGoal_KeyPress(13);
+        select(0);
+        type(name);
     }
-    QString path(const QString &name) const { return s.projectsFolder() + name + ".gpj"; }
+    // Unsaved changes, or none.
+    void setChanged(bool changed)
+    {
+        if (changed)
+            s.dashboard.txtProjectName_Change(project().name + u'!');
+        else
+            s.document.markSaved(s.document.filePath());
+    }
+    QString path(const QString &name) const { return s.folders.projects() + name + ".gpj"; }
     QByteArray file(const QString &name) const { return app.read("projects/" + name + ".gpj"); }
     QStringList asked() const
     {
@@ -43,7 +44,7 @@ struct Fixture {
             out << a.title + "/" + QString::number(int(a.style));
         return out;
     }
-    bool stillAsItWas() const { return s.cards[2].lblGoal_Caption == "Unsaved" && s.ProjectChanged; }
+    bool stillAsItWas() const { return card(2).name == "Unsaved" && s.document.isModified(); }
 };
 
 } // namespace
@@ -83,7 +84,7 @@ void TestProjectCommands::newAsksOnlyAboutChanges()
     QFETCH(QStringList, asked);
     QFETCH(bool, reset);
     Fixture f;
-    f.s.ProjectChanged = changed;
+    f.setChanged(changed);
     f.modals.answer(MsgAnswer(answer));
     f.s.project.mnuNew_Click();
     QCOMPARE(f.asked(), asked);
@@ -92,21 +93,20 @@ void TestProjectCommands::newAsksOnlyAboutChanges()
     QCOMPARE(f.file("Saved").contains("Goal2_Name=Unsaved"), answer == int(Msg::Yes));
     if (!reset) {
         QVERIFY(f.stillAsItWas());
-        QCOMPARE(f.s.CurrentProjectFile, f.path("Saved"));
+        QCOMPARE(f.s.document.filePath(), f.path("Saved"));
         return;
     }
-    QCOMPARE(f.s.CurrentProjectFile, QString());
-    QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
-    QCOMPARE(f.s.lblFilename_ToolTip, QString());
-    QVERIFY(!f.s.cards[1].picGoal_Visible && f.s.lstSubGoals.isEmpty());
-    QCOMPARE(f.s.ProjectChanged, false);
+    QCOMPARE(f.s.document.filePath(), QString());
+    QCOMPARE(f.project().name, QString("My Goal"));
+    QVERIFY(!f.card(1).inUse && f.project().subGoals.isEmpty());
+    QCOMPARE(f.s.document.isModified(), false);
 
     // Yes on a project without a file, and the save dialog cancelled: New stops.
     Fixture g(false);
     g.modals.answer(Msg::Yes);
     g.modals.saveActions.append(cancelSave());
     g.s.project.mnuNew_Click();
-    QVERIFY(g.s.cards[1].picGoal_Visible && g.s.ProjectChanged);
+    QVERIFY(g.card(1).inUse && g.s.document.isModified());
 }
 
 void TestProjectCommands::saveAndSaveAs()
@@ -116,12 +116,11 @@ void TestProjectCommands::saveAndSaveAs()
     QDir(f.app.file("projects")).removeRecursively();
     f.modals.saveActions.append(typeAndSave("Plan_2"));
     QVERIFY(f.s.project.mnuSave_Click());
-    QCOMPARE(f.s.CurrentProjectFile, f.path("Plan_2"));
-    QCOMPARE(f.s.lblFilename + f.s.lblFilename_ToolTip, f.path("Plan_2") + f.path("Plan_2"));
+    QCOMPARE(f.s.document.filePath(), f.path("Plan_2"));
     QVERIFY(f.file("Plan_2").startsWith("[Project]\r\nName=My Goal\r\n[Goals]\r\nGoal1="));
     QCOMPARE(f.asked(), QStringList({"Done/64"}));
     QCOMPARE(f.modals.lastText(), QString("Ready! Project saved."));
-    QCOMPARE(f.s.ProjectChanged, false);
+    QCOMPARE(f.s.document.isModified(), false);
 
     // Save with a file writes at once; no dialog is queued, none is wanted.
     f.add("More");
@@ -134,8 +133,8 @@ void TestProjectCommands::saveAndSaveAs()
     f.modals.saveActions.append(cancelSave());
     QVERIFY(!f.s.project.mnuSaveAs_Click());
     QCOMPARE(f.file("Plan_2"), before);
-    QCOMPARE(f.s.CurrentProjectFile, f.path("Plan_2"));
-    QVERIFY(f.s.ProjectChanged);
+    QCOMPARE(f.s.document.filePath(), f.path("Plan_2"));
+    QVERIFY(f.s.document.isModified());
 }
 
 void TestProjectCommands::failedSaveIsReported_data()
@@ -161,8 +160,7 @@ void TestProjectCommands::failedSaveIsReported()
     QVERIFY2(text.contains(f.path(saveAs ? "New" : "Saved")) && text.contains("\n\n"), qPrintable(text));
     QVERIFY(f.stillAsItWas());
     // A Save As that failed leaves the project with the file it had.
-    QCOMPARE(f.s.CurrentProjectFile, f.path("Saved"));
-    QCOMPARE(f.s.lblFilename, f.path("Saved"));
+    QCOMPARE(f.s.document.filePath(), f.path("Saved"));
 }
 
 void TestProjectCommands::openFlows_data()
@@ -193,8 +191,8 @@ void TestProjectCommands::openFlows()
     QFETCH(bool, savedFirst);
     Fixture f;
     const QString current = saveDialog ? QString() : f.path("Saved");
-    f.s.CurrentProjectFile = current;
-    f.s.dashboard.lblGoal_Click(2);
+    f.s.document.setFilePath(current);
+    f.select(2);
     for (int a : answers)
         f.modals.answer(MsgAnswer(a));
     f.modals.saveActions.append(cancelSave());
@@ -211,16 +209,16 @@ void TestProjectCommands::openFlows()
     QCOMPARE(f.file("Other"), other);   // a save first goes to the project's own file
     QCOMPARE(f.file("Saved").contains("Goal2_Name=Unsaved"), savedFirst);
     if (loaded) {
-        QCOMPARE(f.s.CurrentProjectFile, f.path("Other"));
-        QCOMPARE(f.s.lblFilename_ToolTip, f.path("Other"));
-        QCOMPARE(f.s.txtProjectName, QString("Other"));
-        QCOMPARE(f.s.cards[1].lblTasks_Completed, QString("Completed: 1"));
-        QVERIFY(!f.s.cards[2].picGoal_Visible);
-        QCOMPARE(f.s.SelectedGoalIndex, 0);
+        QCOMPARE(f.s.document.filePath(), f.path("Other"));
+        QCOMPARE(f.project().name, QString("Other"));
+        QCOMPARE(f.card(1).counts.completed, 1);
+        QVERIFY(!f.card(2).inUse);
+        QCOMPARE(f.s.document.selectedCard(), 0);
+        QVERIFY(!f.s.document.isModified());
     } else {
-        QCOMPARE(f.s.CurrentProjectFile, current);
+        QCOMPARE(f.s.document.filePath(), current);
         QVERIFY(f.stillAsItWas());
-        QCOMPARE(f.s.SelectedGoalIndex, 2);
+        QCOMPARE(f.s.document.selectedCard(), 2);
     }
 }
 
@@ -228,20 +226,19 @@ void TestProjectCommands::openFailures_data()
 {
     QTest::addColumn<QString>("blocker");   // made once the file is chosen
     QTest::addColumn<QString>("named");     // the file the message names
-    QTest::addColumn<bool>("unread");       // the file could not be read: the open project stays
-    QTest::newRow("project file gone") << "projects/Other.gpj" << "projects/Other.gpj" << true;
-    QTest::newRow("tmp is a file") << "tmp" << "tmp/" << false;
-    QTest::newRow("task file is a folder") << "tmp/1-2-3.txt/" << "tmp/1-2-3.txt" << false;
-    QTest::newRow("not a project") << "text" << "projects/Other.gpj" << true;
+    QTest::newRow("project file gone") << "projects/Other.gpj" << "projects/Other.gpj";
+    QTest::newRow("tmp is a file") << "tmp" << "tmp/";
+    QTest::newRow("task file is a folder") << "tmp/1-2-3.txt/" << "tmp/1-2-3.txt";
+    QTest::newRow("not a project") << "text" << "projects/Other.gpj";
 }
 
 void TestProjectCommands::openFailures()
 {
     QFETCH(QString, blocker);
     QFETCH(QString, named);
-    QFETCH(bool, unread);
     Fixture f;
-    f.s.ProjectChanged = false;
+    const Project before = f.project();
+    f.modals.answer(Msg::No);   // the unsaved changes need not be saved first
     f.modals.openActions.append([&](OpenDialog &d) {
         const DialogStep step = pickAndOpen("Other.gpj")(d);
         QDir(f.app.file("tmp")).removeRecursively();
@@ -255,22 +252,17 @@ void TestProjectCommands::openFailures()
     });
     f.s.project.mnuOpen_Click();
 
-    QCOMPARE(f.asked(), QStringList({"Open Failed/16"}));
+    QCOMPARE(f.asked(), QStringList({"Save Changes/35", "Open Failed/16"}));
     QVERIFY(f.modals.lastText().contains(f.path("Other")));
     QVERIFY(f.modals.lastText().contains(f.app.file(named)));
     QVERIFY(!QFile::exists(f.app.file("../x.txt")));
-    if (unread) {
-        QCOMPARE(f.s.CurrentProjectFile, f.path("Saved"));
-        QCOMPARE(f.s.cards[2].lblGoal_Caption, QString("Unsaved"));
-        return;
-    }
-    // Half laid out: a new empty project without a file name: Save cannot overwrite the unread file.
-    QCOMPARE(f.s.CurrentProjectFile, QString());
-    QCOMPARE(f.s.lblFilename, QString("New Project (No Filename)"));
-    QVERIFY(!f.s.cards[1].picGoal_Visible && !f.s.RebuildingCards);
-    f.modals.saveActions.append(cancelSave());
-    QVERIFY(!f.s.project.mnuSave_Click());
-    QVERIFY(f.modals.saveActions.isEmpty());   // it asked for a name
+    // A load that fails leaves the open project exactly as it was, with its
+    // file and its unsaved changes: a Save writes it where it belongs.
+    QCOMPARE(f.project(), before);
+    QCOMPARE(f.s.document.filePath(), f.path("Saved"));
+    QVERIFY(f.stillAsItWas());
+    QVERIFY(f.s.project.mnuSave_Click());
+    QVERIFY(f.file("Saved").contains("Goal2_Name=Unsaved"));
 }
 
 void TestProjectCommands::closingAsks_data()
@@ -293,13 +285,13 @@ void TestProjectCommands::closingAsks()
     QFETCH(bool, nameGiven);
     QFETCH(bool, mayClose);
     Fixture f(false);
-    f.s.ProjectChanged = changed;
+    f.setChanged(changed);
     f.modals.answer(MsgAnswer(answer));
     f.modals.saveActions.append(nameGiven ? typeAndSave("Closing") : cancelSave());
     QCOMPARE(f.s.project.maybeSave(), mayClose);
     QCOMPARE(f.asked().value(0), changed ? QString("Save Changes/35") : QString());
     QCOMPARE(f.app.exists("projects/Closing.gpj"), nameGiven && answer == int(Msg::Yes));
-    QCOMPARE(f.s.cards[1].lblGoal_Caption, QString("First"));   // closing resets nothing
+    QCOMPARE(f.card(1).name, QString("First"));   // closing resets nothing
 }
 
 QTEST_GUILESS_MAIN(TestProjectCommands)

@@ -2,62 +2,41 @@
 // projects going to disk and back through the real core.
 #include <QDir>
 #include <QSet>
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
 
-#include "ScriptedModals.h"
-#include "TempAppFolder.h"
+#include "Planner.h"
 #include "component/KestrelFile.h"
 #include "project/GpjFormat.h"
 #include "project/IniIndex.h"
-#include "project/WorkingState.h"
 
 Q_DECLARE_METATYPE(Project)
 
 namespace {
 
-struct ProjectFixture {
-    TempAppFolder app;
-    ScriptedModals modals;
-    WorkingState s{app.path(), modals};
-
+struct ProjectFixture : Planner {
     // A sub-goal added as the user does it: name, then tasks and due date.
     void add(const QString &name, const QString &tasks = {}, const QDate &due = {})
     {
-        s.dashboard.lblGoal_Click(0);
-        s.dashboard.txtSubGoal_Change(name);
-        s.dashboard.txtSubGoal_KeyPress(13);
-        s.dashboard.lblGoal_Click(int(s.lstSubGoals.size()));
-        s.tasks.txtGoalTasks_Change(tasks);
-        s.tasks.txtGoalTasks_KeyUp();
-        if (due.isValid()) {
-            s.dueDates.setCalendar1(due);
-            s.dueDates.setChkDueDate(true);
-        }
-        s.dashboard.lblGoal_Click(0);
+        select(0);
+        type(name);
+        select(s.document.subGoalCount());
+        typeTasks(tasks);
+        if (due.isValid())
+            s.dueDates.chkDueDate_Click(true, due);
+        select(0);
     }
-    bool save(const QString &name)
-    {
-        s.CurrentProjectFile = s.projectsFolder() + name + ".gpj";
-        return s.project.SaveProject();
-    }
+    bool save(const QString &name) { return s.project.SaveProject(s.folders.projects() + name + ".gpj"); }
     QByteArray file(const QString &name) const { return app.read("projects/" + name + ".gpj"); }
     void open(const QString &name, const QByteArray &bytes = {})
     {
         if (!bytes.isEmpty())
             app.write("projects/" + name + ".gpj", bytes);
         s.project.NewProject();
-        s.project.LoadProject(s.projectsFolder() + name + ".gpj");
+        s.project.LoadProject(s.folders.projects() + name + ".gpj");
     }
-    QByteArray tasks(int card) const { return app.read("tmp/" + s.cards[card].lblGoal_Tag + ".txt"); }
-    int cardsInUse() const
-    {
-        int n = 0;
-        for (int i = 1; i <= 8; ++i)
-            n += s.cards[i].picGoal_Visible;
-        return n;
-    }
+    QByteArray tasks(int card) { return taskFile(card); }
+    int cardsInUse() const { return int(project().subGoals.size()); }
 };
 
 } // namespace
@@ -86,7 +65,7 @@ private slots:
     void taskFilesAreReadAgainAfterALoad();
     void taskCounts_data();
     void taskCounts();
-    void largeProjectIsQuick();
+    void largeProjectRoundTrips();
 };
 
 void TestProjectFile::readerRules_data()
@@ -159,9 +138,9 @@ void TestProjectFile::workedExample()
                                "Goal2=812-1290-377\r\nGoal2_Name=Content\r\nGoal2_Due=\r\nGoal2_Tasks=0\r\n";
     ProjectFixture p;
     QList<int> draws = {4421, 577, 5710, 712, 990, 77};
-    p.s.KestrelTools1.randomSource = [&](int) { return draws.takeFirst(); };
-    p.s.dashboard.txtProjectName_KeyUp("Launch website");
-    p.add("Design", "Pick colours\r\nDraw logo + 3\r\nMock up pages", QDate(2024, 3, 15));
+    p.s.tools.randomSource = [&](int) { return draws.takeFirst(); };
+    p.s.dashboard.txtProjectName_Change("Launch website");
+    p.add("Design", "Pick colours\nDraw logo + 3\nMock up pages", QDate(2024, 3, 15));
     p.add("Content");
     QVERIFY(p.save("Launch"));
     QCOMPARE(p.file("Launch"), example);
@@ -169,17 +148,15 @@ void TestProjectFile::workedExample()
     ProjectFixture q;
     q.app.write("tmp/812-1290-377.txt", "typed, never saved\r\n");
     q.open("Launch", example);
-    const GoalCard &design = q.s.cards[1];
-    QCOMPARE(q.s.txtProjectName, QString("Launch website"));
-    QCOMPARE(design.lblGoal_Caption + design.lblGoal_Tag, QString("Design4521-877-6010"));
-    QCOMPARE(design.lblDueDateDate_Caption, QString("Due Date: 15/03/2024"));
-    QVERIFY(design.lblDueDateDate_Visible && design.shDueDate_Visible);
-    QCOMPARE(design.lblTasks_Total, QString("Tasks: 3"));
+    const CardRecord design = q.card(1);
+    QCOMPARE(q.project().name, QString("Launch website"));
+    QCOMPARE(design.name + design.key, QString("Design4521-877-6010"));
+    QCOMPARE(design.due, QString("15/03/2024"));
+    QCOMPARE(design.counts.total, 3);
     QCOMPARE(q.tasks(1), QByteArray("Pick colours\r\nDraw logo + 3\r\nMock up pages\r\n"));
-    QVERIFY(!q.s.cards[2].lblDueDateDate_Visible && q.s.cards[2].lblDueDateDate_Tag.isEmpty());
+    QVERIFY(q.card(2).due.isEmpty());
     QCOMPARE(q.tasks(2), QByteArray());   // "_Tasks=0" replaces what tmp/ held
-    QCOMPARE(q.s.lstDueDates, QStringList({"15/03/2024", "."}));
-    QCOMPARE(q.s.SelectedGoalIndex, 0);
+    QCOMPARE(q.s.document.selectedCard(), 0);
     QVERIFY(q.modals.asked.isEmpty());
 }
 
@@ -195,7 +172,7 @@ void TestProjectFile::formatFunctions_data()
     QTest::newRow("worked example")
         << head + "Goal1=4521-877-6010\r\nGoal1_Name=Design\r\nGoal1_Due=15/03/2024\r\nGoal1_Tasks=2\r\n"
                   "Goal1_Task1=Pick colours\r\nGoal1_Task2=Draw logo + 3\r\nGoal2=812-1290-377\r\nGoal2_Name=Content\r\n"
-        << Project{"P", {{"4521-877-6010", "Design", "15/03/2024", "Pick colours\r\nDraw logo + 3\r\n"},
+        << Project{"P", {{"4521-877-6010", "Design", "15/03/2024", "Pick colours\nDraw logo + 3\n"},
                          {"812-1290-377", "Content", "", ""}}}
         << true;
     QTest::newRow("blank name keeps its sub-goal") << head + "Goal1=1-2-3\r\nGoal1_Name=   \r\nGoal2=4-5-6\r\n"
@@ -203,7 +180,7 @@ void TestProjectFile::formatFunctions_data()
     QTest::newRow("stops at the first missing key") << head + "Goal1=1-2-3\r\nGoal2_Name=Lost\r\nGoal3=7-8-9\r\n"
                                                     << Project{"P", {{"1-2-3", "", "", ""}}} << true;
     QTest::newRow("count beyond the lines") << head + "Goal1=1-2-3\r\nGoal1_Tasks=9\r\nGoal1_Task1=a\r\nGoal1_Task3=c\r\n"
-                                            << Project{"P", {{"1-2-3", "", "", "a\r\n\r\nc\r\n"}}} << true;
+                                            << Project{"P", {{"1-2-3", "", "", "a\n\nc\n"}}} << true;
     QTest::newRow("goals only") << "[Goals]\r\nGoal1=1-2-3\r\n" << Project{"", {{"1-2-3", "", "", ""}}} << true;
     QTest::newRow("no project sections") << "Dear diary,\r\nName=not a project\r\n" << Project{} << false;
 }
@@ -268,9 +245,9 @@ void TestProjectFile::taskLinesOfAGoal_data()
     QTest::addColumn<QString>("lines");
     QTest::addColumn<QString>("tasks");
     QTest::newRow("01 is not 1") << "Goal1_Tasks=2\r\nGoal1_Task01=a\r\n" << "";
-    QTest::newRow("01 beside 1") << "Goal1_Tasks=2\r\nGoal1_Task01=a\r\nGoal1_Task1=b\r\n" << "b\r\n";
-    QTest::newRow("a gap") << "Goal1_Tasks=3\r\nGoal1_Task1=a\r\nGoal1_Task3=c\r\n" << "a\r\n\r\nc\r\n";
-    QTest::newRow("count above present") << "Goal1_Tasks=5\r\nGoal1_Task1=a\r\n" << "a\r\n";
+    QTest::newRow("01 beside 1") << "Goal1_Tasks=2\r\nGoal1_Task01=a\r\nGoal1_Task1=b\r\n" << "b\n";
+    QTest::newRow("a gap") << "Goal1_Tasks=3\r\nGoal1_Task1=a\r\nGoal1_Task3=c\r\n" << "a\n\nc\n";
+    QTest::newRow("count above present") << "Goal1_Tasks=5\r\nGoal1_Task1=a\r\n" << "a\n";
 }
 
 void TestProjectFile::taskLinesOfAGoal()
@@ -308,7 +285,7 @@ void TestProjectFile::keysThatCannotNameATaskFile()
     QVERIFY(p.modals.asked.isEmpty());
     QSet<QString> files;
     for (int n = 1; n <= keys.size(); ++n) {
-        const QString key = p.s.cards[n].lblGoal_Tag;
+        const QString key = p.key(n);
         QCOMPARE(key == keys[n - 1], kept[n - 1]);
         QVERIFY(Gpj::isSafeKey(key));
         files.insert(key.toLower());
@@ -330,28 +307,27 @@ void TestProjectFile::roundTrips()
 {
     QFETCH(int, goals);
     ProjectFixture p;
-    p.s.dashboard.txtProjectName_KeyUp(" Round \"trip\" ");
+    p.s.dashboard.txtProjectName_Change(" Round \"trip\" ");
     const QStringList odd = {QString(300, u'L'), "   indented", "\"quoted\"", "a = b", "", "trailing  "};
     for (int i = 1; i <= goals; ++i)
-        p.add(QString("Goal %1").arg(i), odd.mid(0, i).join("\r\n") + (i % 2 ? "\r\ndone --" : ""),
+        p.add(QString("Goal %1").arg(i), odd.mid(0, i).join("\n") + (i % 2 ? "\ndone --" : ""),
               i % 2 ? QDate(2025, i, 10 + i) : QDate());
-    std::array<GoalCard, 9> before = p.s.cards;
+    const CardRecords before = cardRecords(p.s.document);
     QVERIFY(p.save("Trip"));
     const QByteArray saved = p.file("Trip");
     if (goals == 0)
         QCOMPARE(saved, QByteArray("[Project]\r\nName=\" Round \"trip\" \"\r\n[Goals]\r\n"));
 
-    QDir(p.s.tmpFolder()).removeRecursively();   // a new run starts with tmp/ empty
+    QDir(p.s.folders.tmp()).removeRecursively();   // a new run starts with tmp/ empty
     p.open("Trip");
-    QCOMPARE(p.s.txtProjectName, QString(" Round \"trip\" "));
+    QCOMPARE(p.project().name, QString(" Round \"trip\" "));
     QCOMPARE(p.cardsInUse(), goals);
-    QCOMPARE(p.s.lstSubGoals.size(), goals);
     for (int i = 1; i <= goals; ++i) {
-        const GoalCard &c = p.s.cards[i];
-        QCOMPARE(c.lblGoal_Caption, before[i].lblGoal_Caption);
-        QCOMPARE(c.lblGoal_Tag, before[i].lblGoal_Tag);
-        QCOMPARE(c.lblDueDateDate_Tag, before[i].lblDueDateDate_Tag);
-        QCOMPARE(c.lblTasks_Total + c.lblTasks_Completed, before[i].lblTasks_Total + before[i].lblTasks_Completed);
+        const CardRecord c = p.card(i);
+        QCOMPARE(c.name, before[i].name);
+        QCOMPARE(c.key, before[i].key);
+        QCOMPARE(c.due, before[i].due);
+        QCOMPARE(c.counts, before[i].counts);
         const QStringList lines = odd.mid(0, i);
         QCOMPARE(QString::fromUtf8(p.tasks(i)).split("\r\n").mid(0, lines.size()), lines);
     }
@@ -363,8 +339,8 @@ void TestProjectFile::roundTrips()
 void TestProjectFile::noLineBreakInsideAValue()
 {
     ProjectFixture p;
-    p.s.dashboard.txtProjectName_KeyUp("two\nlines");
-    p.add("Pasted", "one\rtwo\r\nthree");   // a lone CR pasted in
+    p.s.dashboard.txtProjectName_Change("two\nlines");
+    p.add("Pasted", "one\rtwo\nthree");   // a lone CR pasted in
     QVERIFY(p.save("Breaks"));
     const QByteArray bytes = p.file("Breaks");
     QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
@@ -379,38 +355,40 @@ void TestProjectFile::filesNotWrittenByUs()
     // Goal3 after a gap is never read; a name may hold the key separator.
     p.open("Gap", QString("[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=a¨b\r\nGoal3=7-8-9\r\nGoal3_Name=Three\r\n").toUtf8());
     QCOMPARE(p.cardsInUse(), 1);
-    QCOMPARE(p.s.cards[1].lblGoal_Caption + "|" + p.s.cards[1].lblGoal_Tag, QString("a¨b|1-2-3"));
+    QCOMPARE(p.card(1).name + "|" + p.key(1), QString("a¨b|1-2-3"));
     QVERIFY(!p.app.exists("tmp/7-8-9.txt"));
 
     // Windows-1252: "Café", "naïve €5 – done --".
     p.open("Legacy", "[Project]\r\nName=Caf\xE9\r\n[Goals]\r\nGoal1=1-2-3\r\nGoal1_Tasks=1\r\n"
                      "Goal1_Task1=na\xEFve \x80" "5 \x96 done --\r\n");
-    QCOMPARE(p.s.txtProjectName, QString::fromUtf8("Café"));
+    QCOMPARE(p.project().name, QString::fromUtf8("Café"));
     QCOMPARE(p.tasks(1), QByteArray("naïve €5 – done --\r\n"));
-    QCOMPARE(p.s.cards[1].lblTasks_Completed, QString("Completed: 1"));
+    QCOMPARE(p.card(1).counts.completed, 1);
 
     // Binary junk with NUL bytes loads as some project, without a crash.
     QByteArray junk;
     for (int i = 0; i < 100000; ++i)
         junk.append(char((i * 7919 + i / 13) % 256));
     p.open("Junk", junk);
-    QVERIFY(!p.s.RebuildingCards);
+    QVERIFY(p.cardsInUse() <= 8);
 }
 
-// Selecting each card during a load uses the texts the load has just
-// written; afterwards the task files count again as they always do.
+// The files a load writes are the ones read back at a selection: changed
+// by another program, what it wrote is what the user sees.
 void TestProjectFile::taskFilesAreReadAgainAfterALoad()
 {
     ProjectFixture p;
     p.open("One", "[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=One\r\nGoal1_Tasks=1\r\nGoal1_Task1=a --\r\n");
     QCOMPARE(p.tasks(1), QByteArray("a --\r\n"));
-    QCOMPARE(p.s.cards[1].lblTasks_Completed, QString("Completed: 1"));
+    QCOMPARE(p.card(1).counts.completed, 1);
+    p.select(1);
+    QCOMPARE(p.project().subGoals[0].tasks, QString("a --\n"));
 
     p.app.write("tmp/1-2-3.txt", "b\r\nc\r\n");   // changed by other means
-    p.s.dashboard.lblGoal_Click(1);
-    QCOMPARE(p.s.tasks.txtGoalTasks(), QString("b\r\nc\r\n"));
+    p.select(1);
+    QCOMPARE(p.project().subGoals[0].tasks, QString("b\nc\n"));
     QFile::remove(p.app.file("tmp/1-2-3.txt"));
-    p.s.dashboard.lblGoal_Click(1);   // a file gone: the text the user saw is written back
+    p.select(1);   // a file gone: the text the user saw is written back
     QCOMPARE(p.tasks(1), QByteArray("b\r\nc\r\n"));
 }
 
@@ -432,31 +410,28 @@ void TestProjectFile::taskCounts()
     QFETCH(QByteArray, count);
     QFETCH(QByteArray, taskFile);
     ProjectFixture p;
-    QElapsedTimer timer;
-    timer.start();
+    // A count far beyond the lines present asks for nothing more than they hold.
     p.open("Count", "[Goals]\r\nGoal1=1-2-3\r\nGoal1_Tasks=" + count
                         + "\r\nGoal1_Task1=a\r\nGoal1_Task2=b\r\nGoal1_Task3=c\r\nGoal1_Task2000000000=far\r\n");
-    QVERIFY(timer.elapsed() < 3000);
     QCOMPARE(p.tasks(1), taskFile);
 }
 
-void TestProjectFile::largeProjectIsQuick()
+// Eight lists of 10,000 tasks go to disk and back whole; how fast is the
+// benchmark's to say.
+void TestProjectFile::largeProjectRoundTrips()
 {
     ProjectFixture p;
     for (int i = 1; i <= 8; ++i) {
         QString tasks;
         for (int k = 1; k <= 10000; ++k)
-            tasks += QString("Sub-goal %1, task number %2 with some words --\r\n").arg(i).arg(k);
+            tasks += QString("Sub-goal %1, task number %2 with some words --\n").arg(i).arg(k);
         p.add(QString("Goal %1").arg(i), tasks);
     }
-    QElapsedTimer timer;
-    timer.start();
+    const Project before = p.project();
     QVERIFY(p.save("Large"));
-    const qint64 saving = timer.restart();
     p.open("Large");
-    const qint64 opening = timer.elapsed();
-    QVERIFY2(saving < 3000 && opening < 3000, qPrintable(QString("save %1 ms, open %2 ms").arg(saving).arg(opening)));
-    QCOMPARE(p.s.cards[8].lblTasks_Total, QString("Tasks: 10000"));
+    QCOMPARE(p.project(), before);
+    QCOMPARE(p.card(8).counts.total, 10000);
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)

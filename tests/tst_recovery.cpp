@@ -1,8 +1,9 @@
 // Crash recovery: unsaved work kept in a snapshot, offered at the next
 // start. The kill test starts this program as a child ("--typist <folder>"):
 // a real main window typing task lines, killed at random moments; every
-// restart answered Yes must show each line typed more than two seconds
-// before the kill, and nothing that was not typed.
+// restart, through the splash as Tarvo starts, answered Yes must show each
+// line typed more than two seconds before the kill, and nothing that was
+// not typed.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -16,13 +17,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ScriptedModals.h"
-#include "TempAppFolder.h"
-#include "app/StartUp.h"
+#include "Planner.h"
 #include "app/Termination.h"
 #include "app/widgets/Form1.h"
-#include "component/KestrelTools.h"
-#include "project/WorkingState.h"
+#include "app/widgets/MainWindowStart.h"
 
 Q_DECLARE_METATYPE(MsgAnswer)
 
@@ -38,24 +36,31 @@ qint64 monotonicMs()
 
 QString typedLine(int i) { return QStringLiteral("Line %1 of the typing test").arg(i); }
 
-// The next start in the same folder, as main() and the splash run it.
-void startAgain(const QString &appFolder, WorkingState &s)
-{
-    Recovery::keepAside(appFolder);
-    prepareTaskFolder(appFolder, KestrelTools());
-    s.recovery.offerRestore();
-}
+// The next start in the same folder, as main() runs it: the splash's time
+// is up, it opens the main window, and the question follows once the
+// window shows. Returns once it was asked, or there was nothing to ask.
+struct Restart {
+    std::unique_ptr<Form1> window;
+    Restart(const QString &appFolder, ScriptedModals &modals)
+    {
+        frmSplash splash(appFolder, mainWindowFactory(appFolder, window, &modals, &modals));
+        splash.tmrLoad_Timer();
+        QTest::qWait(0);   // the question waits for the window to show
+        QCoreApplication::processEvents();
+    }
+    Session &s() { return window->session(); }
+};
 
 // The child: a real window that types line after line and says when each
 // line is in the box, by the clock all processes share.
 int runTypist(const QString &appFolder)
 {
     ScriptedModals modals;
-    Form1 w(appFolder, modals);
+    Form1 w(appFolder, modals, modals);
     w.show();
     bool ending = false;
     whenAskedToEnd([&] {
-        w.state().recovery.writeNow();
+        w.session().recovery.writeNow();
         ending = true;
     });
     auto *name = w.findChild<QLineEdit *>(QStringLiteral("txtSubGoal"));
@@ -100,53 +105,57 @@ void TestRecovery::restartOffersUnsavedWork()
     QFETCH(bool, restored);
     TempAppFolder app;
     Project before;
+    QString key;
     {
         ScriptedModals modals;
-        WorkingState s(app.path(), modals);
-        s.setFileName(s.projectsFolder() + "Plan.gpj");
+        Session s(app.path(), modals, modals);
+        s.document.setFilePath(s.folders.projects() + "Plan.gpj");
         s.dashboard.txtProjectName_Change("Plan");
-        s.dashboard.txtSubGoal_Change("Design");
-        s.dashboard.txtSubGoal_KeyPress(13);
+        QString name = "Design";
+        s.dashboard.txtSubGoal_KeyPress(13, name);
         s.dashboard.lblGoal_Click(1);
-        s.tasks.txtGoalTasks_Change(" Pick colours --\r\n\"quoted\"\r\nlast line");
-        s.dueDates.setChkDueDate(true);
+        s.tasks.txtGoalTasks_Change(" Pick colours --\n\"quoted\"\nlast line");
+        s.dueDates.chkDueDate_Click(true, QDate(2027, 3, 1));
         s.recovery.update();
         s.recovery.waitUntilIdle();
-        before = s.project.snapshot();
-        app.write("tmp/" + s.cards[1].lblGoal_Tag + ".txt", "stale");   // the next start empties tmp/
+        before = s.document.project();
+        key = s.document.subGoal(0).key;
+        s.taskFiles.flush();
+        app.write("tmp/" + key + ".txt", "stale");   // the next start empties tmp/
     }   // ends without a save: the snapshot stays
     QVERIFY(app.exists("tmp/.recovery.gpj"));
 
     ScriptedModals modals;
     modals.answer(answer);
-    WorkingState s(app.path(), modals);
-    startAgain(app.path(), s);
+    Restart restart(app.path(), modals);
+    Session &s = restart.s();
     QCOMPARE(modals.asked.size(), 1);
     QCOMPARE(modals.asked[0].text, QString("Tarvo was closed before your changes were saved. Restore them?"));
     QCOMPARE(modals.asked[0].title + "|" + QString::number(int(modals.asked[0].style)), QString("Restore|36"));
     QVERIFY(!app.exists("tmp/.recovery-kept.gpj"));
     if (!restored) {
-        QCOMPARE(s.dashboard.cardsInUse(), 0);
-        QVERIFY(!s.ProjectChanged);
+        QVERIFY(s.document.project().subGoals.isEmpty());
+        QVERIFY(!s.document.isModified());
         return;
     }
-    Project now = s.project.snapshot();
-    before.subGoals[0].tasks += "\r\n";   // the last line comes back ended, as every stored line is
+    Project now = s.document.project();
+    before.subGoals[0].tasks += "\n";   // the last line comes back ended, as every stored line is
     QVERIFY(now == before);
-    QCOMPARE(s.CurrentProjectFile, s.projectsFolder() + "Plan.gpj");
-    QCOMPARE(s.lblFilename, s.CurrentProjectFile);
-    QVERIFY(s.ProjectChanged);
-    QCOMPARE(s.SelectedGoalIndex, 0);
-    QCOMPARE(app.read("tmp/" + s.cards[1].lblGoal_Tag + ".txt"), now.subGoals[0].tasks.toUtf8());
+    QCOMPARE(s.document.filePath(), s.folders.projects() + "Plan.gpj");
+    QVERIFY(s.document.isModified());
+    QVERIFY(restart.window->isWindowModified());
+    QCOMPARE(s.document.selectedCard(), 0);
+    QCOMPARE(app.read("tmp/" + key + ".txt"), QString(now.subGoals[0].tasks).replace("\n", "\r\n").toUtf8());
 }
 
 void TestRecovery::savedOrDroppedWorkLeavesNoSnapshot()
 {
-    TempAppFolder app;
-    ScriptedModals modals;
-    WorkingState s(app.path(), modals);
+    Planner p;
+    TempAppFolder &app = p.app;
+    ScriptedModals &modals = p.modals;
+    Session &s = p.s;
     const auto change = [&] {
-        s.dashboard.txtProjectName_Change(s.txtProjectName + "!");
+        s.dashboard.txtProjectName_Change(s.document.project().name + "!");
         s.recovery.update();
         s.recovery.waitUntilIdle();
         return app.exists("tmp/.recovery.gpj");
@@ -158,7 +167,7 @@ void TestRecovery::savedOrDroppedWorkLeavesNoSnapshot()
     };
     QVERIFY(gone());   // nothing changed, nothing kept
     QVERIFY(change());
-    QVERIFY(s.project.SaveProject(s.projectsFolder() + "Saved.gpj"));
+    QVERIFY(s.project.SaveProject(s.folders.projects() + "Saved.gpj"));
     QVERIFY(gone());
     QVERIFY(change());
     s.project.mnuNew_Click();   // answered No: dropped on purpose
@@ -209,20 +218,20 @@ void TestRecovery::killedWhileTypingLosesNothingOlderThanTwoSeconds()
         }
         QString typed;
         for (int i = 1; i <= typedAt.size(); ++i)
-            typed += typedLine(i) + QStringLiteral("\r\n");
+            typed += typedLine(i) + QStringLiteral("\n");
 
         ScriptedModals modals;
         modals.answer(Msg::Yes);
-        WorkingState s(app.path(), modals);
-        startAgain(app.path(), s);
+        Restart restart(app.path(), modals);
+        Session &s = restart.s();
         restores += !modals.asked.isEmpty();
-        QString restored = s.tasks.taskText(s.cards[1].lblGoal_Tag);
-        if (restored.endsWith(QStringLiteral("\r\n")) && !typed.startsWith(restored))
-            restored.chop(2);   // a line caught half typed comes back ended
+        QString restored = s.document.isSubGoal(0) ? s.document.subGoal(0).tasks : QString();
+        if (restored.endsWith(u'\n') && !typed.startsWith(restored))
+            restored.chop(1);   // a line caught half typed comes back ended
         QVERIFY2(typed.startsWith(restored), qPrintable(QStringLiteral("kill %1: restored what was not typed").arg(kills)));
         for (int i = 0; i < typedAt.size(); ++i) {
             const qint64 age = endedAt - typedAt[i];
-            const bool kept = restored.contains(typedLine(i + 1) + QStringLiteral("\r\n"));
+            const bool kept = restored.contains(typedLine(i + 1) + QStringLiteral("\n"));
             if (age > 2000 || polite) {
                 ++checkedLines;
                 QVERIFY2(kept, qPrintable(QStringLiteral("kill %1: line %2, typed %3 ms before, is lost")

@@ -4,18 +4,18 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
 
-#include "ScriptedModals.h"
-#include "TempAppFolder.h"
+#include "Planner.h"
 #include "app/widgets/Form1.h"
 #include "events/CalendarExport.h"
-#include "events/Schedule.h"
+#include "project/DueDate.h"
 #include "project/GpjFormat.h"
 #include "project/IniIndex.h"
-#include "project/WorkingState.h"
+#include "project/Schedule.h"
 #ifdef TARVO_HAVE_LIBICAL
 #include <libical/ical.h>
 #endif
@@ -41,16 +41,31 @@ Project oneGoal(const QString &tasks, const QString &due = {})
 QString planOf(const Schedule &schedule)
 {
     QStringList out;
-    for (const ScheduledTask &t : schedule.tasks)
+    for (qsizetype row = 0; row < schedule.size(); ++row) {
+        const ScheduledTask &t = schedule.at(row);
         out << QStringLiteral("%1:%2..%3").arg(t.lineNumber).arg(t.start.toString(Qt::ISODate), t.end.toString(Qt::ISODate));
+    }
     return out.join(u' ');
 }
 
-struct State {
-    TempAppFolder app;
-    ScriptedModals modals;
-    WorkingState s{app.path(), modals};
-    explicit State(const Project &project) { QVERIFY(s.project.layOut(project)); }
+// A project opened from its file, as the user opens it.
+struct State : Planner {
+    explicit State(const Project &project)
+    {
+        app.write("projects/p.gpj", Gpj::write(project).toUtf8());
+        QVERIFY(s.project.LoadProject(app.file("projects/p.gpj")));
+    }
+    // The list's rows as "Subject|Start Date|End Date".
+    QStringList rows() const
+    {
+        QStringList out;
+        for (qsizetype row : s.events.shownRows()) {
+            const ScheduledTask &task = s.document.schedule().at(row);
+            out << EventList::columnText(project(), task, 0) + u'|' + EventList::columnText(project(), task, 1) + u'|'
+                       + EventList::columnText(project(), task, 3);
+        }
+        return out;
+    }
 };
 
 } // namespace
@@ -63,8 +78,10 @@ private slots:
     void taskLines();
     void plans_data();
     void plans();
-    void preparedListAndLateCards();
+    void liveListAndLateCards();
+    void prepareSetsTheStart();
     void tasksPastTheCalendarsEnd();
+    void exportsFollowTheProject();
     void calendarFiles();
     void csvFormulaGuard_data();
     void csvFormulaGuard();
@@ -116,24 +133,24 @@ void TestSchedule::plans_data()
     QTest::addColumn<QDate>("start");
     QTest::addColumn<QString>("days");
     QTest::addColumn<QString>("plan");
-    QTest::newRow("worked example") << "Brief + 2\r\nSketches + 3 days\r\n// Moodboard\r\nReview --\r\n" << kMonday
+    QTest::newRow("worked example") << "Brief + 2\nSketches + 3 days\n// Moodboard\nReview --\n" << kMonday
                                     << "1111100" << "1:2027-03-01..2027-03-02 2:2027-03-03..2027-03-05 "
                                                     "3:2027-03-03..2027-03-03 4:2027-03-08..2027-03-08";
     QTest::newRow("over a weekend") << "Ann + 6" << kMonday << "1111100" << "1:2027-03-01..2027-03-08";
-    QTest::newRow("parallel chain") << "Ann + 2\r\n// Bob + 4\r\n// Cy\r\nDan" << kMonday << "1111100"
+    QTest::newRow("parallel chain") << "Ann + 2\n// Bob + 4\n// Cy\nDan" << kMonday << "1111100"
                                     << "1:2027-03-01..2027-03-02 2:2027-03-01..2027-03-04 3:2027-03-01..2027-03-01 "
                                        "4:2027-03-05..2027-03-05";
-    QTest::newRow("first line parallel") << "// Ann + 2\r\nBob" << kMonday << "1111100"
+    QTest::newRow("first line parallel") << "// Ann + 2\nBob" << kMonday << "1111100"
                                          << "1:2027-03-01..2027-03-02 2:2027-03-03..2027-03-03";
-    QTest::newRow("waits for the longest branch") << "Ann\r\n// Bob + 5\r\nCy" << kMonday << "1111100"
+    QTest::newRow("waits for the longest branch") << "Ann\n// Bob + 5\nCy" << kMonday << "1111100"
                                                   << "1:2027-03-01..2027-03-01 2:2027-03-01..2027-03-05 "
                                                      "3:2027-03-08..2027-03-08";
-    QTest::newRow("Saturdays only") << "Ann + 2\r\nBob" << kMonday << "0000010"
+    QTest::newRow("Saturdays only") << "Ann + 2\nBob" << kMonday << "0000010"
                                     << "1:2027-03-06..2027-03-13 2:2027-03-20..2027-03-20";
     QTest::newRow("starts on a Saturday") << "Ann + 3" << QDate(2027, 3, 6) << "1111100" << "1:2027-03-08..2027-03-10";
-    QTest::newRow("blank and one-character lines") << "Ann\r\n\r\n x \r\nBob" << kMonday << "1111100"
+    QTest::newRow("blank and one-character lines") << "Ann\n\n x \nBob" << kMonday << "1111100"
                                                    << "1:2027-03-01..2027-03-01 4:2027-03-02..2027-03-02";
-    QTest::newRow("no working day") << "Ann\r\nBob" << kMonday << "0000000" << "";
+    QTest::newRow("no working day") << "Ann\nBob" << kMonday << "0000000" << "";
 }
 
 void TestSchedule::plans()
@@ -144,74 +161,111 @@ void TestSchedule::plans()
     QTEST(planOf(scheduleProject(oneGoal(tasks), start, week(qPrintable(days)))), "plan");
 }
 
-void TestSchedule::preparedListAndLateCards()
+// The list follows the plan as the project stands; Prepare Calendar works
+// it out at once and brings back what was taken out of the list.
+void TestSchedule::liveListAndLateCards()
 {
     // Design ends on 5 March, a day after its due date; Content is on time.
-    Project project = oneGoal("Brief + 2\r\nSketches + 3 days\r\n", DueDates::dueDateText(QDate(2027, 3, 4)));
-    project.subGoals.append({"812-1290-377", "Content", DueDates::dueDateText(QDate(2027, 3, 31)), "Copy\r\n"});
+    Project project = oneGoal("Brief + 2\nSketches + 3 days\n", DueDate::text(QDate(2027, 3, 4)));
+    project.subGoals.append({"812-1290-377", "Content", DueDate::text(QDate(2027, 3, 31)), "Copy\n"});
     project.settings.start = kMonday;
     State f(project);
-    f.s.ListView2.setListItems({EventItem{"from an earlier plan", {}, {}, {}, false, {}}});
-    f.s.ProjectChanged = false;
-    f.s.schedule.cmdPrepareCalendar_Click();
-
-    const QList<EventItem> &items = f.s.ListView2.ListItems();
-    QCOMPARE(items.size(), 3);
-    QCOMPARE(items[1].Text, QStringLiteral("Sketches"));
+    QCOMPARE(f.rows(), (QStringList{"Brief|01/03/2027|02/03/2027", "Sketches|03/03/2027|05/03/2027",
+                                    "Copy|01/03/2027|01/03/2027"}));
+    const ScheduledTask &sketches = f.s.document.schedule().at(1);
     QStringList columns;
-    for (int c = 0; c < 8; ++c)
-        columns << items[1].subItem(c);
-    QCOMPARE(columns, (QStringList{"03/03/2027", "", "05/03/2027", "", "True", "Design", "", "False"}));
-    QCOMPARE(items[1].Tag, QStringLiteral("Sketches + 3 days"));
-    QVERIFY(!items[0].Late && items[1].Late && !items[2].Late);
-    QCOMPARE(items[1].ToolTip, QStringLiteral("Ends after the due date, 04/03/2027"));
-    QVERIFY(f.s.cards[1].shDueDate_Late);
-    QVERIFY(!f.s.cards[2].shDueDate_Late);
-    QVERIFY(!f.s.ProjectChanged);
+    for (int c = 0; c < 9; ++c)
+        columns << EventList::columnText(f.project(), sketches, c);
+    QCOMPARE(columns, (QStringList{"Sketches", "03/03/2027", "", "05/03/2027", "", "True", "Design", "", "False"}));
+    QVERIFY(!f.s.document.schedule().at(0).late && sketches.late && !f.s.document.schedule().at(2).late);
+    QVERIFY(f.card(1).lateness.overruns && !f.card(1).lateness.overdue);
+    QVERIFY(!f.card(2).lateness.late());
 
-    f.s.ListView2.cmdConvertToList_Click(f.modals);
+    f.s.events.cmdConvertToList_Click();
     QCOMPARE(f.modals.clipboard, QStringLiteral("Brief + 2\r\nSketches + 3 days\r\nCopy\r\n"));
+    QCOMPARE(f.modals.lastText(), QStringLiteral("The task lines of the 3 items are on the clipboard."));
+
+    // Taken out of the list: out of it as the plan changes, back with Prepare.
+    f.s.events.cmdRemoveSelected_Click({2, 0});
+    QCOMPARE(f.rows(), QStringList{"Sketches|03/03/2027|05/03/2027"});
+    f.select(1);
+    f.typeTasks("New first\nBrief + 2\nSketches + 3 days\n");
+    f.s.document.replanNow();
+    QCOMPARE(f.rows(), (QStringList{"New first|01/03/2027|01/03/2027", "Sketches|04/03/2027|08/03/2027"}));
+    f.s.events.cmdRemove_Click();
+    QVERIFY(f.rows().isEmpty());
+    f.s.schedule.cmdPrepareCalendar_Click();
+    QCOMPARE(f.rows().size(), 4);
+    QVERIFY(f.s.document.isModified());   // typed, not prepared
 
     // A due date gone by with tasks pending is red without any plan.
-    f.s.project.NewProject();
-    QVERIFY(f.s.ListView2.ListItems().isEmpty());
-    QVERIFY(f.s.project.layOut(oneGoal("Open task\r\n", DueDates::dueDateText(QDate(2001, 1, 1)))));
-    QVERIFY(f.s.cards[1].shDueDate_Late);
-    QVERIFY(f.s.project.layOut(oneGoal("Done task --\r\n", DueDates::dueDateText(QDate(2001, 1, 1)))));
-    QVERIFY(!f.s.cards[1].shDueDate_Late);
+    State open(oneGoal("Open task\n", DueDate::text(QDate(2001, 1, 1))));
+    QVERIFY(open.card(1).lateness.overdue && open.rows().isEmpty());
+    State done(oneGoal("Done task --\n", DueDate::text(QDate(2001, 1, 1))));
+    QVERIFY(!done.card(1).lateness.late());
 
-    // A week without a working day: said, and the list stays as it was.
-    f.s.schedule.cmdPrepareCalendar_Click();
-    f.s.ProjectChanged = false;
+    // A week without a working day: said, and nothing is planned.
     for (int day = 1; day <= 5; ++day)
         f.s.schedule.setChkWorkDay(day, false);
-    QVERIFY(f.s.ProjectChanged);
     f.s.schedule.cmdPrepareCalendar_Click();
-    QCOMPARE(f.s.ListView2.ListItems().size(), 1);
+    QVERIFY(f.rows().isEmpty());
     QVERIFY(f.modals.lastText().startsWith(QStringLiteral("The working week has no working day")));
+}
+
+// Prepare Calendar on a project without a start date plans from the date
+// the panel shows, which becomes the project's start.
+void TestSchedule::prepareSetsTheStart()
+{
+    State f(oneGoal("Brief\n"));
+    QVERIFY(f.rows().isEmpty());
+    f.s.schedule.cmdPrepareCalendar_Click();
+    QCOMPARE(f.project().settings.start, QDate::currentDate());
+    QCOMPARE(f.rows().size(), 1);
 }
 
 void TestSchedule::tasksPastTheCalendarsEnd()
 {
     // Sundays only: 9,999 of them from 9990 run past 9999, and so does all after.
-    Project project = oneGoal("Soon\r\nForever + 9999\r\n// Beside\r\nAfter\r\n");
+    Project project = oneGoal("Soon\nForever + 9999\n// Beside\nAfter\n");
     project.settings = {QDate(9990, 1, 1), week("0000001")};
     const Schedule schedule = scheduleProject(project, project.settings.start, *project.settings.workWeek);
     QCOMPARE(planOf(schedule), QStringLiteral("1:9990-01-07..9990-01-07"));
-    QCOMPARE(schedule.leftOut, 3);
+    QCOMPARE(schedule.leftOut(), 3);
     State f(project);
     f.s.schedule.cmdPrepareCalendar_Click();
-    QCOMPARE(f.s.ListView2.ListItems().size(), 1);
+    QCOMPARE(f.rows().size(), 1);
     QCOMPARE(f.modals.lastText(), QStringLiteral("3 task(s) would end after the year 9999 and were left out of the schedule."));
+}
+
+// The exports write the project as it stands, not as it was when the list
+// was last prepared or looked at.
+void TestSchedule::exportsFollowTheProject()
+{
+    Project project = oneGoal("Brief\n");
+    project.settings.start = kMonday;
+    State f(project);
+    f.s.schedule.cmdPrepareCalendar_Click();
+    f.select(1);
+    f.typeTasks("Brief\nTyped just now + 2\n");
+    f.s.dashboard.lblGoal_Click(0);
+    f.modals.saveFileNames = {f.app.file("now.csv")};
+    f.s.schedule.cmdExportCsv_Click();
+    QVERIFY(f.app.read("now.csv").contains("\"Typed just now\",\"03/02/2027\",\"\",\"03/03/2027\""));
+    f.s.dueDates.chkDueDate_Click(true, kMonday);   // nothing selected: no change
+    f.select(1);
+    f.s.dashboard.RenameSubGoal("Renamed");
+    f.modals.saveFileNames = {f.app.file("now")};   // the suffix comes with the dialog
+    f.s.schedule.cmdExportIcs_Click();
+    QVERIFY(f.app.read("now.ics").contains("DESCRIPTION:Renamed\r\n"));
 }
 
 void TestSchedule::calendarFiles()
 {
     const QList<CalendarEvent> events = {
-        {"Brief", "Design", "1-2-3", 1, kMonday, QDate(2027, 3, 2)},
-        {"=SUM(A1) say \"hi\"", "-Web, \"new\"; ok\\", "1-2-3", 4, QDate(2027, 12, 31), QDate(2027, 12, 31)},
+        {"Brief", "Design", "1-2-3-1", kMonday, QDate(2027, 3, 2)},
+        {"=SUM(A1) say \"hi\"", "-Web, \"new\"; ok\\", "1-2-3-4", QDate(2027, 12, 31), QDate(2027, 12, 31)},
         {QString(30, QChar(0x00E9)) + "x" + QString(20, QChar(0x20AC)) + QString::fromUcs4(U"\U0001F600\U0001F600"),
-         "Design", "4-5-6", 12, kMonday, kMonday}};
+         "Design", "4-5-6-12", kMonday, kMonday}};
     QCOMPARE(calendarCsv(events.first(2)),
              QByteArray("\"Subject\",\"Start Date\",\"Start Time\",\"End Date\",\"End Time\",\"All Day Event\","
                         "\"Description\",\"Location\",\"Private\"\r\n"
@@ -250,7 +304,7 @@ void TestSchedule::csvFormulaGuard_data()
 void TestSchedule::csvFormulaGuard()
 {
     QFETCH(QString, subject);
-    const QByteArray csv = calendarCsv({{subject, "Design", "1-2-3", 1, kMonday, kMonday}});
+    const QByteArray csv = calendarCsv({{subject, "Design", "1-2-3-1", kMonday, kMonday}});
     const QByteArray row = csv.mid(csv.indexOf("\r\n") + 2);
     QTEST(row.startsWith("\"'" + subject.toUtf8()), "guarded");
     QVERIFY(row.contains(subject.toUtf8() + "\",\"03/01/2027\""));
@@ -261,10 +315,9 @@ void TestSchedule::icalendarReadByLibical()
 #ifndef TARVO_HAVE_LIBICAL
     QSKIP("libical is not installed (tools/install-deps.sh test)");
 #else
-    Project project = oneGoal("Brief, first; then \\ more + 2\r\n" + QString(40, QChar(0x00E9)) + " + 9999\r\n// Side\r\n");
+    Project project = oneGoal("Brief, first; then \\ more + 2\n" + QString(40, QChar(0x00E9)) + " + 9999\n// Side\n");
     project.settings = {QDate(2027, 12, 30), week("0000011")};
     State f(project);
-    f.s.schedule.cmdPrepareCalendar_Click();
     f.modals.saveFileNames = {f.app.file("plan")};
     f.s.schedule.cmdExportIcs_Click();
     QCOMPARE(f.modals.saveFileAsked, QStringList{"Export iCalendar|Launch.ics|iCalendar files (*.ics)"});
@@ -273,12 +326,12 @@ void TestSchedule::icalendarReadByLibical()
     QVERIFY(calendar);
     icalrestriction_check(calendar);   // adds an error property for each rule broken
     QCOMPARE(icalcomponent_count_errors(calendar), 0);
-    QList<EventItem> items = f.s.ListView2.ListItems();
+    QList<CalendarEvent> items = f.s.events.events();
     QCOMPARE(items.size(), 3);
     for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
          e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
         QVERIFY(!items.isEmpty());
-        const CalendarEvent written = items.takeFirst().Event;
+        const CalendarEvent written = items.takeFirst();
         const icaltimetype start = icalcomponent_get_dtstart(e), end = icalcomponent_get_dtend(e);
         QVERIFY(start.is_date && end.is_date);
         QCOMPARE(QDate(start.year, start.month, start.day), written.first);
@@ -292,7 +345,7 @@ void TestSchedule::icalendarReadByLibical()
 
 void TestSchedule::settingsInTheProjectFile()
 {
-    const Project plain = oneGoal("A\r\n");
+    const Project plain = oneGoal("A\n");
     const QString plainText = Gpj::write(plain);
     QVERIFY(plainText.startsWith("[Project]\r\nName=Launch\r\n[Goals]\r\n"));
     Project set = plain;
@@ -304,9 +357,9 @@ void TestSchedule::settingsInTheProjectFile()
 
     // Through the commands: set, saved, gone with New, back with Open.
     State f(plain);
-    f.s.ProjectChanged = false;
+    QVERIFY(!f.s.document.isModified());
     f.s.schedule.setDtpStartDate(kMonday);
-    QVERIFY(f.s.ProjectChanged);
+    QVERIFY(f.s.document.isModified());
     f.s.schedule.setChkWorkDay(6, true);
     QVERIFY(f.s.project.SaveProject(f.app.file("projects/launch.gpj")));
     QVERIFY(f.app.read("projects/launch.gpj").startsWith("[Project]\r\nName=Launch\r\nStart=2027-03-01\r\nWorkWeek=1111110\r\n"));
@@ -322,10 +375,10 @@ void TestSchedule::panelInTheMainWindow()
 {
     TempAppFolder app;
     ScriptedModals modals;
-    Form1 w(app.path(), modals);
+    Form1 w(app.path(), modals, modals);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(w.state().project.layOut(oneGoal("Brief + 2\r\nSketches + 3 days\r\n// Moodboard\r\n")));
+    w.session().document.assign(oneGoal("Brief + 2\nSketches + 3 days\n// Moodboard\n"), DocumentChange::Cause::Load);
     auto *view = w.findChild<QTreeView *>("ListView2");
     QVERIFY(!view->isVisible());
     QAction *schedule = w.findChild<QAction *>("mnuSchedule");
@@ -337,11 +390,13 @@ void TestSchedule::panelInTheMainWindow()
     QCOMPARE(view->model()->columnCount(), 9);
 
     const auto button = [&](const char *name) { return w.findChild<QPushButton *>(name); };
-    w.state().ProjectChanged = false;
+    QVERIFY(!w.isWindowModified());
+    QCOMPARE(view->model()->rowCount(), 0);   // no start date yet: no plan
     w.findChild<QDateEdit *>("dtpStartDate")->setDate(kMonday);
-    QVERIFY(w.state().ProjectChanged);
+    QVERIFY(w.isWindowModified());
+    QCOMPARE(view->model()->rowCount(), 3);   // no button pressed
     QTest::mouseClick(w.findChild<QCheckBox *>("chkWorkDay_5"), Qt::LeftButton);   // no Fridays
-    QVERIFY(!w.state().schedule.chkWorkDay(5));
+    QVERIFY(!w.session().schedule.chkWorkDay(5));
     QTest::mouseClick(button("cmdPrepareCalendar"), Qt::LeftButton);
     QCOMPARE(view->model()->rowCount(), 3);
     QCOMPARE(view->model()->index(1, 3).data().toString(), QStringLiteral("08/03/2027"));
@@ -357,6 +412,18 @@ void TestSchedule::panelInTheMainWindow()
     QTest::mouseClick(button("cmdRemoveSelected"), Qt::LeftButton);
     QCOMPARE(view->model()->rowCount(), 2);
     QCOMPARE(view->model()->index(0, 0).data().toString(), QStringLiteral("Sketches"));
+
+    // Typing a task with the panel open: its row follows within a moment.
+    QTest::mouseClick(w.findChild<QWidget *>("lblGoal_1"), Qt::LeftButton);
+    auto *box = w.findChild<QPlainTextEdit *>("txtGoalTasks");
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, "Typed row");
+    QTRY_COMPARE(view->model()->rowCount(), 3);
+    QCOMPARE(view->model()->index(2, 0).data().toString(), QStringLiteral("Typed row"));
+
+    // Ctrl+L closes it again.
+    schedule->trigger();
+    QVERIFY(!view->isVisible());
 }
 
 QTEST_MAIN(TestSchedule)

@@ -4,26 +4,34 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
-#include "ScriptedModals.h"
-#include "TempAppFolder.h"
+#include "Planner.h"
 #include "app/widgets/frmTips.h"
 #include "events/EventList.h"
 #include "events/widgets/Printing.h"
-#include "project/WorkingState.h"
+#include "project/GpjFormat.h"
 
 namespace {
-EventItem item(const QString &text, const QString &tag, QStringList sub = {})
-{
-    return {text, sub, tag, {}, false, {}};
-}
+// A project planned from Monday 1 March 2027, opened from its file.
+struct Planned : Planner {
+    Planned()
+    {
+        const Project project{"Launch",
+                              {{"1-2-3", "Design", "", "Meeting + 2\nShort\n"}, {"4-5-6", "Content", "", "Copy\n"}},
+                              {QDate(2027, 3, 1), {}}};
+        app.write("projects/p.gpj", Gpj::write(project).toUtf8());
+        QVERIFY(s.project.LoadProject(app.file("projects/p.gpj")));
+    }
+};
 } // namespace
 
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
     void tipsTextsAndClose();
     void folderShortcut();
     void folderShortcutFailures();
@@ -72,16 +80,17 @@ void TestShell::tipsTextsAndClose()
 
 void TestShell::folderShortcut()
 {
-    TempAppFolder app;
-    ScriptedModals modals;
-    WorkingState s(app.path(), modals);
+    Planner p;
+    TempAppFolder &app = p.app;
+    ScriptedModals &modals = p.modals;
+    Session &s = p.s;
     s.shell.lblFilename_Click();
     QVERIFY(QFileInfo(app.file("projects")).isDir());
     QCOMPARE(modals.foldersOpened, QStringList{app.file("projects")});
 
     // With the folder there, and a project open, it opens the same folder.
     app.write("projects/a.gpj", "x");
-    s.CurrentProjectFile = app.file("projects/a.gpj");
+    s.document.setFilePath(app.file("projects/a.gpj"));
     s.shell.lblFilename_Click();
     QCOMPARE(modals.foldersOpened, (QStringList{app.file("projects"), app.file("projects")}));
     QCOMPARE(app.read("projects/a.gpj"), QByteArray("x"));
@@ -93,9 +102,10 @@ void TestShell::folderShortcut()
 
 void TestShell::folderShortcutFailures()
 {
-    TempAppFolder app;
-    ScriptedModals modals;
-    WorkingState s(app.path(), modals);
+    Planner p;
+    TempAppFolder &app = p.app;
+    ScriptedModals &modals = p.modals;
+    Session &s = p.s;
     app.write("projects", "a file where the folder must be");
     s.shell.lblFilename_Click();
     QVERIFY(modals.foldersOpened.isEmpty());
@@ -111,55 +121,53 @@ void TestShell::folderShortcutFailures()
 
 void TestShell::eventListHandlers()
 {
-    ScriptedModals modals;
-    EventList list;
-    list.ColumnHeaders = EventList::columnHeaders();
-    list.cmdRemoveSelected_Click(); // nothing there, nothing selected: silently nothing
-    list.setListItems({item("A", "tag a"), item("B", "tag b"), item("C", ""), item("D", "tag d")});
-    list.cmdConvertToList_Click(modals);
-    QCOMPARE(modals.clipboard, QStringLiteral("tag a\r\ntag b\r\n\r\ntag d\r\n"));
-    QCOMPARE(modals.lastText(), QStringLiteral("The task lines of the 4 items are on the clipboard."));
+    Planned p;
+    EventList &list = p.s.events;
+    QSignalSpy changed(&list, &EventList::rowsChanged);
+    list.cmdRemoveSelected_Click({});   // nothing selected: silently nothing
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(list.shownRows().size(), 3);
+    list.cmdConvertToList_Click();
+    QCOMPARE(p.modals.clipboard, QStringLiteral("Meeting + 2\r\nShort\r\nCopy\r\n"));
+    QCOMPARE(p.modals.lastText(), QStringLiteral("The task lines of the 3 items are on the clipboard."));
 
-    const int before = list.itemsRevision();
-    list.cmdRemoveSelected_Click();
-    QCOMPARE(list.ListItems().size(), 4);
-    QCOMPARE(list.itemsRevision(), before);
-    list.SelectedIndexes = {3, 1};
-    list.cmdRemoveSelected_Click();
-    QCOMPARE(list.ListItems().size(), 2);
-    QCOMPARE(list.ListItems()[1].Text, QStringLiteral("C"));
-    QVERIFY(list.SelectedIndexes.isEmpty());
-    QVERIFY(list.itemsRevision() != before);
+    list.cmdRemoveSelected_Click({2, 0, 7});   // a row that is not there is passed over
+    QCOMPARE(list.shownRows(), QList<qsizetype>{1});
+    QCOMPARE(changed.count(), 1);
+    list.cmdConvertToList_Click();
+    QCOMPARE(p.modals.clipboard, QStringLiteral("Short\r\n"));
     list.cmdRemove_Click();
-    QVERIFY(list.ListItems().isEmpty());
+    QVERIFY(list.shownRows().isEmpty());
+    QVERIFY(list.events().isEmpty());   // out of the list, out of the exports
+    // Opening a project brings every row of it.
+    QVERIFY(p.s.project.LoadProject(p.app.file("projects/p.gpj")));
+    QCOMPARE(list.shownRows().size(), 3);
 }
 
 void TestShell::printedLinesAndMessages()
 {
-    ScriptedModals modals;
-    EventList list;
-    list.ColumnHeaders = EventList::columnHeaders();
-    list.setListItems({item("Meeting", "", {"1/2/2025", "10:00", "1/2/2025", "11:00", "False", "Plan", "Office", "True"}),
-                       item("Short", "", {"3/4/2025"})});
-    list.cmdPrint_Click(modals);
+    Planned p;
+    ScriptedModals &modals = p.modals;
+    p.s.events.cmdPrint_Click();
     QCOMPARE(modals.printed.size(), 1);
     QCOMPARE(modals.printed[0],
              (QStringList{"", "", "", "ListView Print Sample Heading", "",
-                          "Meeting 1/2/2025 10:00 1/2/2025 11:00 False Plan Office True",
-                          "Short 3/4/2025       "}));
+                          "Meeting 01/03/2027  02/03/2027  True Design  False",
+                          "Short 03/03/2027  03/03/2027  True Design  False",
+                          "Copy 01/03/2027  01/03/2027  True Content  False"}));
     QCOMPARE(modals.asked.last().text, QStringLiteral("Print Job Finished"));
     QCOMPARE(modals.asked.last().title, QStringLiteral("Tarvo"));
     QCOMPARE(modals.asked.last().style, Msg::OkOnly);
 
     modals.printOutcome = PrintOutcome::Failed;
-    PrintaListview(list, modals);
+    p.s.events.cmdPrint_Click();
     QVERIFY(modals.asked.last().text != QStringLiteral("Print Job Finished"));
     QVERIFY(modals.asked.last().text.contains(QStringLiteral("No printer is available.")));
 
     // A cancelled print dialog: nothing printed, nothing said.
     modals.printOutcome = PrintOutcome::Cancelled;
     const qsizetype asked = modals.asked.size();
-    PrintaListview(list, modals);
+    p.s.events.cmdPrint_Click();
     QCOMPARE(modals.asked.size(), asked);
     QCOMPARE(modals.printed.size(), 1);
 }

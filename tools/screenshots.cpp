@@ -11,21 +11,23 @@
 #include <QTest>
 
 #include "app/widgets/FontSetup.h"
-#include "app/Modals.h"
 #include "app/widgets/Form1.h"
 #include "app/widgets/frmSplash.h"
 #include "app/widgets/frmTips.h"
+#include "base/Ask.h"
+#include "base/Output.h"
+#include "dashboard/widgets/CardCanvas.h"
+#include "events/widgets/PlanPrint.h"
+#include "project/DueDate.h"
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
-#include "project/widgets/PlanPrint.h"
 #include "project/widgets/frmOpen.h"
 #include "project/widgets/frmSave.h"
-#include "tasks/DueDates.h"
 
 namespace {
 
 // Answers every question at once, so no window ever waits.
-class SilentModals : public Modals {
+class SilentModals : public Ask, public Output {
 public:
     MsgAnswer MsgBox(const QString &, const QString &, MsgStyle style) override
     {
@@ -34,7 +36,7 @@ public:
     std::optional<QString> showOpenDialog(OpenDialog &) override { return std::nullopt; }
     std::optional<QString> showSaveDialog(SaveDialog &) override { return std::nullopt; }
     void showTips() override {}
-    std::optional<QString> getSaveFileName(const QString &, const QString &, const QString &) override
+    std::optional<QString> getSaveFileName(const QString &, const QString &, const QString &, const QString &) override
     {
         return std::exchange(nextSaveFile, std::nullopt);
     }
@@ -74,12 +76,12 @@ void copyPictures(const QString &to)
 Project wallPlan()
 {
     const QDate today = QDate::currentDate();
-    auto due = [&](int days) { return DueDates::dueDateText(today.addDays(days)); };
+    auto due = [&](int days) { return DueDate::text(today.addDays(days)); };
     auto lines = [](std::initializer_list<const char *> tasks) {
         QStringList out;
         for (const char *t : tasks)
             out << QString::fromUtf8(t);
-        return out.join(QStringLiteral("\r\n"));
+        return out.join(u'\n');
     };
     return {QStringLiteral("Open the bakery by spring"),
             {{"1-1-1", "Premises", due(-20), lines({"Visit five shops --", "Sign the lease --", "Get the keys --"})},
@@ -124,19 +126,19 @@ void typeTasks(Form1 &w, const QString &text)
 
 // The schedule panel under the cards: a small plan from the two notations,
 // with Launch ending after its due date.
-void shootSchedule(const QString &folder, Modals &modals)
+void shootSchedule(const QString &folder, SilentModals &modals)
 {
-    Form1 w(folder, modals);
-    const auto due = [](int day) { return DueDates::dueDateText(QDate(2027, 3, day)); };
+    Form1 w(folder, modals, modals);
+    const auto due = [](int day) { return DueDate::text(QDate(2027, 3, day)); };
     const Project plan{QStringLiteral("Website 2027"),
                        {{QStringLiteral("101-301-302"), QStringLiteral("Design"), due(12),
-                         QStringLiteral("Brief + 2 --\r\nSketches + 3 days\r\n// Moodboard\r\nReview\r\n")},
+                         QStringLiteral("Brief + 2 --\nSketches + 3 days\n// Moodboard\nReview\n")},
                         {QStringLiteral("102-308-313"), QStringLiteral("Content"), due(31),
-                         QStringLiteral("Write about page + 4\r\n// Collect photos + 2\r\nProofread + 2\r\n")},
+                         QStringLiteral("Write about page + 4\n// Collect photos + 2\nProofread + 2\n")},
                         {QStringLiteral("103-315-324"), QStringLiteral("Launch"), due(5),
-                         QStringLiteral("Set up hosting + 2\r\nTest on phones + 3\r\nGo live\r\n")}},
+                         QStringLiteral("Set up hosting + 2\nTest on phones + 3\nGo live\n")}},
                        {QDate(2027, 3, 1), std::nullopt}};
-    w.state().project.layOut(plan);
+    w.session().document.assign(plan, DocumentChange::Cause::Load);
     w.findChild<QAction *>(QStringLiteral("mnuSchedule"))->trigger();
     QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("cmdPrepareCalendar")), Qt::LeftButton);
     shoot(w, QStringLiteral("main-schedule"));
@@ -162,7 +164,7 @@ int main(int argc, char **argv)
         splash.stopTimer();
     }
 
-    Form1 w(folder.path(), modals);
+    Form1 w(folder.path(), modals, modals);
     // The screen here is small; the pictures show the window at its designed size.
     w.resize(1280, 680 + w.menuBar()->sizeHint().height());
     shoot(w, QStringLiteral("main-empty"));
@@ -183,14 +185,12 @@ int main(int argc, char **argv)
     QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("chkDueDate")), Qt::LeftButton);
     shoot(w, QStringLiteral("main-selected-card"));
 
-    QTest::mouseMove(w.findChild<QWidget *>(QStringLiteral("picGoal_3")), QPoint(150, 20));
-    w.state().dashboard.picGoal_MouseMove(3);
-    w.render();
+    auto *canvas = w.findChild<CardCanvas *>(QStringLiteral("Picture1"));
+    canvas->picGoal_MouseMove(3);
     shoot(w, QStringLiteral("main-delete-mark"));
 
     // The keyboard on the cards: the focus frame on card 3.
-    w.state().dashboard.Picture1_MouseMove();
-    w.render();
+    canvas->Picture1_MouseMove();
     w.activateWindow();
     w.findChild<QWidget *>(QStringLiteral("picGoal_3"))->setFocus();
     shoot(w, QStringLiteral("main-focused-card"));
@@ -204,17 +204,17 @@ int main(int argc, char **argv)
 
     shootSchedule(folder.path(), modals);
 
-    WorkingState &s = w.state();
+    Session &s = w.session();
     {
-        OpenDialog dialog(s.projectsFolder(), modals);
-        QDir().mkpath(s.projectsFolder());
+        OpenDialog dialog(s.folders.projects(), modals);
+        QDir().mkpath(s.folders.projects());
         for (const char *name : {"Launch-website.gpj", "Garden.gpj", "Thesis_2027.gpj"})
-            QFile(s.projectsFolder() + QString::fromLatin1(name)).open(QIODevice::WriteOnly);
+            QFile(s.folders.projects() + QString::fromLatin1(name)).open(QIODevice::WriteOnly);
         frmOpen window(dialog);
         shoot(window, QStringLiteral("dialog-open"));
     }
     {
-        SaveDialog dialog(s.projectsFolder(), modals, s.KestrelTools1);
+        SaveDialog dialog(s.folders.projects(), modals, s.tools);
         frmSave window(dialog);
         shoot(window, QStringLiteral("dialog-save"));
     }
@@ -224,7 +224,7 @@ int main(int argc, char **argv)
     }
     // The printed plan, through Export PDF as the user runs it; its first
     // page becomes a picture with pdftoppm.
-    s.project.layOut(wallPlan());
+    s.document.assign(wallPlan(), DocumentChange::Cause::Load);
     const QString plan = QDir(g_out).absoluteFilePath(QStringLiteral("plan.pdf"));
     modals.nextSaveFile = plan;
     s.plan.mnuExportPdf_Click();

@@ -1,18 +1,25 @@
 #pragma once
+#include "base/Folders.h"
 
-class WorkingState;
+class Ask;
+class KestrelTools;
+class Output;
 
-// The application shell's part of the main window: its load, the goal-name
-// label, the tips window and the project-folder shortcut.
+// The application shell's commands: the tips window and the project-folder
+// shortcut.
 class Shell {
 public:
-    explicit Shell(WorkingState &state) : m_s(state) {}
+    Shell(const Folders &folders, Ask &ask, Output &output, const KestrelTools &tools)
+        : m_folders(folders), m_ask(ask), m_output(output), m_tools(tools)
+    {
+    }
 
-    void Form_Load();
-    void SetGoalNameLabel(bool mainGoal);
     void ShowTips();
     void lblFilename_Click();
 
 private:
-    WorkingState &m_s;
+    Folders m_folders;
+    Ask &m_ask;
+    Output &m_output;
+    const KestrelTools &m_tools;
 };

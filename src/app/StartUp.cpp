@@ -6,8 +6,8 @@
 #include <QLockFile>
 #include <QSysInfo>
 
-#include "app/Modals.h"
-#include "app/Texts.h"
+#include "base/Ask.h"
+#include "base/Texts.h"
 #include "component/KestrelTools.h"
 
 namespace {
@@ -49,7 +49,7 @@ QString instanceLockPath(const QString &appFolder)
     return appFolder + QStringLiteral("/tmp/.tarvo.lock");
 }
 
-bool takeInstanceLock(QLockFile &lock, const QString &appFolder, Modals &modals)
+bool takeInstanceLock(QLockFile &lock, const QString &appFolder, Ask &modals)
 {
     const QString path = instanceLockPath(appFolder);
     const QString tmp = QFileInfo(path).path();

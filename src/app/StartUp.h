@@ -3,7 +3,7 @@
 #include <QStringList>
 
 class KestrelTools;
-class Modals;
+class Ask;
 class QLockFile;
 
 // Empties the task-file folder "<app>/tmp/" left by an earlier run, or
@@ -21,4 +21,4 @@ QString instanceLockPath(const QString &appFolder);
 // owner cannot be checked, or no lock can be made at all, says why and
 // returns false: the caller ends without touching tmp/. A lock left by a
 // Tarvo on this computer that is gone is taken over.
-bool takeInstanceLock(QLockFile &lock, const QString &appFolder, Modals &modals);
+bool takeInstanceLock(QLockFile &lock, const QString &appFolder, Ask &modals);

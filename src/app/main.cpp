@@ -2,12 +2,12 @@
 // its application folder.
 #include <QApplication>
 #include <QLockFile>
-#include <QTimer>
 
 #include "app/StartUp.h"
 #include "app/Termination.h"
 #include "app/widgets/FontSetup.h"
 #include "app/widgets/Form1.h"
+#include "app/widgets/MainWindowStart.h"
 #include "app/widgets/QtModals.h"
 #include "app/widgets/frmSplash.h"
 
@@ -29,15 +29,10 @@ int main(int argc, char *argv[])
     // date and kept; the next start offers it.
     whenAskedToEnd([&] {
         if (mainWindow)
-            mainWindow->state().recovery.writeNow();
+            mainWindow->session().recovery.writeNow();
         QCoreApplication::exit(0);
     });
-    frmSplash splash(appFolder, [&] {
-        mainWindow = std::make_unique<Form1>(appFolder);
-        // Asked once the window shows, so the question has it behind it.
-        QTimer::singleShot(0, mainWindow.get(), [&] { mainWindow->offerRestore(); });
-        return mainWindow.get();
-    });
+    frmSplash splash(appFolder, mainWindowFactory(appFolder, mainWindow));
     splash.show();
     return app.exec();
 }

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "events/EventList.h"
 
 namespace {
@@ -179,20 +179,16 @@ char *putIcsText(char *d, QStringView t, qsizetype &i)
 }
 
 // One content line before folding, in line (whose room is kept from line
-// to line): the name, the escaped text and, for a UID, "-" the task's line
-// number and "@tarvo".
-QByteArrayView contentLine(QByteArray &line, QByteArrayView name, QStringView text, int lineNumber = 0)
+// to line): the name, the escaped text and, for a UID, "@tarvo".
+QByteArrayView contentLine(QByteArray &line, QByteArrayView name, QStringView text, bool uid = false)
 {
     line.resize(0);
     {
         Cursor c(line, name.size() + 3 * text.size() + 24);
         c << name;
         c.encode(text, putIcsText);
-        if (lineNumber > 0) {
-            c << '-';
-            c.d = std::to_chars(c.d, c.d + 12, lineNumber).ptr;
+        if (uid)
             c << "@tarvo";
-        }
     }
     return line;
 }
@@ -281,9 +277,9 @@ void calendarIcs(qsizetype count, const EventAt &eventAt, const QDateTime &stamp
     for (qsizetype i = 0; i < count; ++i) {
         const CalendarEvent &e = eventAt(i);
         {
-            Cursor c(out.bytes, 4 * (e.subject.size() + e.description.size() + e.key.size()) + 400);
+            Cursor c(out.bytes, 4 * (e.subject.size() + e.description.size() + e.uid.size()) + 400);
             c << "BEGIN:VEVENT\r\n";
-            putFolded(c, contentLine(line, "UID:", e.key, e.lineNumber));
+            putFolded(c, contentLine(line, "UID:", e.uid, true));
             c << dtstamp << "\r\nDTSTART;VALUE=DATE:";
             putIcsDate(c, e.first);
             c << "\r\nDTEND;VALUE=DATE:";

@@ -15,8 +15,7 @@
 struct CalendarEvent {
     QString subject;
     QString description;   // the sub-goal's name
-    QString key;           // the sub-goal's key; with lineNumber, who the event is
-    int lineNumber = 0;
+    QString uid;           // who the event is, the same from one export to the next
     QDate first, last;     // last is the event's last day
 };
 

@@ -1,10 +1,55 @@
 #include "events/EventList.h"
 
+#include <QHash>
 #include <algorithm>
+#include <numeric>
 
-#include "app/Modals.h"
-#include "app/Texts.h"
-#include "tasks/DueDates.h"
+#include "base/Ask.h"
+#include "base/Output.h"
+#include "base/Texts.h"
+#include "project/DueDate.h"
+#include "project/ProjectDocument.h"
+
+namespace {
+
+// FNV-1a over the subject's UTF-16 units: the same on every machine and in
+// every version, unlike a seeded hash.
+QString subjectHash(QStringView subject)
+{
+    quint64 hash = 14695981039346656037ULL;
+    for (QChar c : subject) {
+        hash ^= c.unicode();
+        hash *= 1099511628211ULL;
+    }
+    return QString::number(hash, 16).rightJustified(16, u'0');
+}
+
+} // namespace
+
+QStringList eventUids(const QString &key, const QList<ScheduledTask> &tasks)
+{
+    QStringList uids;
+    uids.reserve(tasks.size());
+    QHash<QString, int> seen;
+    for (const ScheduledTask &task : tasks) {
+        const int n = ++seen[task.subject];
+        QString uid = key + u'-' + subjectHash(task.subject);
+        if (n > 1)
+            uid += u'-' + QString::number(n);
+        uids.append(std::move(uid));
+    }
+    return uids;
+}
+
+EventList::EventList(ProjectDocument &document, Ask &ask, Output &output)
+    : m_document(document), m_ask(ask), m_output(output)
+{
+    connect(&document, &ProjectDocument::changed, this, [this](const DocumentChange &change) {
+        // Another project's rows were never taken out of this one.
+        if (change.cause == DocumentChange::Cause::New || change.cause == DocumentChange::Cause::Load)
+            bringAllBack();
+    });
+}
 
 const QStringList &EventList::columnHeaders()
 {
@@ -15,87 +60,121 @@ const QStringList &EventList::columnHeaders()
     return headers;
 }
 
-QString EventItem::subItem(qsizetype c) const
+QString EventList::columnText(const Project &project, const ScheduledTask &task, int column)
 {
-    if (!SubItems.isEmpty() || !Event.first.isValid())
-        return SubItems.value(c);
-    switch (c) {
-    case 0: return DueDates::dueDateText(Event.first);
-    case 2: return DueDates::dueDateText(Event.last);
-    case 4: return QStringLiteral("True");
-    case 5: return Event.description;
-    case 6: return QString();
-    case 7: return QStringLiteral("False");
+    switch (column) {
+    case 0: return task.subject;
+    case 1: return DueDate::text(task.start);
+    case 3: return DueDate::text(task.end);
+    case 5: return QStringLiteral("True");
+    case 6: return project.subGoals.value(task.subGoal).name;
+    case 8: return QStringLiteral("False");
     default: return QString();
     }
 }
 
-void EventList::setListItems(QList<EventItem> items)
+template <typename F> void EventList::forEachShown(F &&f) const
 {
-    m_items = std::move(items);
-    SelectedIndexes.clear();
-    ++m_revision;
-}
-
-void EventList::cmdConvertToList_Click(Modals &modals)
-{
-    QString text;
-    for (const EventItem &item : m_items)
-        text += item.Tag + QStringLiteral("\r\n");
-    modals.setClipboardText(text);
-    modals.MsgBox(Texts::taskLinesCopied(m_items.size()), Texts::productName(), Msg::Information);
-}
-
-void EventList::cmdRemoveSelected_Click()
-{
-    if (SelectedIndexes.isEmpty())
-        return;
-    // From the last row up, so that the rows still to go keep their places.
-    QList<int> rows = SelectedIndexes;
-    std::sort(rows.begin(), rows.end(), std::greater<>());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (int row : rows) {
-        if (row >= 0 && row < m_items.size())
-            m_items.removeAt(row);
+    const Schedule &schedule = m_document.schedule();
+    qsizetype row = 0;
+    for (qsizetype g = 0; g < schedule.goals.size(); ++g) {
+        const QList<ScheduledTask> &tasks = schedule.goals.at(g).tasks;
+        const QStringList uids = eventUids(m_document.subGoal(int(g)).key, tasks);
+        for (qsizetype t = 0; t < tasks.size(); ++t, ++row) {
+            if (!m_removed.contains(uids.at(t)))
+                f(row, tasks.at(t), uids.at(t));
+        }
     }
-    SelectedIndexes.clear();
-    ++m_revision;
 }
 
-void EventList::cmdPrint_Click(Modals &modals)
+QList<qsizetype> EventList::shownRows() const
 {
-    PrintaListview(*this, modals);
+    QList<qsizetype> rows;
+    if (m_removed.isEmpty()) {
+        // Nothing taken out: every row, without working out who each is.
+        const qsizetype n = m_document.schedule().size();
+        rows.resize(n);
+        std::iota(rows.begin(), rows.end(), qsizetype(0));
+        return rows;
+    }
+    forEachShown([&](qsizetype row, const ScheduledTask &, const QString &) { rows.append(row); });
+    return rows;
+}
+
+QList<CalendarEvent> EventList::events() const
+{
+    QList<CalendarEvent> events;
+    events.reserve(m_document.schedule().size());
+    const Project &project = m_document.project();
+    forEachShown([&](qsizetype, const ScheduledTask &task, const QString &uid) {
+        events.append({task.subject, project.subGoals.at(task.subGoal).name, uid, task.start, task.end});
+    });
+    return events;
+}
+
+void EventList::cmdConvertToList_Click()
+{
+    const Schedule &schedule = m_document.schedule();
+    const QList<qsizetype> rows = shownRows();
+    QString text;
+    for (qsizetype row : rows)
+        text += schedule.at(row).line + QStringLiteral("\r\n");
+    m_output.setClipboardText(text);
+    m_ask.MsgBox(Texts::taskLinesCopied(rows.size()), Texts::productName(), Msg::Information);
+}
+
+void EventList::cmdRemoveSelected_Click(const QList<int> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    const QSet<int> chosen(rows.begin(), rows.end());
+    int shown = 0;
+    forEachShown([&](qsizetype, const ScheduledTask &, const QString &uid) {
+        if (chosen.contains(shown++))
+            m_removed.insert(uid);
+    });
+    emit rowsChanged();
 }
 
 void EventList::cmdRemove_Click()
 {
-    setListItems({});
+    forEachShown([&](qsizetype, const ScheduledTask &, const QString &uid) { m_removed.insert(uid); });
+    emit rowsChanged();
 }
 
-QStringList printedLines(const EventList &list)
+void EventList::bringAllBack()
 {
-    QStringList lines = {QString(), QString(), QString(), QStringLiteral("ListView Print Sample Heading"), QString()};
-    const qsizetype columns = std::max<qsizetype>(list.ColumnHeaders.size(), 1);
-    for (const EventItem &item : list.ListItems()) {
-        QString line = item.Text;
-        for (qsizetype c = 1; c < columns; ++c)
-            line += u' ' + item.subItem(c - 1);
-        lines.append(line);
-    }
-    return lines;
+    if (m_removed.isEmpty())
+        return;
+    m_removed.clear();
+    emit rowsChanged();
 }
 
-void PrintaListview(const EventList &list, Modals &modals)
+void EventList::cmdPrint_Click()
 {
     QString error;
-    switch (modals.printLines(printedLines(list), &error)) {
+    const QStringList lines = printedLines(m_document.project(), m_document.schedule(), shownRows());
+    switch (m_output.printLines(lines, &error)) {
     case PrintOutcome::Cancelled:
         return;
     case PrintOutcome::Failed:
-        modals.MsgBox(Texts::nothingPrinted(error), Texts::productName(), Msg::Information);
+        m_ask.MsgBox(Texts::nothingPrinted(error), Texts::productName(), Msg::Information);
         return;
     case PrintOutcome::Printed:
-        modals.MsgBox(Texts::printFinished(), Texts::productName(), Msg::OkOnly);
+        m_ask.MsgBox(Texts::printFinished(), Texts::productName(), Msg::OkOnly);
         return;
     }
+}
+
+QStringList printedLines(const Project &project, const Schedule &schedule, const QList<qsizetype> &rows)
+{
+    QStringList lines = {QString(), QString(), QString(), QStringLiteral("ListView Print Sample Heading"), QString()};
+    for (qsizetype row : rows) {
+        const ScheduledTask &task = schedule.at(row);
+        QString line = EventList::columnText(project, task, 0);
+        for (int c = 1; c < EventList::columnHeaders().size(); ++c)
+            line += u' ' + EventList::columnText(project, task, c);
+        lines.append(line);
+    }
+    return lines;
 }

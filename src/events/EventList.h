@@ -1,59 +1,63 @@
 #pragma once
 #include <QList>
+#include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include "events/CalendarExport.h"
+#include "project/Schedule.h"
 
-class Modals;
+class Ask;
+class Output;
+class ProjectDocument;
+struct DocumentChange;
 
-// One row of the calendar event list: its text (column "Subject"), the
-// texts of the eight further columns, and a Tag that is not shown.
-struct EventItem {
-    QString Text;
-    // Columns 2 to 9, in column order. A planned task leaves them empty:
-    // its event says them (see subItem), so a plan of 80,000 tasks does
-    // not hold 640,000 texts that a view shows a screenful of.
-    QStringList SubItems;
-    QString Tag;
-    CalendarEvent Event;    // what the exports write of it
-    bool Late = false;      // ends after its sub-goal's due date: shown red
-    QString ToolTip;
+// Who an event is, from one export to the next: the sub-goal's key and the
+// task's subject, and a count for a subject the sub-goal holds more than
+// once. Inserting or deleting a line leaves the others' alone.
+QStringList eventUids(const QString &key, const QList<ScheduledTask> &tasks);
 
-    // The text of column c + 2: SubItems' own, or the event's dates (as the
-    // due dates are written), "True", its sub-goal and "False".
-    QString subItem(qsizetype c) const;
-};
-
-// The report list ListView2 and the handlers of its buttons that need
-// nothing but the list.
-class EventList {
+// The calendar event list ListView2: the plan's tasks, one row each, in the
+// nine columns a calendar imports, less the rows the user took out. It
+// follows the plan as it changes; what was taken out stays out until
+// Prepare Calendar brings every row back, or another project is opened.
+class EventList : public QObject {
+    Q_OBJECT
 public:
+    EventList(ProjectDocument &document, Ask &ask, Output &output);
+
     static const QStringList &columnHeaders();   // the nine, in order
+    // The text of column c (0 = "Subject") of a planned task.
+    static QString columnText(const Project &project, const ScheduledTask &task, int column);
 
-    QStringList ColumnHeaders;   // filled by the main window's load
-    const QList<EventItem> &ListItems() const { return m_items; }
-    void setListItems(QList<EventItem> items);
-    // Bumped at every change of the items, so the window redraws only then.
-    int itemsRevision() const { return m_revision; }
-    QList<int> SelectedIndexes;  // 0-based, in any order; empty = none selected
-    bool View_Report = false;
-    bool Visible = false;        // the schedule panel is shown
+    // The rows shown, as positions in the document's schedule.
+    QList<qsizetype> shownRows() const;
+    // The shown rows as calendar events, for the exports.
+    QList<CalendarEvent> events() const;
 
-    void cmdConvertToList_Click(Modals &modals);
-    void cmdRemoveSelected_Click();
-    void cmdPrint_Click(Modals &modals);
+    void cmdConvertToList_Click();
+    // rows: positions among the shown rows, in any order.
+    void cmdRemoveSelected_Click(const QList<int> &rows);
     void cmdRemove_Click();
+    void cmdPrint_Click();
+    void bringAllBack();
+
+signals:
+    // Rows were taken out or brought back.
+    void rowsChanged();
 
 private:
-    QList<EventItem> m_items;
-    int m_revision = 0;
+    // Each shown row's task and its uid, walking the plan once.
+    template <typename F> void forEachShown(F &&f) const;
+
+    ProjectDocument &m_document;
+    Ask &m_ask;
+    Output &m_output;
+    QSet<QString> m_removed;   // uids
 };
 
 // The lines a print of the list holds: three empty lines, the heading, an
-// empty line, then per item its text and, for each further column, a blank
+// empty line, then per row its text and, for each further column, a blank
 // and that column's text.
-QStringList printedLines(const EventList &list);
-// Prints the list as plain lines through the print dialog and reports how
-// it went; a cancelled dialog prints nothing and says nothing.
-void PrintaListview(const EventList &list, Modals &modals);
+QStringList printedLines(const Project &project, const Schedule &schedule, const QList<qsizetype> &rows);

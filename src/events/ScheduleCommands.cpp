@@ -1,36 +1,14 @@
 // The schedule panel: start date, working week, Prepare Calendar, exports.
 #include "events/ScheduleCommands.h"
 
-#include <QFileInfo>
-
-#include "app/Modals.h"
+#include "base/Ask.h"
+#include "base/Texts.h"
 #include "events/CalendarExport.h"
-#include "events/Schedule.h"
-#include "project/WorkingState.h"
+#include "events/EventList.h"
+#include "project/ProjectDocument.h"
+#include "project/Schedule.h"
 
 namespace {
-
-// The plan's tasks as list items; their texts are moved, not copied: a plan
-// may hold 80,000 tasks.
-QList<EventItem> eventItems(const Project &project, Schedule &&schedule)
-{
-    QList<EventItem> items;
-    items.reserve(schedule.tasks.size());
-    QStringList lateTips;   // one text per sub-goal, shared by its late items
-    for (const SubGoal &goal : project.subGoals)
-        lateTips.append(Texts::endsAfterDueDate(goal.due));
-    for (ScheduledTask &task : schedule.tasks) {
-        const SubGoal &goal = project.subGoals.at(task.subGoal);
-        EventItem &item = items.emplace_back();
-        item.Event = {task.subject, goal.name, goal.key, task.lineNumber, task.start, task.end};
-        item.Text = std::move(task.subject);
-        item.Tag = std::move(task.line);
-        item.Late = task.late;
-        if (task.late)
-            item.ToolTip = lateTips.at(task.subGoal);
-    }
-    return items;
-}
 
 // The project's name as a file name: what a file name cannot hold becomes "_".
 QString proposedFileName(const QString &projectName)
@@ -45,20 +23,30 @@ QString proposedFileName(const QString &projectName)
 
 } // namespace
 
+ScheduleCommands::ScheduleCommands(ProjectDocument &document, EventList &events, Ask &ask)
+    : m_document(document), m_events(events), m_ask(ask)
+{
+}
+
 QDate ScheduleCommands::dtpStartDate() const
 {
-    return m_settings.start.isValid() ? m_settings.start : QDate::currentDate();
+    const QDate start = m_document.project().settings.start;
+    return start.isValid() ? start : QDate::currentDate();
 }
 
 void ScheduleCommands::setDtpStartDate(const QDate &date)
 {
-    if (!date.isValid() || date == dtpStartDate())
+    if (!date.isValid() || date == m_document.project().settings.start)
         return;
-    m_settings.start = date;
-    m_s.ProjectChanged = true;
+    ProjectSettings settings = m_document.project().settings;
+    settings.start = date;
+    m_document.setSettings(settings);
 }
 
-WorkWeek ScheduleCommands::workWeek() const { return m_settings.workWeek.value_or(kDefaultWorkWeek); }
+WorkWeek ScheduleCommands::workWeek() const
+{
+    return m_document.project().settings.workWeek.value_or(kDefaultWorkWeek);
+}
 
 bool ScheduleCommands::chkWorkDay(int day) const { return day >= 1 && day <= 7 && workWeek()[day - 1]; }
 
@@ -66,51 +54,24 @@ void ScheduleCommands::setChkWorkDay(int day, bool working)
 {
     if (day < 1 || day > 7 || chkWorkDay(day) == working)
         return;
+    ProjectSettings settings = m_document.project().settings;
     WorkWeek week = workWeek();
     week[day - 1] = working;
-    m_settings.workWeek = week;
-    m_s.ProjectChanged = true;
-}
-
-void ScheduleCommands::mnuSchedule_Click() { m_s.ListView2.Visible = true; }
-void ScheduleCommands::schedulePanel_Close() { m_s.ListView2.Visible = false; }
-
-void ScheduleCommands::setSettings(const ProjectSettings &settings) { m_settings = settings; }
-
-void ScheduleCommands::forNewProject()
-{
-    m_settings = {};
-    m_s.ListView2.setListItems({});
+    settings.workWeek = week;
+    m_document.setSettings(settings);
 }
 
 void ScheduleCommands::cmdPrepareCalendar_Click()
 {
-    const WorkWeek week = workWeek();
-    if (!hasWorkingDay(week)) {
-        m_s.modals().MsgBox(Texts::noWorkingDay(), Texts::scheduleTitle(), Msg::Information);
+    if (!hasWorkingDay(workWeek())) {
+        m_ask.MsgBox(Texts::noWorkingDay(), Texts::scheduleTitle(), Msg::Information);
         return;
     }
-    const Project project = m_s.project.snapshot();
-    Schedule schedule = scheduleProject(project, dtpStartDate(), week);
-    const qsizetype leftOut = schedule.leftOut;
-    // Each card learns where its plan ends, to show a due date it misses.
-    QList<int> cardOf;   // sub-goal index -> card, as the snapshot took them
-    for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
-        if (!m_s.cards[n].lblGoal_Tag.isEmpty())
-            cardOf.append(n);
-        m_s.cards[n].plannedEnd = QDate();
-    }
-    for (const ScheduledTask &task : schedule.tasks) {
-        QDate &end = m_s.cards[cardOf.at(task.subGoal)].plannedEnd;
-        if (!end.isValid() || task.end > end)
-            end = task.end;
-    }
-    for (int n = 1; n <= Rules::kSubGoalCards; ++n)
-        m_s.dashboard.markLate(n);
-    m_s.ListView2.setListItems(eventItems(project, std::move(schedule)));
-
-    if (leftOut > 0)
-        m_s.modals().MsgBox(Texts::tasksLeftOut(leftOut), Texts::scheduleTitle(), Msg::Information);
+    setDtpStartDate(dtpStartDate());   // the date shown is the plan's start from now on
+    m_events.bringAllBack();
+    m_document.replanNow();
+    if (const qsizetype leftOut = m_document.schedule().leftOut(); leftOut > 0)
+        m_ask.MsgBox(Texts::tasksLeftOut(leftOut), Texts::scheduleTitle(), Msg::Information);
 }
 
 void ScheduleCommands::cmdExportCsv_Click() { exportCalendar(false); }
@@ -119,25 +80,23 @@ void ScheduleCommands::cmdExportIcs_Click() { exportCalendar(true); }
 void ScheduleCommands::exportCalendar(bool iCalendar)
 {
     const QString suffix = iCalendar ? QStringLiteral("ics") : QStringLiteral("csv");
-    std::optional<QString> path = m_s.modals().getSaveFileName(
+    const std::optional<QString> path = m_ask.getSaveFileName(
         iCalendar ? Texts::exportIcsTitle() : Texts::exportCsvTitle(),
-        proposedFileName(m_s.txtProjectName) + u'.' + suffix, iCalendar ? Texts::icsFilter() : Texts::csvFilter());
+        proposedFileName(m_document.project().name) + u'.' + suffix,
+        iCalendar ? Texts::icsFilter() : Texts::csvFilter(), suffix);
     if (!path)
         return;
-    // A name typed without a suffix still opens in a calendar.
-    if (QFileInfo(*path).suffix().isEmpty())
-        *path += u'.' + suffix;
-
-    const QList<EventItem> &items = m_s.ListView2.ListItems();
-    const EventAt eventAt = [&items](qsizetype i) -> const CalendarEvent & { return items.at(i).Event; };
+    // The project as it stands, not as it was when the list was last looked at.
+    const QList<CalendarEvent> events = m_events.events();
+    const EventAt eventAt = [&events](qsizetype i) -> const CalendarEvent & { return events.at(i); };
     const QDateTime stamp = QDateTime::currentDateTimeUtc();
     QString error;
     const bool written = PieceWriter::writeFile(*path, [&](const PieceWriter::ByteSink &sink) {
         if (iCalendar)
-            calendarIcs(items.size(), eventAt, stamp, sink);
+            calendarIcs(events.size(), eventAt, stamp, sink);
         else
-            calendarCsv(items.size(), eventAt, sink);
+            calendarCsv(events.size(), eventAt, sink);
     }, &error);
     if (!written)
-        m_s.modals().MsgBox(Texts::notWritten(QStringLiteral("calendar"), *path, error), Texts::exportFailedTitle(), Msg::Critical);
+        m_ask.MsgBox(Texts::notWritten(Texts::calendarWhat(), *path, error), Texts::exportFailedTitle(), Msg::Critical);
 }

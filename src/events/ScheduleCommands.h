@@ -4,15 +4,17 @@
 
 #include "project/Project.h"
 
-class WorkingState;
+class Ask;
+class EventList;
+class ProjectDocument;
 
-// The schedule panel: the project's start date dtpStartDate and working
-// week chkWorkDay_1 to chkWorkDay_7, Prepare Calendar, which fills the
-// event list with the plan of the open project, and the two exports of the
-// list. The list's own buttons are EventList's.
+// The schedule panel's commands: the project's start date dtpStartDate and
+// working week chkWorkDay_1 to chkWorkDay_7, Prepare Calendar, and the two
+// exports of the event list. The plan itself follows the project as it
+// changes.
 class ScheduleCommands {
 public:
-    explicit ScheduleCommands(WorkingState &state) : m_s(state) {}
+    ScheduleCommands(ProjectDocument &document, EventList &events, Ask &ask);
 
     // ---- the controls
     QDate dtpStartDate() const;                // today while the project has none
@@ -22,21 +24,16 @@ public:
     WorkWeek workWeek() const;
 
     // ---- the commands
-    void mnuSchedule_Click();                  // shows the panel
-    void schedulePanel_Close();
+    // Plans from the date shown, which becomes the project's start when it
+    // had none, and brings back every row taken out of the list.
     void cmdPrepareCalendar_Click();
     void cmdExportCsv_Click();
     void cmdExportIcs_Click();
 
-    // ---- with the project
-    const ProjectSettings &settings() const { return m_settings; }   // what a save stores
-    void setSettings(const ProjectSettings &settings);                // what a load lays out
-    // New and Open: nothing set, and no other project's plan in the list.
-    void forNewProject();
-
 private:
     void exportCalendar(bool iCalendar);
 
-    WorkingState &m_s;
-    ProjectSettings m_settings;
+    ProjectDocument &m_document;
+    EventList &m_events;
+    Ask &m_ask;
 };

@@ -4,12 +4,14 @@
 #include <optional>
 #include <limits>
 
-#include "app/Texts.h"
+#include "base/Rules.h"
 #include "component/KestrelFile.h"
 #include "component/TextScan.h"
 #include "project/IniIndex.h"
 
 namespace {
+
+constexpr QStringView kLineEnd = u"\r\n";   // every line of the file ends so
 
 // No value may break the line it is written on, or the rest of it would be
 // read as a line of its own. Each line break inside a value (CR LF, or a
@@ -57,7 +59,7 @@ QChar *writeValueAt(QChar *d, QStringView value, bool holdsLineBreak)
 void appendLine(QString &out, QStringView line)
 {
     out += line;
-    out += Rules::kCrLf;
+    out += kLineEnd;
 }
 
 void appendEntry(QString &out, QStringView key, QStringView value)
@@ -68,7 +70,7 @@ void appendEntry(QString &out, QStringView key, QStringView value)
     out.resize(before + value.size() + 2);
     QChar *d = writeValueAt(out.data() + before, value, findEither(value, 0, u'\r', u'\n') < value.size());
     out.resize(d - out.data());
-    out += Rules::kCrLf;
+    out += kLineEnd;
 }
 
 QChar *writeNumber(QChar *out, qint64 n)
@@ -116,17 +118,16 @@ void appendTaskEntries(QString &out, const QString &stem, QStringView tasks, qsi
     out.resize(d - out.data());
 }
 
-// Each task line followed by CR LF, built in one piece.
+// Each task line followed by LF, as a task text holds it, built in one piece.
 QString taskText(const QList<QStringView> &lines)
 {
     qsizetype size = 0;
     for (QStringView line : lines)
-        size += line.size() + 2;
+        size += line.size() + 1;
     QString text(size, Qt::Uninitialized);
     QChar *out = text.data();
     for (QStringView line : lines) {
         out = std::copy(line.begin(), line.end(), out);
-        *out++ = u'\r';
         *out++ = u'\n';
     }
     return text;

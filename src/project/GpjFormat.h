@@ -20,9 +20,8 @@ class IniIndex;
 //   Goal<n>_Tasks=<T>  Goal<n>_Task1=<line> ... Goal<n>_Task<T>=<line>
 namespace Gpj {
 
-// The whole file's text. Each task line of a sub-goal is one entry, as its
-// task file's lines are read (CR LF or a lone LF ends a line; no entry for
-// an empty remainder after the last break). A value the reader would change
+// The whole file's text. Each task line of a sub-goal is one entry (LF, or
+// CR LF, ends a line; no entry for an empty remainder after the last break). A value the reader would change
 // (blanks at an end, enclosing quotes) is written in double quotes, and a
 // line break inside a value becomes a blank, so every value reads back.
 QString write(const Project &project);
@@ -39,7 +38,7 @@ struct ReadResult {
 // stopping at the first that has no key (a group after a gap is not read).
 // Task T is read for T up to the "_Tasks" count, and never beyond the last
 // numbered task line the file holds. Each sub-goal's task text holds its
-// lines, each followed by CR LF.
+// lines, each followed by LF.
 ReadResult read(const IniIndex &index);
 // The same from the file's bytes as stored, decoded as KestrelFile::decode
 // does. A file as Tarvo writes it is read in one pass without an index; any

@@ -5,12 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/Modals.h"
-#include "app/Texts.h"
+#include "base/Ask.h"
+#include "base/Texts.h"
 #include "component/FileNames.h"
 
-OpenDialog::OpenDialog(QString projectsFolder, Modals &modals)
-    : m_projectsFolder(std::move(projectsFolder)), m_modals(modals)
+OpenDialog::OpenDialog(QString projectsFolder, Ask &ask)
+    : m_projectsFolder(std::move(projectsFolder)), m_ask(ask)
 {
 }
 
@@ -69,7 +69,7 @@ void OpenDialog::Form_Activate()
 std::optional<QString> OpenDialog::cmdOpen_Click()
 {
     if (File1_ListIndex < 0 || File1_ListIndex >= File1.size()) {
-        m_modals.MsgBox(Texts::selectAFile(), Texts::missingInfoTitle(), Msg::Information);
+        m_ask.MsgBox(Texts::selectAFile(), Texts::missingInfoTitle(), Msg::Information);
         return std::nullopt;
     }
     return m_projectsFolder + File1.at(File1_ListIndex);

@@ -3,13 +3,13 @@
 #include <QStringList>
 #include <optional>
 
-class Modals;
+class Ask;
 
 // The "Open Project" dialog's behaviour; frmOpen shows it. It only picks a
 // file: the Open command loads it.
 class OpenDialog {
 public:
-    OpenDialog(QString projectsFolder, Modals &modals);
+    OpenDialog(QString projectsFolder, Ask &ask);
 
     QStringList File1;          // file names in the projects folder matching *.gpj
     int File1_ListIndex = -1;   // selected entry; -1 = none
@@ -27,5 +27,5 @@ public:
 private:
     bool m_activated = false;   // the first listing selects the newest file
     QString m_projectsFolder;
-    Modals &m_modals;
+    Ask &m_ask;
 };

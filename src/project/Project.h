@@ -6,15 +6,15 @@
 #include <optional>
 
 // The whole project as the user sees it, as a plain value: what a save
-// writes, a load lays out, and what a snapshot, an undo step, an export or
-// a printed plan is made from. Two projects are equal when the user could
-// not tell them apart.
+// writes, a load reads, what the document holds and what an undo step, an
+// export or a printed plan is made from. Two projects are equal when the
+// user could not tell them apart.
 
 struct SubGoal {
     QString key;     // three numbers joined by "-"; names the task file
     QString name;
     QString due;     // the due-date text as stored; "" = no due date
-    QString tasks;   // the task text, lines separated by CR LF
+    QString tasks;   // the task text, lines separated by LF (see TaskText.h)
 
     friend bool operator==(const SubGoal &, const SubGoal &) = default;
 };
@@ -25,7 +25,7 @@ using WorkWeek = std::array<bool, 7>;
 // What the user set for the plan. Unset parts are not stored, so a project
 // that never set them is written exactly as before they existed.
 struct ProjectSettings {
-    QDate start;                        // invalid = not set: the plan starts today
+    QDate start;                        // invalid = not set: no plan yet
     std::optional<WorkWeek> workWeek;   // not set: Monday to Friday
 
     friend bool operator==(const ProjectSettings &, const ProjectSettings &) = default;

@@ -1,6 +1,6 @@
 #include "project/ProjectChange.h"
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 
 namespace ProjectChange {
 
@@ -23,6 +23,20 @@ bool onlyNameChanged(const Project &before, const Project &after)
     Project renamed = before;
     renamed.name = after.name;
     return before.name != after.name && sameOutline(renamed, after);
+}
+
+Project restoreOutline(const Project &now, const Project &target)
+{
+    Project project = target;
+    for (SubGoal &goal : project.subGoals) {
+        for (const SubGoal &current : now.subGoals) {
+            if (current.key == goal.key) {
+                goal.tasks = current.tasks;
+                break;
+            }
+        }
+    }
+    return project;
 }
 
 QString describe(const Project &before, const Project &after)

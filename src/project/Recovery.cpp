@@ -3,11 +3,12 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "app/Modals.h"
-#include "component/KestrelFile.h"
+#include "base/Ask.h"
+#include "base/Texts.h"
 #include "project/GpjFormat.h"
 #include "project/IniIndex.h"
-#include "project/WorkingState.h"
+#include "project/ProjectDocument.h"
+#include "project/TaskFiles.h"
 
 namespace {
 
@@ -21,10 +22,11 @@ QByteArray snapshotBytes(const Project &project, const QString &file)
 
 } // namespace
 
-Recovery::Recovery(WorkingState &state) : m_s(state), m_path(snapshotPath(state.appFolder()))
+Recovery::Recovery(const Folders &folders, ProjectDocument &document)
+    : m_folders(folders), m_document(document), m_path(snapshotPath(folders.app()))
 {
     m_timer.setInterval(kIntervalMs);
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { update(); });
+    connect(&m_timer, &QTimer::timeout, this, &Recovery::update);
     if (QCoreApplication::instance())   // a timer needs the event loop of a program
         m_timer.start();
 }
@@ -41,7 +43,7 @@ QString Recovery::keptPath(const QString &appFolder)
 
 void Recovery::keepAside(const QString &appFolder)
 {
-    // A snapshot put aside earlier and never answered stays the one asked
+    // A copy put aside earlier and never answered stays the one asked
     // about; the newer one then goes.
     const QString snapshot = snapshotPath(appFolder);
     if (!QFile::exists(snapshot))
@@ -52,9 +54,9 @@ void Recovery::keepAside(const QString &appFolder)
         QFile::rename(snapshot, keptPath(appFolder));
 }
 
-void Recovery::offerRestore()
+void Recovery::offerRestore(Ask &ask, TaskFiles &taskFiles)
 {
-    const QString kept = keptPath(m_s.appFolder());
+    const QString kept = keptPath(m_folders.app());
     if (!QFile::exists(kept))
         return;
     IniIndex index;
@@ -65,42 +67,38 @@ void Recovery::offerRestore()
         QFile::remove(kept);   // nothing in it could be brought back
         return;
     }
-    const MsgAnswer answer = m_s.modals().MsgBox(Texts::restoreQuestion(), Texts::restoreTitle(), Msg::YesNoQuestion);
-    if (answer == Msg::No) {
+    if (ask.MsgBox(Texts::restoreQuestion(), Texts::restoreTitle(), Msg::YesNoQuestion) == Msg::No) {
         QFile::remove(kept);
         return;
     }
-    m_s.project.NewProject();
-    if (!m_s.project.layOut(snapshot.project, &error)) {
-        // The snapshot stays aside for the next start.
-        m_s.modals().MsgBox(QStringLiteral("The changes could not be restored: %1").arg(error), Texts::restoreTitle(),
-                            Msg::Critical);
-        m_s.project.NewProject();
+    if (!taskFiles.writeAll(snapshot.project, &error)) {
+        // The copy stays aside for the next start.
+        ask.MsgBox(Texts::notRestored(error), Texts::restoreTitle(), Msg::Critical);
         return;
     }
-    m_s.setFileName(index.value(u"RECOVERY", u"File"));
-    m_s.ProjectChanged = true;
+    m_document.assign(snapshot.project, DocumentChange::Cause::Restore);
+    m_document.setFilePath(index.value(u"RECOVERY", u"File"));
     QFile::remove(kept);
     update();   // the restored project is unsaved work again
 }
 
 void Recovery::update()
 {
-    if (!m_s.ProjectChanged) {
-        if (m_last)
+    if (!m_document.isModified()) {
+        if (m_kept)
             discard();
         return;
     }
-    // A snapshot that did not reach the device is written again now.
+    // A copy that did not reach the device is written again now.
     const std::optional<QString> result = m_writer.takeResult(m_path);
     const bool failed = result && !result->isEmpty();
-    Project project = m_s.project.snapshot();
-    if (!failed && m_last && *m_last == project && m_lastFile == m_s.CurrentProjectFile)
+    if (!failed && m_kept && m_keptRevision == m_document.revision() && m_keptFile == m_document.filePath())
         return;
-    m_s.ensureFolder(m_s.tmpFolder());
-    m_last = project;
-    m_lastFile = m_s.CurrentProjectFile;
-    m_writer.write(m_path, [project = std::move(project), file = m_lastFile] { return snapshotBytes(project, file); },
+    Folders::ensure(m_folders.tmp());
+    m_kept = true;
+    m_keptRevision = m_document.revision();
+    m_keptFile = m_document.filePath();
+    m_writer.write(m_path, [project = m_document.project(), file = m_keptFile] { return snapshotBytes(project, file); },
                    KestrelFile::Durability::Flushed);
 }
 
@@ -112,7 +110,7 @@ void Recovery::writeNow()
 
 void Recovery::discard()
 {
-    m_last.reset();
-    m_lastFile.clear();
+    m_kept = false;
+    m_keptFile.clear();
     m_writer.remove(m_path);
 }

@@ -1,46 +1,48 @@
 #pragma once
+#include <QObject>
 #include <QString>
 #include <QTimer>
-#include <optional>
 
+#include "base/Folders.h"
 #include "component/BackgroundWriter.h"
-#include "project/Project.h"
 
-class WorkingState;
+class Ask;
+class ProjectDocument;
+class TaskFiles;
 
 // Crash recovery. While the open project has changes that are not saved, a
-// snapshot of the whole project (every task list, and the file it belongs
-// to) is kept in tmp/, brought up to date within two seconds of a change
-// and flushed to the device as a save is. A save, New or Open, and a clean
+// copy of the whole project (every task list, and the file it belongs to)
+// is kept in tmp/, brought up to date within two seconds of a change and
+// flushed to the device as a save is. A save, New or Open, and a clean
 // exit take it away; what is left at start-up came from a run that did not
 // end cleanly, and the user is asked whether to bring it back.
 //
-// The snapshot is written on a thread of its own, so typing never waits
-// for the device.
-class Recovery {
+// The copy is written on a thread of its own, so typing never waits for
+// the device.
+class Recovery : public QObject {
+    Q_OBJECT
 public:
-    explicit Recovery(WorkingState &state);
+    Recovery(const Folders &folders, ProjectDocument &document);
 
     static QString snapshotPath(const QString &appFolder);   // tmp/.recovery.gpj
     static QString keptPath(const QString &appFolder);       // tmp/.recovery-kept.gpj
-    // At start-up, before tmp/ is emptied: a snapshot left by an earlier
-    // run is put aside for offerRestore. Only the Tarvo holding the lock
-    // may call it.
+    // At start-up, before tmp/ is emptied: a copy left by an earlier run is
+    // put aside for offerRestore. Only the Tarvo holding the lock may call it.
     static void keepAside(const QString &appFolder);
 
-    // Once the main window shows: asks "Restore them?" about a snapshot put
+    // Once the main window shows: asks "Restore them?" about a copy put
     // aside. Yes (and a box closed without an answer, which drops nothing)
-    // lays it out as the open project; No throws it away.
-    void offerRestore();
+    // makes it the open project; No throws it away.
+    void offerRestore(Ask &ask, TaskFiles &taskFiles);
 
-    // Compares the open project with the last snapshot and queues a new one
-    // when it differs; with no unsaved changes, takes the snapshot away.
-    // Runs every second on its own; tests call it directly.
+    // Queues a new copy when the project changed since the last one; with
+    // no unsaved changes, takes the copy away. Runs every second on its
+    // own; tests call it directly.
     void update();
-    // Brings the snapshot up to date now and waits until it is on the
-    // device (the program is being ended: logout, shutdown).
+    // Brings the copy up to date now and waits until it is on the device
+    // (the program is being ended: logout, shutdown).
     void writeNow();
-    // The changes are saved or dropped on purpose: no snapshot is kept.
+    // The changes are saved or dropped on purpose: no copy is kept.
     void discard();
     // Waits until every queued write or removal is done.
     void waitUntilIdle() { m_writer.waitUntilIdle(); }
@@ -48,10 +50,12 @@ public:
     static constexpr int kIntervalMs = 1000;
 
 private:
-    WorkingState &m_s;
+    Folders m_folders;
+    ProjectDocument &m_document;
     QString m_path;
     QTimer m_timer;
-    std::optional<Project> m_last;   // what the snapshot on disk holds
-    QString m_lastFile;
+    bool m_kept = false;          // a copy is on disk, or on its way
+    quint64 m_keptRevision = 0;   // the document's revision it holds
+    QString m_keptFile;
     BackgroundWriter m_writer;
 };

@@ -1,11 +1,11 @@
 #include "project/SaveDialog.h"
 
-#include "app/Modals.h"
-#include "app/Texts.h"
+#include "base/Ask.h"
+#include "base/Texts.h"
 #include "component/KestrelTools.h"
 
-SaveDialog::SaveDialog(QString projectsFolder, Modals &modals, const KestrelTools &tools)
-    : m_projectsFolder(std::move(projectsFolder)), m_modals(modals), m_tools(tools)
+SaveDialog::SaveDialog(QString projectsFolder, Ask &ask, const KestrelTools &tools)
+    : m_projectsFolder(std::move(projectsFolder)), m_ask(ask), m_tools(tools)
 {
 }
 
@@ -49,17 +49,17 @@ std::optional<QString> SaveDialog::cmdOpen_Click()
     case NameProblem::None:
         break;
     case NameProblem::Empty:
-        m_modals.MsgBox(Texts::enterAName(), Texts::missingInfoTitle(), Msg::Information);
+        m_ask.MsgBox(Texts::enterAName(), Texts::missingInfoTitle(), Msg::Information);
         return std::nullopt;
     case NameProblem::RefusedCharacter:
     case NameProblem::TooLong:
-        m_modals.MsgBox(Texts::invalidName(), Texts::invalidNameTitle(), Msg::Information);
+        m_ask.MsgBox(Texts::invalidName(), Texts::invalidNameTitle(), Msg::Information);
         return std::nullopt;
     }
 
     const QString path = m_projectsFolder + txtSave + QStringLiteral(".gpj");
     if (m_tools.PathExists(path, false)
-        && m_modals.MsgBox(Texts::overwriteQuestion(), Texts::overwriteTitle(), Msg::YesNoQuestion) != Msg::Yes)
+        && m_ask.MsgBox(Texts::overwriteQuestion(), Texts::overwriteTitle(), Msg::YesNoQuestion) != Msg::Yes)
         return std::nullopt;
     return path;
 }

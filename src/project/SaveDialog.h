@@ -3,13 +3,13 @@
 #include <optional>
 
 class KestrelTools;
-class Modals;
+class Ask;
 
 // The "Save Project" dialog's behaviour; frmSave shows it. It only checks
 // the name: the Save As command writes the file.
 class SaveDialog {
 public:
-    SaveDialog(QString projectsFolder, Modals &modals, const KestrelTools &tools);
+    SaveDialog(QString projectsFolder, Ask &ask, const KestrelTools &tools);
 
     QString txtSave;            // the typed name, without extension
 
@@ -33,6 +33,6 @@ public:
 
 private:
     QString m_projectsFolder;
-    Modals &m_modals;
+    Ask &m_ask;
     const KestrelTools &m_tools;
 };

@@ -1,5 +1,7 @@
 #include "ScriptedModals.h"
 
+#include <QFileInfo>
+
 #include "component/KestrelFile.h"
 #include "project/OpenDialog.h"
 #include "project/SaveDialog.h"
@@ -41,14 +43,17 @@ std::optional<QString> ScriptedModals::showSaveDialog(SaveDialog &dialog)
 }
 
 std::optional<QString> ScriptedModals::getSaveFileName(const QString &title, const QString &proposedName,
-                                                       const QString &filter)
+                                                       const QString &filter, const QString &suffix)
 {
     saveFileAsked.append(title + u'|' + proposedName + u'|' + filter);
     if (saveFileNames.isEmpty()) {
         ++unanswered;
         return std::nullopt;
     }
-    return saveFileNames.takeFirst();
+    std::optional<QString> path = saveFileNames.takeFirst();
+    if (path && !path->isEmpty() && QFileInfo(*path).suffix().isEmpty())
+        *path += u'.' + suffix;
+    return path;
 }
 
 bool ScriptedModals::openFolder(const QString &path)

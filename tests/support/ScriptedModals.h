@@ -4,8 +4,9 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/Modals.h"
-#include "project/Plan.h"
+#include "base/Ask.h"
+#include "base/Output.h"
+#include "events/Plan.h"
 
 // What a scripted user action in a dialog leads to: the dialog stays open,
 // or it closes with its answer (a path, or nothing for Cancel).
@@ -18,10 +19,10 @@ inline DialogStep cancelled() { return {true, std::nullopt}; }
 // Closes with the path a button gave; a button that gave none keeps it open.
 inline DialogStep closesWith(std::optional<QString> path) { return path ? DialogStep{true, path} : DialogStep{}; }
 
-// The modal seam answered in advance: each message box takes the next
-// queued answer, each dialog runs the next queued user action, and every
-// request is recorded so tests can check the exact texts.
-class ScriptedModals : public Modals {
+// Both seams answered in advance: each message box takes the next queued
+// answer, each dialog runs the next queued user action, and every request
+// and every output is recorded so tests can check the exact texts.
+class ScriptedModals : public Ask, public Output {
 public:
     struct Asked {
         QString text, title;
@@ -31,7 +32,9 @@ public:
     QList<MsgAnswer> answers;                                    // next message-box answers
     QList<std::function<DialogStep(OpenDialog &)>> openActions;  // what the user does in "Open Project"
     QList<std::function<DialogStep(SaveDialog &)>> saveActions;  // what the user does in "Save Project"
-    QList<std::optional<QString>> saveFileNames;                 // next answers of the save-file dialog
+    // Next answers of the save-file dialog; a name without the suffix gets
+    // it, as the real dialog adds it.
+    QList<std::optional<QString>> saveFileNames;
     bool folderOpens = true;                                     // whether a file browser starts
     PrintOutcome printOutcome = PrintOutcome::Printed;   // what the print dialog comes to
 
@@ -55,7 +58,7 @@ public:
     std::optional<QString> showSaveDialog(SaveDialog &dialog) override;
     void showTips() override { ++tipsShown; }
     std::optional<QString> getSaveFileName(const QString &title, const QString &proposedName,
-                                           const QString &filter) override;
+                                           const QString &filter, const QString &suffix) override;
     bool openFolder(const QString &path) override;
     PrintOutcome printLines(const QStringList &lines, QString *error) override;
     bool printPlan(const Plan &plan, QString *target, QString *error) override;

@@ -1,18 +1,22 @@
 #include "app/widgets/Form1.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include "app/Layout.h"
 #include "app/widgets/QtModals.h"
-#include "app/widgets/WidgetKit.h"
+#include "app/widgets/UndoHistory.h"
+#include "base/widgets/WidgetKit.h"
+#include "base/Ask.h"
+#include "base/Rules.h"
+#include "base/Texts.h"
 #include "dashboard/widgets/CardCanvas.h"
 #include "events/widgets/SchedulePanel.h"
 #include "ui_Sidebar.h"
@@ -39,8 +43,16 @@ int keyAsciiOf(const QKeyEvent *event)
 
 namespace {
 
-// A selection of the box ends its lines with U+2029.
-QString toTaskText(QString boxText) { return boxText.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n")); }
+// A selection of the box ends its lines with U+2029, and Shift+Enter puts
+// U+2028 in a line; the box's plain text has LF for both.
+QString toTaskText(QString boxText)
+{
+    for (QChar &c : boxText) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return boxText;
+}
 
 } // namespace
 
@@ -48,54 +60,52 @@ Form1::Form1(const QString &appFolder, QWidget *parent)
     : QMainWindow(parent), m_ownModals(std::make_unique<QtModals>(appFolder))
 {
     m_ownModals->setParentWindow(this);
-    m_state = std::make_unique<WorkingState>(appFolder, *m_ownModals);
+    m_session = std::make_unique<Session>(appFolder, *m_ownModals, *m_ownModals);
     build();
 }
 
-Form1::Form1(const QString &appFolder, Modals &modals, QWidget *parent) : QMainWindow(parent)
+Form1::Form1(const QString &appFolder, Ask &ask, Output &output, QWidget *parent) : QMainWindow(parent)
 {
-    m_state = std::make_unique<WorkingState>(appFolder, modals);
+    m_session = std::make_unique<Session>(appFolder, ask, output);
     build();
 }
 
 Form1::~Form1() = default;
-
-void Form1::forward(const std::function<void(WorkingState &)> &handler)
-{
-    const Project before = m_state->project.snapshot();
-    const int generation = m_state->project.generation();
-    handler(*m_state);
-    recordStep(before, generation);
-    render();
-}
 
 void Form1::build()
 {
     setObjectName(QStringLiteral("Form1"));
     m_ui = std::make_unique<Ui::Sidebar>();
     buildArea();
+    m_history = new UndoHistory(m_session->document, this);
     connectSidebar();
     connectCards();
     buildMenu();
-    scheduleDock = new ScheduleDock(this);
+    scheduleDock = new ScheduleDock(m_session->document, m_session->schedule, m_session->events, this);
     addDockWidget(Qt::BottomDockWidgetArea, scheduleDock);
-    connect(scheduleDock, &ScheduleDock::forwarded, this, [this](const ScheduleDock::Handler &h) { forward(h); });
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->setSizeGripEnabled(false);
 
     // Wide enough that the card canvas shows whole beside the side bar, but
     // never larger than the screen.
-    QSize size(1280, sidebarScroll->widget()->height() + menuBar()->sizeHint().height());
+    QSize size(1280, sidebarScroll->widget()->height() + menuBar()->sizeHint().height()
+                         + statusBar()->sizeHint().height());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size());
     resize(size);
 
-    m_state->shell.Form_Load();
+    // The caption keeps its trailing blank; "[*]" marks unsaved changes.
+    setWindowTitle(Texts::mainWindowCaption() + QStringLiteral("[*]"));
     SetEditMargins(10, 20, m_ui->txtSubGoal);
     SetEditMargins(10, 20, m_ui->txtProjectName);
     SetEditMargins(10, 20, m_ui->txtGoalTasks);
     Kit::fillBackground(m_ui->txtGoalTasks, Qt::white);   // the inner margins show as part of the box
     Kit::setTextColour(m_ui->chkDueDate, Qt::white);      // the caption only: the check mark keeps its colour
     m_ui->txtGoalTasks->setTabChangesFocus(true);         // a tab is no task character; Tab leaves the box
-    render();
+
+    connect(&m_session->document, &ProjectDocument::changed, this, &Form1::documentChanged);
+    connect(&m_session->taskFiles, &TaskFiles::problemChanged, this, &Form1::showProblem);
+    showAll();
 }
 
 // The side bar beside the card area; each scrolls when the window is
@@ -125,7 +135,7 @@ void Form1::buildArea()
     picContainer->setObjectName(QStringLiteral("picContainer"));
     picContainer->resize(px(13425), px(9960));
     Kit::fillBackground(picContainer, Qt::white);
-    Picture1 = new CardCanvas(m_state->appFolder(), picContainer);
+    Picture1 = new CardCanvas(m_session->folders.app(), picContainer);
     Picture1->move(px(315), px(90));
     cardScroll->setWidget(picContainer);
     central->installEventFilter(this);
@@ -133,43 +143,51 @@ void Form1::buildArea()
 
 void Form1::offerRestore()
 {
-    forward([](WorkingState &s) { s.recovery.offerRestore(); });
+    m_session->recovery.offerRestore(m_session->ask, m_session->taskFiles);
+}
+
+void Form1::command(const std::function<void()> &run)
+{
+    if (!m_unreported.isEmpty()) {
+        const QString problem = std::exchange(m_unreported, QString());
+        m_session->ask.MsgBox(problem, Texts::tasksTitle(), Msg::Critical);
+    }
+    run();
 }
 
 void Form1::connectSidebar()
 {
     const Ui::Sidebar &ui = *m_ui;
-    connect(ui.lblFilename, &ClickLabel::clicked, this, [this] { forward([](WorkingState &s) { s.shell.lblFilename_Click(); }); });
-    connect(ui.lblDelete, &ClickLabel::clicked, this, [this] { forward([](WorkingState &s) { s.dashboard.lblDelete_Click(); }); });
-    connect(ui.lblNewGoal, &ClickLabel::clicked, this, [this] { forward([](WorkingState &s) { s.dashboard.lblNewGoal_Click(); }); });
-    connect(ui.txtProjectName, &QLineEdit::textEdited, this, [this](const QString &text) {
-        forward([&](WorkingState &s) { s.dashboard.txtProjectName_Change(text); });
+    Session &s = *m_session;
+    connect(ui.lblFilename, &ClickLabel::clicked, this, [this, &s] { command([&s] { s.shell.lblFilename_Click(); }); });
+    connect(ui.lblDelete, &ClickLabel::clicked, this, [this, &s] { command([&s] { s.dashboard.lblDelete_Click(); }); });
+    connect(ui.lblNewGoal, &ClickLabel::clicked, this, [this, &s] {
+        s.dashboard.lblNewGoal_Click();
+        m_ui->txtSubGoal->setFocus();   // the name typed next is a new sub-goal's
     });
-    connect(ui.txtSubGoal, &QLineEdit::textEdited, this, [this](const QString &text) {
-        forward([&](WorkingState &s) { s.dashboard.txtSubGoal_Change(text); });
+    connect(ui.txtProjectName, &QLineEdit::textEdited, this,
+            [&s](const QString &text) { s.dashboard.txtProjectName_Change(text); });
+    connect(ui.txtSubGoal, &QLineEdit::textChanged, this, [this](const QString &text) {
+        Kit::setText(m_ui->lblSubgoalscharsleft, Texts::charsLeft(std::max<qsizetype>(0, Rules::kSubGoalNameMax - text.size())));
     });
     connect(ui.txtGoalTasks->document(), &QTextDocument::contentsChange, this, &Form1::txtGoalTasks_Change);
-    connect(ui.chkDueDate, &QCheckBox::clicked, this, [this](bool checked) {
-        forward([&](WorkingState &s) { s.dueDates.setChkDueDate(checked); });
+    connect(ui.chkDueDate, &QCheckBox::clicked, this,
+            [this, &s](bool checked) { s.dueDates.chkDueDate_Click(checked, m_ui->Calendar1->selectedDate()); });
+    connect(ui.Calendar1, &QCalendarWidget::selectionChanged, this, [this, &s] {
+        if (!m_showing)
+            s.dueDates.Calendar1_DateChange(m_ui->Calendar1->selectedDate(), m_ui->chkDueDate->isChecked());
     });
-    connect(ui.Calendar1, &QCalendarWidget::selectionChanged, this, [this] {
-        if (m_rendering)
-            return;
-        const QDate date = m_ui->Calendar1->selectedDate();
-        forward([&](WorkingState &s) { s.dueDates.setCalendar1(date); });
-    });
-    for (QWidget *box : {static_cast<QWidget *>(ui.txtProjectName), static_cast<QWidget *>(ui.txtSubGoal),
-                         static_cast<QWidget *>(ui.txtGoalTasks)})
+    for (QWidget *box : {static_cast<QWidget *>(ui.txtSubGoal), static_cast<QWidget *>(ui.txtGoalTasks)})
         box->installEventFilter(this);
 }
 
 void Form1::txtGoalTasks_Change(int position, int removed, int added)
 {
-    if (m_rendering)
+    if (m_showing)
         return;
-    // The edit alone goes to the core, so a keystroke costs the same in a
-    // list of ten lines and of a hundred thousand. Where the core cannot
-    // place it, the whole text goes.
+    // The edit alone goes to the document, so a keystroke costs the same in
+    // a list of ten lines and of a hundred thousand. Where the document
+    // cannot place it, the whole text goes.
     QTextDocument *document = m_ui->txtGoalTasks->document();
     const qsizetype length = document->characterCount() - 1;
     QString inserted;
@@ -181,30 +199,38 @@ void Form1::txtGoalTasks_Change(int position, int removed, int added)
         selection.setPosition(std::min<int>(position + added, int(length)), QTextCursor::KeepAnchor);
         inserted = selection.selectedText();
     }
-    const int line = document->findBlock(position).blockNumber();
-    // An edit changes the task text and the selected card's counters and
-    // nothing else, so only those are shown anew.
-    WorkingState &s = *m_state;
-    if (s.tasks.txtGoalTasks_Edit(position, line, removed, toTaskText(inserted), length)) {
-        Picture1->showCounters(s.SelectedGoalIndex, s.cards[s.SelectedGoalIndex]);
-    } else {
-        QTextCursor all(document);
-        all.select(QTextCursor::Document);
-        const QString text = toTaskText(all.selectedText());
-        forward([&](WorkingState &s) { s.tasks.txtGoalTasks_Change(text); });
-    }
+    m_typingTasks = true;
+    Session &s = *m_session;
+    if (!s.tasks.txtGoalTasks_Edit(position, removed, toTaskText(inserted), length))
+        s.tasks.txtGoalTasks_Change(toTaskText(m_ui->txtGoalTasks->toPlainText()));
+    m_typingTasks = false;
 }
 
 void Form1::connectCards()
 {
-    connect(Picture1, &CardCanvas::captionClicked, this,
-            [this](int k) { forward([k](WorkingState &s) { s.dashboard.lblGoal_Click(k); }); });
+    Session &s = *m_session;
+    // A click on a name selects the card and goes on to its tasks.
+    connect(Picture1, &CardCanvas::captionClicked, this, [this, &s](int k) {
+        s.dashboard.lblGoal_Click(k);
+        if (k != 0)
+            m_ui->txtGoalTasks->setFocus();
+    });
+    // Enter or Space on a card selects it and leaves the focus there.
+    connect(Picture1, &CardCanvas::cardActivated, this, [&s](int k) { s.dashboard.lblGoal_Click(k); });
     connect(Picture1, &CardCanvas::deleteMarkClicked, this,
-            [this](int k) { forward([k](WorkingState &s) { s.dashboard.lblDeleteOnMouseOver_Click(k); }); });
-    connect(Picture1, &CardCanvas::cardMouseMoved, this,
-            [this](int k) { forward([k](WorkingState &s) { s.dashboard.picGoal_MouseMove(k); }); });
-    connect(Picture1, &CardCanvas::canvasMouseMoved, this,
-            [this] { forward([](WorkingState &s) { s.dashboard.Picture1_MouseMove(); }); });
+            [this, &s](int k) { command([&s, k] { s.dashboard.lblDeleteOnMouseOver_Click(k); }); });
+}
+
+bool Form1::txtSubGoal_KeyPress(QKeyEvent *event)
+{
+    const int ascii = keyAsciiOf(event);
+    if (ascii == 0)
+        return false;
+    QString text = m_ui->txtSubGoal->text();
+    const int result = m_session->dashboard.txtSubGoal_KeyPress(ascii, text);
+    if (text != m_ui->txtSubGoal->text())
+        m_ui->txtSubGoal->setText(text);
+    return result == 0;   // swallowed
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -213,40 +239,21 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     // it without resizing the window.
     if (watched == centralWidget() && event->type() == QEvent::Resize)
         applyLayout();
-    const bool press = event->type() == QEvent::KeyPress;
-    const bool release = event->type() == QEvent::KeyRelease;
-    if (!press && !release)
-        return QMainWindow::eventFilter(watched, event);
-    auto *key = static_cast<QKeyEvent *>(event);
-
-    if (release) {
-        if (watched == m_ui->txtProjectName) {
-            const QString text = m_ui->txtProjectName->text();
-            forward([&](WorkingState &s) { s.dashboard.txtProjectName_KeyUp(text); });
-        } else if (watched == m_ui->txtGoalTasks && m_state->tasks.txtGoalTasks_KeyUp()) {
-            render();   // a write that had failed was tried again
-        }
-        return false;
-    }
-
-    const int ascii = keyAsciiOf(key);
-    if (watched == m_ui->txtSubGoal && ascii != 0) {
-        int result = ascii;
-        forward([&](WorkingState &s) { result = s.dashboard.txtSubGoal_KeyPress(ascii); });
-        return result == 0; // swallowed
-    }
+    if (watched == m_ui->txtSubGoal && event->type() == QEvent::KeyPress)
+        return txtSubGoal_KeyPress(static_cast<QKeyEvent *>(event));
     // A key in the task box changes the project through the edit it makes,
-    // which the document reports.
-    return false;
+    // which the box's document reports; a release tries a failed write again.
+    if (watched == m_ui->txtGoalTasks && event->type() == QEvent::KeyRelease)
+        m_session->tasks.txtGoalTasks_KeyUp();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
     bool mayClose = true;
-    forward([&](WorkingState &s) { mayClose = s.project.maybeSave(); });
+    command([&] { mayClose = m_session->project.maybeSave(); });
     if (mayClose)
         event->accept();
     else
         event->ignore();
 }
-

@@ -1,35 +1,32 @@
 #pragma once
 #include <QMainWindow>
-#include <QUndoStack>
 #include <functional>
 #include <memory>
 
-#include "project/WorkingState.h"
+#include "app/Session.h"
 
 class CardCanvas;
 class QScrollArea;
-class ScheduleDock;
 class QtModals;
+class ScheduleDock;
+class UndoHistory;
+struct DocumentChange;
 namespace Ui { class Sidebar; }
 
-// The main window. It shows the working state and forwards every event to
-// it; it keeps no project state of its own, only the undo history of the
-// changes it forwarded.
+// The main window. It shows the session's document and forwards the user's
+// actions to the session's commands; it keeps no project state of its own.
+// Each change of the document repaints what that change touched.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(const QString &appFolder, QWidget *parent = nullptr);
-    // For tests: every modal question goes to the given seam.
-    Form1(const QString &appFolder, Modals &modals, QWidget *parent = nullptr);
+    // For tests: every question and every output goes to the given seams.
+    Form1(const QString &appFolder, Ask &ask, Output &output, QWidget *parent = nullptr);
     ~Form1() override;
 
-    WorkingState &state() { return *m_state; }
-    // Shows the state anew; every forwarded event ends with it.
-    void render();
+    Session &session() { return *m_session; }
     // Asks about unsaved work a run that did not end cleanly left behind.
     void offerRestore();
-    // Takes the project back to an outline of an earlier or later step.
-    void replay(const Project &outline);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,22 +38,34 @@ private:
     void buildArea();
     void connectSidebar();
     void connectCards();
-    void txtGoalTasks_Change(int position, int removed, int added);
     void buildMenu();
     void applyLayout();
-    // Puts a step on the undo history when the forwarded event changed the
-    // project's outline; forgets the history when a new project began.
-    void recordStep(const Project &before, int generation);
-    // Every event goes through here: the handler, the history, the showing.
-    void forward(const std::function<void(WorkingState &)> &handler);
+    // Runs a command of a menu or a button. A task file that could not be
+    // written is said in a box before it, once: while typing, only the
+    // status line tells.
+    void command(const std::function<void()> &run);
+    void txtGoalTasks_Change(int position, int removed, int added);
+    bool txtSubGoal_KeyPress(QKeyEvent *event);
+
+    // ---- showing the document (Form1Show.cpp)
+    void documentChanged(const DocumentChange &change);
+    void showAll();
+    void showName();
+    void showFile();
+    void showSelection();
+    void showTaskBox();
+    // selected: the card was just selected, so the calendar starts afresh.
+    void showDueDate(bool selected);
+    void showCards();
+    void showProblem(const QString &problem);
 
     std::unique_ptr<QtModals> m_ownModals;
-    std::unique_ptr<WorkingState> m_state;
+    std::unique_ptr<Session> m_session;
     std::unique_ptr<Ui::Sidebar> m_ui;
-    QUndoStack m_history;
-    bool m_replaying = false;
-    bool m_rendering = false;
-    int m_tasksRevision = -1;
+    UndoHistory *m_history = nullptr;
+    bool m_showing = false;       // the window is setting its controls: their signals are no user's
+    bool m_typingTasks = false;   // the change comes from the task box itself
+    QString m_unreported;         // a problem the status line told and no box yet
 
     QScrollArea *sidebarScroll = nullptr;   // the side bar, full height; scrolls when short
     QScrollArea *cardScroll = nullptr;      // the card area; scrolls when small

@@ -1,23 +1,26 @@
-// Showing the state: the window's controls set from the working state, and
-// the layout of the side bar and the card area.
+// Showing the document: the window's controls set from it, each part only
+// when a change touched it; and the layout of the side bar and card area.
 #include "app/widgets/Form1.h"
 
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 
 #include "app/Layout.h"
-#include "app/widgets/WidgetKit.h"
+#include "base/Rules.h"
+#include "base/Texts.h"
+#include "base/widgets/WidgetKit.h"
+#include "component/FileNames.h"
+#include "dashboard/Cards.h"
 #include "dashboard/widgets/CardCanvas.h"
 #include "events/widgets/SchedulePanel.h"
+#include "project/DueDate.h"
 #include "ui_Sidebar.h"
 
 using Layout::px;
 
 namespace {
-
-// The task box shows ordinary line breaks; task text has CR LF.
-QString toBoxText(QString taskText) { return taskText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
 // The box takes at most limit characters, but a longer name the program
 // puts in (loaded from a file) stays whole: the box never cuts it.
@@ -32,6 +35,134 @@ void showLimitedText(QLineEdit *box, const QString &text, int limit)
 }
 
 } // namespace
+
+void Form1::documentChanged(const DocumentChange &change)
+{
+    const ProjectDocument &document = m_session->document;
+    if (change.has(DocumentChange::Name))
+        showName();
+    if (change.has(DocumentChange::File))
+        showFile();
+    if (change.has(DocumentChange::Selection)) {
+        showSelection();
+    } else {
+        const bool selectedTasks = change.has(DocumentChange::Tasks)
+                                   && (change.subGoal == document.selectedSubGoal() || change.subGoal < 0);
+        // The box's own edits are in it already; showing them again would
+        // lose its cursor and its undo.
+        if (selectedTasks && !m_typingTasks)
+            showTaskBox();
+        if (change.has(DocumentChange::Outline))
+            showDueDate(false);
+    }
+    if (change.parts == DocumentChange::Tasks && document.isSubGoal(change.subGoal)) {
+        // A keystroke changes one card's counters and nothing else.
+        Picture1->showCard(change.subGoal + 1, cardRecord(document, change.subGoal + 1));
+    } else if (change.parts & (DocumentChange::Tasks | DocumentChange::Outline | DocumentChange::Name
+                               | DocumentChange::Selection | DocumentChange::Plan)) {
+        showCards();
+    }
+    scheduleDock->documentChanged(change);
+}
+
+void Form1::showAll()
+{
+    showName();
+    showFile();
+    showSelection();
+    showProblem(m_session->taskFiles.problem());
+}
+
+void Form1::showName()
+{
+    showLimitedText(m_ui->txtProjectName, m_session->document.project().name, Rules::kProjectNameMax);
+}
+
+void Form1::showFile()
+{
+    const ProjectDocument &document = m_session->document;
+    const Ui::Sidebar &ui = *m_ui;
+    const QString path = FileNames::forDisplay(document.filePath());
+    // A long path is cut in its middle, so the file's name stays in view.
+    const QString shown = document.filePath().isEmpty() ? Texts::noFilename() : path;
+    Kit::setText(ui.lblFilename, ui.lblFilename->fontMetrics().elidedText(shown, Qt::ElideMiddle, ui.lblFilename->width()));
+    const QString tip = path.isEmpty() ? Texts::openProjectsFolder() : path + u'\n' + Texts::openProjectsFolder();
+    if (ui.lblFilename->toolTip() != tip)
+        ui.lblFilename->setToolTip(tip);
+    setWindowModified(document.isModified());
+}
+
+void Form1::showSelection()
+{
+    const ProjectDocument &document = m_session->document;
+    const Ui::Sidebar &ui = *m_ui;
+    const bool subGoal = document.selectedCard() != 0;
+    Kit::setText(ui.Label14, subGoal ? Texts::subGoalLabel() : Texts::mainGoalLabel());
+    Kit::setText(ui.lblGoalName, subGoal ? Texts::renameModeLabel() : Texts::addModeLabel());
+    // A screen reader reads each edit box by its label.
+    ui.txtProjectName->setAccessibleName(ui.Label14->text());
+    ui.txtSubGoal->setAccessibleName(ui.lblGoalName->text());
+    for (QWidget *part : {static_cast<QWidget *>(ui.lblDelete), static_cast<QWidget *>(ui.lblNewGoal),
+                          static_cast<QWidget *>(ui.lblGoalTasks), static_cast<QWidget *>(ui.txtGoalTasks),
+                          static_cast<QWidget *>(ui.lblTaskInstructions), static_cast<QWidget *>(ui.lblDueDate),
+                          static_cast<QWidget *>(ui.Calendar1), static_cast<QWidget *>(ui.chkDueDate)})
+        Kit::setShown(part, subGoal);
+    // The name box holds the selected sub-goal's name, ready to be changed;
+    // back on the main goal it is empty, ready for a new one.
+    const QString name = subGoal ? document.subGoal(document.selectedSubGoal()).name : QString();
+    showLimitedText(ui.txtSubGoal, name, Rules::kSubGoalNameMax);
+    Kit::setText(ui.lblSubgoalscharsleft, Texts::charsLeft(std::max<qsizetype>(0, Rules::kSubGoalNameMax - name.size())));
+    if (subGoal) {
+        showTaskBox();
+        showDueDate(true);
+    }
+}
+
+void Form1::showTaskBox()
+{
+    const ProjectDocument &document = m_session->document;
+    if (!document.isSubGoal(document.selectedSubGoal()))
+        return;   // the box keeps its text while the main goal is selected
+    m_showing = true;
+    m_ui->txtGoalTasks->setPlainText(document.subGoal(document.selectedSubGoal()).tasks);
+    m_showing = false;
+}
+
+void Form1::showDueDate(bool selected)
+{
+    const ProjectDocument &document = m_session->document;
+    if (!document.isSubGoal(document.selectedSubGoal()))
+        return;
+    // The controls show the card's due date; a stored text that reads as no
+    // date (written under another locale) leaves today on the calendar and
+    // stays as it is.
+    const QString &due = document.subGoal(document.selectedSubGoal()).due;
+    const Ui::Sidebar &ui = *m_ui;
+    const QDate date = DueDate::parse(due);
+    m_showing = true;
+    if (ui.chkDueDate->isChecked() != !due.isEmpty())
+        ui.chkDueDate->setChecked(!due.isEmpty());
+    // Unchecked, the calendar keeps the date the user last pointed at on
+    // this card.
+    if (!due.isEmpty() || selected)
+        ui.Calendar1->setSelectedDate(date.isValid() ? date : QDate::currentDate());
+    m_showing = false;
+}
+
+void Form1::showCards()
+{
+    Picture1->showCards(cardRecords(m_session->document));
+}
+
+void Form1::showProblem(const QString &problem)
+{
+    // Told without taking the keyboard; a box follows at the next command.
+    m_unreported = problem;
+    if (problem.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(problem.section(u'\n', 0, 0));
+}
 
 void Form1::resizeEvent(QResizeEvent *event)
 {
@@ -59,58 +190,4 @@ void Form1::applyLayout()
     picContainer->resize(width, picContainer->height());
     Picture1->move(Layout::picture1Left(width * tw, Picture1->width() * tw) / tw, Picture1->y());
     cardScroll->setGeometry(left, px(45), std::max(0, central->width() - left), std::max(0, height - px(45)));
-}
-
-void Form1::render()
-{
-    if (m_rendering)
-        return;
-    m_rendering = true;
-    const WorkingState &s = *m_state;
-    const Ui::Sidebar &ui = *m_ui;
-
-    if (windowTitle() != s.Form1_Caption)
-        setWindowTitle(s.Form1_Caption);
-    // A long path is cut in its middle, so the file's name stays in view.
-    Kit::setText(ui.lblFilename, ui.lblFilename->fontMetrics().elidedText(s.lblFilename, Qt::ElideMiddle,
-                                                                          ui.lblFilename->width()));
-    const QString tip = s.lblFilename_ToolTip.isEmpty() ? Texts::openProjectsFolder()
-                                                        : s.lblFilename_ToolTip + u'\n' + Texts::openProjectsFolder();
-    if (ui.lblFilename->toolTip() != tip)
-        ui.lblFilename->setToolTip(tip);
-    Kit::setText(ui.Label14, s.Label14);
-    Kit::setText(ui.lblGoalName, s.lblGoalName);
-    Kit::setText(ui.lblSubgoalscharsleft, s.lblSubgoalscharsleft);
-    showLimitedText(ui.txtProjectName, s.txtProjectName, Rules::kProjectNameMax);
-    showLimitedText(ui.txtSubGoal, s.dashboard.txtSubGoal(), Rules::kSubGoalNameMax);
-    if (m_tasksRevision != s.tasks.txtGoalTasksRevision()) {
-        m_tasksRevision = s.tasks.txtGoalTasksRevision();
-        ui.txtGoalTasks->setPlainText(toBoxText(s.tasks.txtGoalTasks()));
-    }
-    if (ui.chkDueDate->isChecked() != s.dueDates.chkDueDate())
-        ui.chkDueDate->setChecked(s.dueDates.chkDueDate());
-    if (ui.Calendar1->selectedDate() != s.dueDates.Calendar1())
-        ui.Calendar1->setSelectedDate(s.dueDates.Calendar1());
-
-    Kit::setShown(ui.lblDelete, s.lblDelete_Visible);
-    Kit::setShown(ui.lblNewGoal, s.lblNewGoal_Visible);
-    Kit::setShown(ui.lblGoalTasks, s.lblGoalTasks_Visible);
-    Kit::setShown(ui.txtGoalTasks, s.txtGoalTasks_Visible);
-    Kit::setShown(ui.lblTaskInstructions, s.lblTaskInstructions_Visible);
-    Kit::setShown(ui.lblDueDate, s.lblDueDate_Visible);
-    Kit::setShown(ui.Calendar1, s.Calendar1_Visible);
-    Kit::setShown(ui.chkDueDate, s.chkDueDate_Visible);
-    Picture1->showCards(s.cards);
-    // A screen reader reads each edit box by its label.
-    ui.txtProjectName->setAccessibleName(s.Label14);
-    ui.txtSubGoal->setAccessibleName(s.lblGoalName);
-    scheduleDock->showState(s);
-    m_rendering = false;
-
-    // Focus moves last, once everything it may land on is shown.
-    switch (std::exchange(m_state->focusRequest, WorkingState::Focus::None)) {
-    case WorkingState::Focus::txtSubGoal: ui.txtSubGoal->setFocus(); break;
-    case WorkingState::Focus::txtGoalTasks: ui.txtGoalTasks->setFocus(); break;
-    case WorkingState::Focus::None: break;
-    }
 }

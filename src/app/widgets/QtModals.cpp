@@ -10,7 +10,7 @@
 
 #include "app/widgets/frmTips.h"
 #include "events/widgets/Printing.h"
-#include "project/widgets/PlanPrint.h"
+#include "events/widgets/PlanPrint.h"
 #include "project/widgets/frmOpen.h"
 #include "project/widgets/frmSave.h"
 
@@ -75,12 +75,18 @@ void QtModals::showTips()
 }
 
 std::optional<QString> QtModals::getSaveFileName(const QString &title, const QString &proposedName,
-                                                 const QString &filter)
+                                                 const QString &filter, const QString &suffix)
 {
-    const QString path = QFileDialog::getSaveFileName(m_parent, title, proposedName, filter);
-    if (path.isEmpty())
+    // The dialog adds the suffix to a name typed without one before it asks
+    // about replacing a file, so the question is about the file written.
+    QFileDialog dialog(m_parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    return dialog.selectedFiles().constFirst();
 }
 
 bool QtModals::openFolder(const QString &path)

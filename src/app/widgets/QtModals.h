@@ -3,11 +3,13 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/Modals.h"
+#include "base/Ask.h"
+#include "base/Output.h"
 
-// The modal seam answered by real windows: message boxes, the project
-// dialogs, the tips window, the desktop's file browser and the printer.
-class QtModals : public Modals {
+// Both seams answered by real windows: message boxes, the project dialogs,
+// the tips window and the file dialogs; the desktop's file browser, the
+// printer, PDF files and the clipboard.
+class QtModals : public Ask, public Output {
 public:
     explicit QtModals(QString appFolder) : m_appFolder(std::move(appFolder)) {}
     void setParentWindow(QWidget *parent) { m_parent = parent; }
@@ -17,7 +19,7 @@ public:
     std::optional<QString> showSaveDialog(SaveDialog &dialog) override;
     void showTips() override;
     std::optional<QString> getSaveFileName(const QString &title, const QString &proposedName,
-                                           const QString &filter) override;
+                                           const QString &filter, const QString &suffix) override;
     bool openFolder(const QString &path) override;
     PrintOutcome printLines(const QStringList &lines, QString *error) override;
     bool printPlan(const Plan &plan, QString *target, QString *error) override;

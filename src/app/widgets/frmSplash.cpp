@@ -2,7 +2,7 @@
 
 #include "app/StartUp.h"
 #include "project/Recovery.h"
-#include "app/widgets/WidgetKit.h"
+#include "base/widgets/WidgetKit.h"
 #include "ui_frmSplash.h"
 
 frmSplash::frmSplash(const QString &appFolder, MainWindowFactory openMainWindow, QWidget *parent)

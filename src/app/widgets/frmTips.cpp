@@ -1,6 +1,6 @@
 #include "app/widgets/frmTips.h"
 
-#include "app/widgets/WidgetKit.h"
+#include "base/widgets/WidgetKit.h"
 #include "ui_frmTips.h"
 
 frmTips::frmTips(QWidget *parent) : QDialog(parent)

@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "app/widgets/WidgetKit.h"
-#include "dashboard/Dashboard.h"
+#include "base/widgets/WidgetKit.h"
 #include "dashboard/widgets/SubGoalCard.h"
 #include "ui_CardCanvas.h"
 
@@ -22,20 +21,21 @@ CardCanvas::CardCanvas(const QString &appFolder, QWidget *parent)
     Kit::fillBackground(this, Qt::white);
     m_ui->Picture2->setPicture(picture(appFolder, "maingoal.gif"));
     connect(m_ui->lblGoal_0, &ClickLabel::clicked, this, [this] { emit captionClicked(0); });
-    connect(m_ui->Picture2, &CardBody::activated, this, [this] { emit captionClicked(0); });
+    connect(m_ui->Picture2, &CardBody::activated, this, [this] { emit cardActivated(0); });
     connect(m_ui->Picture2, &CardBody::stepRequested, this, [this](int dx, int dy) { step(0, dx, dy); });
 
     const QPixmap artwork = picture(appFolder, "card.gif");
+    const StatusPictures status{picture(appFolder, "bluecircle.gif"), picture(appFolder, "greencircle.gif")};
     m_cards = {nullptr, m_ui->picGoal_1, m_ui->picGoal_2, m_ui->picGoal_3, m_ui->picGoal_4,
                m_ui->picGoal_5, m_ui->picGoal_6, m_ui->picGoal_7, m_ui->picGoal_8};
     for (int k = 1; k <= Rules::kSubGoalCards; ++k) {
         SubGoalCard *card = m_cards[k];
-        card->setIndex(k, artwork);
-        connect(card, &CardBody::mouseMoved, this, [this, k] { emit cardMouseMoved(k); });
+        card->setIndex(k, artwork, status);
+        connect(card, &CardBody::mouseMoved, this, [this, k] { picGoal_MouseMove(k); });
         connect(card->caption(), &ClickLabel::clicked, this, [this, k] { emit captionClicked(k); });
         connect(card->deleteMark(), &ClickLabel::clicked, this, [this, k] { emit deleteMarkClicked(k); });
         // The keyboard does what the mouse does: Enter selects, Delete asks.
-        connect(card, &CardBody::activated, this, [this, k] { emit captionClicked(k); });
+        connect(card, &CardBody::activated, this, [this, k] { emit cardActivated(k); });
         connect(card, &CardBody::deleteRequested, this, [this, k] { emit deleteMarkClicked(k); });
         connect(card, &CardBody::stepRequested, this, [this, k](int dx, int dy) { step(k, dx, dy); });
     }
@@ -43,18 +43,31 @@ CardCanvas::CardCanvas(const QString &appFolder, QWidget *parent)
 
 CardCanvas::~CardCanvas() = default;
 
-void CardCanvas::showCards(const std::array<GoalCard, Rules::kSubGoalCards + 1> &cards)
+void CardCanvas::showCards(const CardRecords &cards)
 {
-    Kit::setText(m_ui->lblGoal_0, cards[0].lblGoal_Caption);
-    m_ui->Picture2->setAccessibleName(cards[0].lblGoal_Caption);
-    for (int k = 1; k <= Rules::kSubGoalCards; ++k)
-        m_cards[k]->showCard(cards[k]);
+    for (int k = 0; k <= Rules::kSubGoalCards; ++k)
+        showCard(k, cards[k]);
 }
 
-void CardCanvas::showCounters(int index, const GoalCard &card)
+void CardCanvas::showCard(int index, const CardRecord &card)
 {
-    if (index >= 1 && index <= Rules::kSubGoalCards)
-        m_cards[index]->showCounters(card);
+    if (index == 0) {
+        Kit::setText(m_ui->lblGoal_0, card.name);
+        m_ui->Picture2->setAccessibleName(card.name);
+    } else if (index <= Rules::kSubGoalCards) {
+        m_cards[index]->showCard(card);
+    }
+}
+
+void CardCanvas::picGoal_MouseMove(int index)
+{
+    for (int k = 1; k <= Rules::kSubGoalCards; ++k)
+        m_cards[k]->showDeleteMark(k == index);
+}
+
+void CardCanvas::Picture1_MouseMove()
+{
+    picGoal_MouseMove(0);
 }
 
 void CardCanvas::step(int from, int columns, int rows)
@@ -79,6 +92,6 @@ void CardCanvas::step(int from, int columns, int rows)
 
 void CardCanvas::mouseMoveEvent(QMouseEvent *event)
 {
-    emit canvasMouseMoved();
+    Picture1_MouseMove();
     event->accept();
 }

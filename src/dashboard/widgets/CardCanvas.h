@@ -3,29 +3,34 @@
 #include <array>
 #include <memory>
 
-#include "app/Texts.h"
+#include "base/Rules.h"
+#include "dashboard/Cards.h"
 
-struct GoalCard;
 class SubGoalCard;
 namespace Ui { class CardCanvas; }
 
 // The card canvas Picture1: the main-goal card Picture2 and the eight
 // sub-goal cards. It shows the cards' records and reports what the mouse
-// does on them, by card index (0 is the main goal).
+// and the keyboard do on them, by card index (0 is the main goal). The
+// delete mark under the mouse is its own affair.
 class CardCanvas : public QWidget {
     Q_OBJECT
 public:
     CardCanvas(const QString &appFolder, QWidget *parent = nullptr);
     ~CardCanvas() override;
 
-    void showCards(const std::array<GoalCard, Rules::kSubGoalCards + 1> &cards);
-    void showCounters(int index, const GoalCard &card);
+    void showCards(const CardRecords &cards);
+    void showCard(int index, const CardRecord &card);
+
+    // The mouse over a card shows its delete mark; over the canvas between
+    // the cards, none.
+    void picGoal_MouseMove(int index);
+    void Picture1_MouseMove();
 
 signals:
     void captionClicked(int index);
+    void cardActivated(int index);   // Enter or Space on the card
     void deleteMarkClicked(int index);
-    void cardMouseMoved(int index);
-    void canvasMouseMoved();
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -37,4 +42,5 @@ private:
 
     std::unique_ptr<Ui::CardCanvas> m_ui;
     std::array<SubGoalCard *, Rules::kSubGoalCards + 1> m_cards{};   // [0] unused
+    QString m_mainName;
 };

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "app/widgets/WidgetKit.h"
-#include "dashboard/Dashboard.h"
+#include "base/widgets/WidgetKit.h"
+#include "base/Texts.h"
 #include "ui_SubGoalCard.h"
 
 namespace {
@@ -113,76 +113,62 @@ SubGoalCard::SubGoalCard(QWidget *parent) : CardBody(parent), m_ui(std::make_uni
 
 SubGoalCard::~SubGoalCard() = default;
 
-void SubGoalCard::setIndex(int k, const QPixmap &artwork)
+void SubGoalCard::setIndex(int k, const QPixmap &artwork, const StatusPictures &status)
 {
     const QString n = QString::number(k);
     setObjectName(QStringLiteral("picGoal_") + n);
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         child->setObjectName(child->objectName() + u'_' + n);
-    m_artwork = artwork;
-    setPicture(artwork);
+    m_status = status;
+    setPicture(status.pending.isNull() ? artwork : status.pending);
 }
 
 ClickLabel *SubGoalCard::caption() const { return m_ui->lblGoal; }
 ClickLabel *SubGoalCard::deleteMark() const { return m_ui->lblDeleteOnMouseOver; }
 
-void SubGoalCard::showCounters(const GoalCard &card)
+void SubGoalCard::showDeleteMark(bool shown)
 {
-    Kit::setText(m_ui->lblTasks_Total, card.lblTasks_Total);
-    Kit::setText(m_ui->lblTasks_Completed, card.lblTasks_Completed);
-    Kit::setText(m_ui->lblTasks_Pending, card.lblTasks_Pending);
-    showPicture(card);
-    describe(card);
-    if (m_shown) {
-        m_shown->lblTasks_Total = card.lblTasks_Total;
-        m_shown->lblTasks_Completed = card.lblTasks_Completed;
-        m_shown->lblTasks_Pending = card.lblTasks_Pending;
-        m_shown->picGoal_Picture = card.picGoal_Picture;
-        m_shown->picGoal_PictureRevision = card.picGoal_PictureRevision;
-    }
+    Kit::setShown(m_ui->lblDeleteOnMouseOver, shown && isVisible());
 }
 
-void SubGoalCard::showPicture(const GoalCard &card)
+void SubGoalCard::showCard(const CardRecord &card)
 {
-    if (m_pictureRevision == card.picGoal_PictureRevision)
-        return;
-    m_pictureRevision = card.picGoal_PictureRevision;
-    QPixmap picture;
-    if (card.picGoal_Picture.isEmpty())
-        setPicture(m_artwork);
-    else if (picture.loadFromData(card.picGoal_Picture))
-        setPicture(picture);
-}
-
-void SubGoalCard::showCard(const GoalCard &card)
-{
-    // Shown at every event: a card that did not change costs a compare.
+    // Shown at every change: a card that did not change costs a compare.
     if (m_shown && *m_shown == card)
         return;
+    const bool counted = !m_shown || m_shown->counts != card.counts;
     m_shown = card;
-    Kit::setText(m_ui->lblGoal, card.lblGoal_Caption);
-    Kit::setText(m_ui->lblTasks_Total, card.lblTasks_Total);
-    Kit::setText(m_ui->lblTasks_Completed, card.lblTasks_Completed);
-    Kit::setText(m_ui->lblTasks_Pending, card.lblTasks_Pending);
-    Kit::setText(m_ui->lblDueDateDate, card.lblDueDateDate_Caption);
-    Kit::setShown(m_ui->lblDueDateDate, card.lblDueDateDate_Visible);
-    Kit::setShown(m_ui->shDueDate, card.shDueDate_Visible);
+    Kit::setText(m_ui->lblGoal, card.name);
+    if (counted) {
+        Kit::setText(m_ui->lblTasks_Total, Texts::tasksCounter(card.counts.total));
+        Kit::setText(m_ui->lblTasks_Completed, Texts::completedCounter(card.counts.completed));
+        Kit::setText(m_ui->lblTasks_Pending, Texts::pendingCounter(card.counts.pending()));
+        const QPixmap &picture = card.counts.allDone() ? m_status.done : m_status.pending;
+        if (!picture.isNull())
+            setPicture(picture);
+    }
+    const bool due = !card.due.isEmpty();
+    if (due)
+        Kit::setText(m_ui->lblDueDateDate, Texts::dueDateCaption(card.due));
+    Kit::setShown(m_ui->lblDueDateDate, due);
+    Kit::setShown(m_ui->shDueDate, due);
     // Navy, or red when the sub-goal will not be done by its due date.
-    Kit::fillBackground(m_ui->shDueDate, card.shDueDate_Late ? QColor(192, 0, 0) : QColor(0, 0, 128));
-    Kit::setShown(m_ui->shActive, card.shActive_Visible);
-    if (card.shActive_Visible)
+    Kit::fillBackground(m_ui->shDueDate, card.lateness.late() ? QColor(192, 0, 0) : QColor(0, 0, 128));
+    Kit::setShown(m_ui->shActive, card.selected);
+    if (card.selected)
         m_ui->shActive->raise();
-    Kit::setShown(m_ui->lblDeleteOnMouseOver, card.lblDeleteOnMouseOver_Visible);
-    showPicture(card);
-    Kit::setShown(this, card.picGoal_Visible);
+    if (!card.inUse)
+        Kit::setShown(m_ui->lblDeleteOnMouseOver, false);
+    Kit::setShown(this, card.inUse);
     describe(card);
 }
 
-void SubGoalCard::describe(const GoalCard &card)
+void SubGoalCard::describe(const CardRecord &card)
 {
     // What a screen reader says of the card: all it shows in words.
-    QStringList parts{card.lblGoal_Caption, card.lblTasks_Total, card.lblTasks_Completed, card.lblTasks_Pending};
-    if (card.lblDueDateDate_Visible)
-        parts.append(card.lblDueDateDate_Caption);
+    QStringList parts{card.name, Texts::tasksCounter(card.counts.total), Texts::completedCounter(card.counts.completed),
+                      Texts::pendingCounter(card.counts.pending())};
+    if (!card.due.isEmpty())
+        parts.append(Texts::dueDateCaption(card.due));
     setAccessibleName(parts.join(QStringLiteral(", ")));
 }

@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "dashboard/Dashboard.h"
+#include "dashboard/Cards.h"
 
 class ClickLabel;
 namespace Ui { class SubGoalCard; }
@@ -33,6 +33,12 @@ private:
     QPixmap m_scaled;   // the picture at the card's size
 };
 
+// The card's pictures: blue while work is pending, green once all is done.
+struct StatusPictures {
+    QPixmap pending;
+    QPixmap done;
+};
+
 // One sub-goal card, picGoal_k: its caption, counters, due-date band,
 // selection mark and delete mark, showing one card record.
 class SubGoalCard : public CardBody {
@@ -41,21 +47,21 @@ public:
     explicit SubGoalCard(QWidget *parent = nullptr);
     ~SubGoalCard() override;
 
-    // Names the card and its controls after card k, and gives it the artwork.
-    void setIndex(int k, const QPixmap &artwork);
-    void showCard(const GoalCard &card);
-    // After a keystroke only the counters and the status picture change.
-    void showCounters(const GoalCard &card);
+    // Names the card and its controls after card k, and gives it its
+    // pictures. A picture that could not be read leaves the one before.
+    void setIndex(int k, const QPixmap &artwork, const StatusPictures &status);
+    // Changes only what differs from what it shows: after a keystroke, the
+    // counters and perhaps the picture.
+    void showCard(const CardRecord &card);
+    void showDeleteMark(bool shown);
 
     ClickLabel *caption() const;
     ClickLabel *deleteMark() const;
 
 private:
-    void showPicture(const GoalCard &card);
-    void describe(const GoalCard &card);
+    void describe(const CardRecord &card);
 
     std::unique_ptr<Ui::SubGoalCard> m_ui;
-    QPixmap m_artwork;   // the plain card, shown while no status picture is set
-    int m_pictureRevision = -1;
-    std::optional<GoalCard> m_shown;   // what the card shows now
+    StatusPictures m_status;
+    std::optional<CardRecord> m_shown;   // what the card shows now
 };

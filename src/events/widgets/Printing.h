@@ -2,7 +2,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/Modals.h"
+#include "base/Output.h"
 
 class QPrinter;
 class QWidget;

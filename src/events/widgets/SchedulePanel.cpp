@@ -1,31 +1,34 @@
 #include "events/widgets/SchedulePanel.h"
 
 #include <QAbstractTableModel>
-#include <QCloseEvent>
 #include <QColor>
 #include <QSignalBlocker>
 
-#include "app/Texts.h"
-#include "project/WorkingState.h"
+#include "events/EventList.h"
+#include "events/ScheduleCommands.h"
+#include "project/ProjectDocument.h"
+#include "base/Texts.h"
+#include "project/DueDate.h"
 #include "ui_SchedulePanel.h"
 
-// The list's items as the view asks for them: a plan may hold 80,000 rows,
-// which a view over the list shows at once where an item per row would not.
-// It keeps its own copy of the items (shared, so copying costs nothing),
-// since the view may still ask while the window is taken down.
+// The plan's rows as the view asks for them: a plan may hold 80,000 rows,
+// which a view over the plan shows at once where an item per row would
+// not. It keeps its own copy of the plan (shared, so copying costs
+// nothing), since the view may still ask while the window is taken down.
 class EventListModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void showList(const EventList &list)
+    void show(const Project &project, const Schedule &schedule, QList<qsizetype> rows)
     {
         beginResetModel();
-        m_items = list.ListItems();
-        m_headers = list.ColumnHeaders;
+        m_project = project;
+        m_schedule = schedule;
+        m_rows = std::move(rows);
         endResetModel();
     }
 
-    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_items.size()); }
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
     int columnCount(const QModelIndex &parent = {}) const override
     {
         return parent.isValid() ? 0 : int(EventList::columnHeaders().size());
@@ -34,28 +37,32 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        return m_headers.value(section);
+        return EventList::columnHeaders().value(section);
     }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (!index.isValid() || index.row() >= m_items.size())
+        if (!index.isValid() || index.row() >= m_rows.size())
             return {};
-        const EventItem &item = m_items.at(index.row());
+        const ScheduledTask &task = m_schedule.at(m_rows.at(index.row()));
         switch (role) {
-        case Qt::DisplayRole: return index.column() == 0 ? item.Text : item.subItem(index.column() - 1);
-        case Qt::ForegroundRole: return item.Late ? QVariant(QColor(192, 0, 0)) : QVariant();
-        case Qt::ToolTipRole: return item.ToolTip.isEmpty() ? QVariant() : QVariant(item.ToolTip);
+        case Qt::DisplayRole: return EventList::columnText(m_project, task, index.column());
+        case Qt::ForegroundRole: return task.late ? QVariant(QColor(192, 0, 0)) : QVariant();
+        case Qt::ToolTipRole:
+            return task.late ? QVariant(Texts::endsAfterDueDate(m_project.subGoals.value(task.subGoal).due)) : QVariant();
         default: return {};
         }
     }
 
 private:
-    QList<EventItem> m_items;
-    QStringList m_headers;
+    Project m_project;
+    Schedule m_schedule;
+    QList<qsizetype> m_rows;
 };
 
-ScheduleDock::ScheduleDock(QWidget *parent)
-    : QDockWidget(Texts::scheduleTitle(), parent), m_ui(std::make_unique<Ui::SchedulePanel>())
+ScheduleDock::ScheduleDock(const ProjectDocument &document, ScheduleCommands &schedule, EventList &events,
+                           QWidget *parent)
+    : QDockWidget(Texts::scheduleTitle(), parent), m_document(document), m_schedule(schedule), m_events(events),
+      m_ui(std::make_unique<Ui::SchedulePanel>())
 {
     setObjectName(QStringLiteral("frmSchedule"));
     auto *panel = new QWidget(this);
@@ -68,7 +75,7 @@ ScheduleDock::ScheduleDock(QWidget *parent)
     const int widths[] = {230, 100, 75, 100, 75, 90, 120, 75, 60};
     for (int c = 0; c < 9; ++c)
         m_ui->ListView2->setColumnWidth(c, widths[c]);
-    m_ui->dtpStartDate->setDisplayFormat(DueDates::dueDateFormat());
+    m_ui->dtpStartDate->setDisplayFormat(DueDate::format());
     // The day names white on the dark box; the tick keeps its dark colour
     // on the white square, which a style-sheet colour would also turn white.
     for (QCheckBox *day : workDays()) {
@@ -77,6 +84,9 @@ ScheduleDock::ScheduleDock(QWidget *parent)
         day->setPalette(palette);
     }
     connectControls();
+    showSettings();
+    showList();
+    connect(&events, &EventList::rowsChanged, this, &ScheduleDock::showList);
     hide();
 }
 
@@ -89,59 +99,62 @@ QList<QCheckBox *> ScheduleDock::workDays() const
             ui.chkWorkDay_5, ui.chkWorkDay_6, ui.chkWorkDay_7};   // Monday first
 }
 
+QList<int> ScheduleDock::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_ui->ListView2->selectionModel()->selectedRows())
+        rows.append(index.row());
+    return rows;
+}
+
 void ScheduleDock::connectControls()
 {
     const Ui::SchedulePanel &ui = *m_ui;
-    const auto button = [this](QAbstractButton *b, void (*handler)(WorkingState &)) {
-        connect(b, &QAbstractButton::clicked, this, [this, handler] { emit forwarded(handler); });
-    };
-    button(ui.cmdPrepareCalendar, [](WorkingState &s) { s.schedule.cmdPrepareCalendar_Click(); });
-    button(ui.cmdExportCsv, [](WorkingState &s) { s.schedule.cmdExportCsv_Click(); });
-    button(ui.cmdExportIcs, [](WorkingState &s) { s.schedule.cmdExportIcs_Click(); });
-    button(ui.cmdConvertToList, [](WorkingState &s) { s.ListView2.cmdConvertToList_Click(s.modals()); });
-    button(ui.cmdRemoveSelected, [](WorkingState &s) { s.ListView2.cmdRemoveSelected_Click(); });
-    button(ui.cmdRemove, [](WorkingState &s) { s.ListView2.cmdRemove_Click(); });
-    button(ui.cmdPrint, [](WorkingState &s) { s.ListView2.cmdPrint_Click(s.modals()); });
-
+    ScheduleCommands &schedule = m_schedule;
+    EventList &events = m_events;
+    connect(ui.cmdPrepareCalendar, &QPushButton::clicked, this, [&schedule] { schedule.cmdPrepareCalendar_Click(); });
+    connect(ui.cmdExportCsv, &QPushButton::clicked, this, [&schedule] { schedule.cmdExportCsv_Click(); });
+    connect(ui.cmdExportIcs, &QPushButton::clicked, this, [&schedule] { schedule.cmdExportIcs_Click(); });
+    connect(ui.cmdConvertToList, &QPushButton::clicked, this, [&events] { events.cmdConvertToList_Click(); });
+    connect(ui.cmdRemoveSelected, &QPushButton::clicked, this,
+            [this, &events] { events.cmdRemoveSelected_Click(selectedRows()); });
+    connect(ui.cmdRemove, &QPushButton::clicked, this, [&events] { events.cmdRemove_Click(); });
+    connect(ui.cmdPrint, &QPushButton::clicked, this, [&events] { events.cmdPrint_Click(); });
     connect(ui.dtpStartDate, &QDateEdit::dateChanged, this,
-            [this](const QDate &date) { emit forwarded([date](WorkingState &s) { s.schedule.setDtpStartDate(date); }); });
+            [&schedule](const QDate &date) { schedule.setDtpStartDate(date); });
     const QList<QCheckBox *> days = workDays();
     for (int day = 1; day <= 7; ++day) {
-        connect(days[day - 1], &QCheckBox::clicked, this, [this, day](bool checked) {
-            emit forwarded([day, checked](WorkingState &s) { s.schedule.setChkWorkDay(day, checked); });
-        });
+        connect(days[day - 1], &QCheckBox::clicked, this,
+                [&schedule, day](bool checked) { schedule.setChkWorkDay(day, checked); });
     }
-    connect(ui.ListView2->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        QList<int> rows;
-        for (const QModelIndex &index : m_ui->ListView2->selectionModel()->selectedRows())
-            rows.append(index.row());
-        emit forwarded([rows](WorkingState &s) { s.ListView2.SelectedIndexes = rows; });
-    });
 }
 
-void ScheduleDock::showState(const WorkingState &s)
+void ScheduleDock::documentChanged(const DocumentChange &change)
+{
+    if (change.has(DocumentChange::Settings))
+        showSettings();
+    // The rows follow the plan, which follows the tasks a moment after typing.
+    if (change.parts & (DocumentChange::Plan | DocumentChange::Outline | DocumentChange::Settings))
+        showList();
+}
+
+void ScheduleDock::showSettings()
 {
     const Ui::SchedulePanel &ui = *m_ui;
-    if (ui.dtpStartDate->date() != s.schedule.dtpStartDate()) {
+    const ScheduleCommands &schedule = m_schedule;
+    if (ui.dtpStartDate->date() != schedule.dtpStartDate()) {
         const QSignalBlocker block(ui.dtpStartDate);
-        ui.dtpStartDate->setDate(s.schedule.dtpStartDate());
+        ui.dtpStartDate->setDate(schedule.dtpStartDate());
     }
     const QList<QCheckBox *> days = workDays();
     for (int day = 1; day <= 7; ++day) {
-        if (days[day - 1]->isChecked() != s.schedule.chkWorkDay(day))
-            days[day - 1]->setChecked(s.schedule.chkWorkDay(day));
+        if (days[day - 1]->isChecked() != schedule.chkWorkDay(day))
+            days[day - 1]->setChecked(schedule.chkWorkDay(day));
     }
-    if (m_shownRevision != s.ListView2.itemsRevision()) {
-        m_shownRevision = s.ListView2.itemsRevision();
-        const QSignalBlocker block(ui.ListView2->selectionModel());
-        m_model->showList(s.ListView2);
-    }
-    if (isHidden() == s.ListView2.Visible)
-        setVisible(s.ListView2.Visible);
 }
 
-void ScheduleDock::closeEvent(QCloseEvent *event)
+void ScheduleDock::showList()
 {
-    QDockWidget::closeEvent(event);
-    emit forwarded([](WorkingState &s) { s.schedule.schedulePanel_Close(); });
+    const QSignalBlocker block(m_ui->ListView2->selectionModel());
+    m_model->show(m_document.project(), m_document.schedule(), m_events.shownRows());
 }

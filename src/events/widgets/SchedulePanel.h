@@ -1,37 +1,37 @@
 #pragma once
 #include <QDockWidget>
-#include <functional>
 #include <memory>
 
+class EventList;
 class EventListModel;
+class ProjectDocument;
 class QCheckBox;
-class WorkingState;
+class ScheduleCommands;
+struct DocumentChange;
 namespace Ui { class SchedulePanel; }
 
 // The schedule panel in a dock of the main window: the event list ListView2
-// and the button box picGrid. It shows the working state and hands each
-// user action on as a handler for the window to forward.
+// and the button box picGrid. It shows the document's settings and plan and
+// hands each user action to the schedule's and the list's commands.
 class ScheduleDock : public QDockWidget {
     Q_OBJECT
 public:
-    using Handler = std::function<void(WorkingState &)>;
-
-    explicit ScheduleDock(QWidget *parent = nullptr);
+    ScheduleDock(const ProjectDocument &document, ScheduleCommands &schedule, EventList &events,
+                 QWidget *parent = nullptr);
     ~ScheduleDock() override;
 
-    void showState(const WorkingState &state);
-
-signals:
-    void forwarded(const ScheduleDock::Handler &handler);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    void documentChanged(const DocumentChange &change);
 
 private:
     void connectControls();
+    void showSettings();
+    void showList();
+    QList<int> selectedRows() const;
     QList<QCheckBox *> workDays() const;
 
+    const ProjectDocument &m_document;
+    ScheduleCommands &m_schedule;
+    EventList &m_events;
     std::unique_ptr<Ui::SchedulePanel> m_ui;
     EventListModel *m_model = nullptr;
-    int m_shownRevision = -1;
 };

@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "app/widgets/WidgetKit.h"
+#include "base/widgets/WidgetKit.h"
 
 // A dialog that ends with a project file's path: accepted once a button has
 // given one, rejected by Cancel, Esc and the close box.

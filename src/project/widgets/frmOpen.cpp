@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QSignalBlocker>
 
-#include "app/widgets/WidgetKit.h"
+#include "base/widgets/WidgetKit.h"
 #include "component/FileNames.h"
 #include "project/OpenDialog.h"
 #include "ui_frmOpen.h"

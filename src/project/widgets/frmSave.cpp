@@ -1,6 +1,6 @@
 #include "project/widgets/frmSave.h"
 
-#include "app/widgets/WidgetKit.h"
+#include "base/widgets/WidgetKit.h"
 #include "project/SaveDialog.h"
 #include "ui_frmSave.h"
 

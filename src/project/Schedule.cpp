@@ -1,11 +1,11 @@
 // Task lines as a plan of working days.
-#include "events/Schedule.h"
+#include "project/Schedule.h"
 
 #include <algorithm>
 
 #include "component/KestrelFile.h"
-#include "tasks/DueDates.h"
-#include "tasks/Tasks.h"
+#include "project/DueDate.h"
+#include "project/TaskText.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ bool isPlainLine(QStringView line)
     return true;
 }
 
-struct GoalPlan {
+struct Placer {
     const WorkWeek &week;
     int perWeek;
     QDate firstDay;
@@ -154,39 +154,89 @@ bool hasWorkingDay(const WorkWeek &week)
 
 bool isWorkingDay(const WorkWeek &week, const QDate &date) { return week[dayIndex(date)]; }
 
+QDate GoalPlan::end() const
+{
+    QDate last;
+    for (const ScheduledTask &task : tasks) {
+        if (!last.isValid() || task.end > last)
+            last = task.end;
+    }
+    return last;
+}
+
+qsizetype Schedule::size() const
+{
+    qsizetype n = 0;
+    for (const GoalPlan &goal : goals)
+        n += goal.tasks.size();
+    return n;
+}
+
+const ScheduledTask &Schedule::at(qsizetype row) const
+{
+    for (const GoalPlan &goal : goals) {
+        if (row < goal.tasks.size())
+            return goal.tasks.at(row);
+        row -= goal.tasks.size();
+    }
+    Q_UNREACHABLE();
+}
+
+qsizetype Schedule::leftOut() const
+{
+    qsizetype n = 0;
+    for (const GoalPlan &goal : goals)
+        n += goal.leftOut;
+    return n;
+}
+
+const ScheduledTask *Schedule::taskOnLine(int subGoal, int lineNumber) const
+{
+    if (subGoal < 0 || subGoal >= goals.size())
+        return nullptr;
+    const QList<ScheduledTask> &tasks = goals.at(subGoal).tasks;
+    const auto it = std::lower_bound(tasks.begin(), tasks.end(), lineNumber,
+                                     [](const ScheduledTask &task, int line) { return task.lineNumber < line; });
+    return it != tasks.end() && it->lineNumber == lineNumber ? &*it : nullptr;
+}
+
+GoalPlan planSubGoal(const SubGoal &goal, int index, const QDate &start, const WorkWeek &week)
+{
+    GoalPlan result;
+    const int perWeek = int(std::count(week.begin(), week.end(), true));
+    if (perWeek == 0 || !start.isValid())
+        return result;
+    const QDate firstDay = firstWorkingDayFrom(start, week);
+    const QDate due = goal.due.isEmpty() ? QDate() : DueDate::parse(goal.due);
+    result.tasks.reserve(KestrelFile::lineCount(goal.tasks));
+    Placer plan{week, perWeek, firstDay, {}, {}};
+    int lineNumber = 0;
+    bool full = firstDay > kLastCalendarDay;
+    KestrelFile::forEachLine(goal.tasks, [&](QStringView line, bool) {
+        ++lineNumber;
+        if (!TaskText::isTaskLine(line))
+            return;
+        QString written = line.toString();
+        TaskLineParts parts = isPlainLine(written) ? TaskLineParts{false, 1, written} : readTaskLine(written);
+        ScheduledTask task{index, lineNumber, std::move(parts.subject), std::move(written), {}, {}, false};
+        // Past the calendar's end, so is every later task of the sub-goal.
+        if (full || !plan.place(parts.parallel, parts.days, task.start, task.end)) {
+            full = true;
+            ++result.leftOut;
+            return;
+        }
+        task.late = due.isValid() && task.end > due;
+        result.tasks.append(std::move(task));
+    });
+    return result;
+}
+
 Schedule scheduleProject(const Project &project, const QDate &start, const WorkWeek &week)
 {
     Schedule schedule;
-    const int perWeek = int(std::count(week.begin(), week.end(), true));
-    if (perWeek == 0 || !start.isValid())
+    if (!hasWorkingDay(week) || !start.isValid())
         return schedule;
-    const QDate firstDay = firstWorkingDayFrom(start, week);
-    qsizetype lines = 0;
-    for (const SubGoal &goal : project.subGoals)
-        lines += KestrelFile::lineCount(goal.tasks);
-    schedule.tasks.reserve(lines);
-    for (qsizetype g = 0; g < project.subGoals.size(); ++g) {
-        const SubGoal &goal = project.subGoals.at(g);
-        const QDate due = goal.due.isEmpty() ? QDate() : DueDates::parseDueDateText(goal.due);
-        GoalPlan plan{week, perWeek, firstDay, {}, {}};
-        int lineNumber = 0;
-        bool full = firstDay > kLastCalendarDay;
-        KestrelFile::forEachLine(goal.tasks, [&](QStringView line, bool) {
-            ++lineNumber;
-            if (!isTaskLine(line))
-                return;
-            QString written = line.toString();
-            TaskLineParts parts = isPlainLine(written) ? TaskLineParts{false, 1, written} : readTaskLine(written);
-            ScheduledTask task{int(g), lineNumber, std::move(parts.subject), std::move(written), {}, {}, false};
-            // Past the calendar's end, so is every later task of the sub-goal.
-            if (full || !plan.place(parts.parallel, parts.days, task.start, task.end)) {
-                full = true;
-                ++schedule.leftOut;
-                return;
-            }
-            task.late = due.isValid() && task.end > due;
-            schedule.tasks.append(std::move(task));
-        });
-    }
+    for (qsizetype g = 0; g < project.subGoals.size(); ++g)
+        schedule.goals.append(planSubGoal(project.subGoals.at(g), int(g), start, week));
     return schedule;
 }

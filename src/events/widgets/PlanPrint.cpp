@@ -1,6 +1,6 @@
 // The printed plan on a device: the chart, then the lists; the PDF export
 // and the print preview around it.
-#include "project/widgets/PlanPrint.h"
+#include "events/widgets/PlanPrint.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -8,10 +8,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "component/KestrelFile.h"
-#include "project/Plan.h"
-#include "project/widgets/PlanSheet.h"
+#include "events/Plan.h"
+#include "events/widgets/PlanSheet.h"
 
 bool drawPlan(QPagedPaintDevice &device, const Plan &plan, QString *error)
 {

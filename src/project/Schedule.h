@@ -29,17 +29,33 @@ struct ScheduledTask {
     bool late = false;    // ends after the sub-goal's due date
 };
 
-struct Schedule {
-    QList<ScheduledTask> tasks;   // sub-goal by sub-goal, each in line order
+// One sub-goal's plan.
+struct GoalPlan {
+    QList<ScheduledTask> tasks;   // in line order
     // Tasks not planned because they would end after the last day a
     // calendar file can hold (30 December 9999).
     qsizetype leftOut = 0;
+    QDate end() const;            // the last day of its last task; invalid when none
+};
+
+// Every sub-goal's plan, in card order; the rows of the event list are
+// its tasks, sub-goal by sub-goal.
+struct Schedule {
+    QList<GoalPlan> goals;
+    qsizetype size() const;
+    const ScheduledTask &at(qsizetype row) const;
+    qsizetype leftOut() const;
+    // The task on a line (1-based) of a sub-goal's text; null when that
+    // line has no planned task.
+    const ScheduledTask *taskOnLine(int subGoal, int lineNumber) const;
 };
 
 constexpr WorkWeek kDefaultWorkWeek = {true, true, true, true, true, false, false};
 bool hasWorkingDay(const WorkWeek &week);
 bool isWorkingDay(const WorkWeek &week, const QDate &date);
 
+// The plan of one sub-goal (its index in the project) from start.
+GoalPlan planSubGoal(const SubGoal &goal, int index, const QDate &start, const WorkWeek &week);
 // The plan of every sub-goal from start; nothing when the week has no
-// working day.
+// working day or start is not set.
 Schedule scheduleProject(const Project &project, const QDate &start, const WorkWeek &week);

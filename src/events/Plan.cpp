@@ -1,9 +1,17 @@
 // The plan as printed: which lines are tasks, which are done, what is late.
-#include "project/Plan.h"
+#include "events/Plan.h"
 
-#include "app/Texts.h"
-#include "tasks/DueDates.h"
-#include "tasks/Tasks.h"
+#include "base/Rules.h"
+#include "base/Texts.h"
+#include "project/TaskText.h"
+
+Plan planOf(const ProjectDocument &document, const QDate &day)
+{
+    Plan plan{document.project(), day, document.schedule(), {}};
+    for (int i = 0; i < document.subGoalCount(); ++i)
+        plan.lateness.append(document.lateness(i, day));
+    return plan;
+}
 
 QString plainLine(QString text)
 {
@@ -18,9 +26,9 @@ QList<PlanTask> planTasks(const QString &taskText)
 {
     QList<PlanTask> tasks;
     int lineNumber = 0;
-    // Split as countTasks splits: at CR LF only, a lone CR stays in the line.
-    for (QStringView line : QStringView(taskText).tokenize(Rules::kCrLf)) {
-        if (isTaskLine(line)) {
+    // Split as the counters split: at LF only, a CR stays in the line.
+    for (QStringView line : QStringView(taskText).tokenize(u'\n')) {
+        if (TaskText::isTaskLine(line)) {
             const bool done = line.contains(Rules::kDoneMark);
             QString text = line.toString();
             if (done)
@@ -30,15 +38,6 @@ QList<PlanTask> planTasks(const QString &taskText)
         ++lineNumber;
     }
     return tasks;
-}
-
-bool isOverdue(const SubGoal &goal, const QDate &day)
-{
-    const QDate due = DueDates::parseDueDateText(goal.due);
-    if (goal.due.isEmpty() || !due.isValid() || due >= day)
-        return false;
-    const TaskCounts counts = countTasks(goal.tasks);
-    return !(counts.completed > 0 && counts.completed == counts.total);
 }
 
 QString pdfFileName(const QString &projectName)

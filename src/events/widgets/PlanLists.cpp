@@ -1,11 +1,11 @@
 // The list pages of the printed plan: every task, in order, over two columns.
 #include <QDate>
 
-#include "app/Texts.h"
-#include "project/Plan.h"
-#include "project/widgets/PlanSheet.h"
-#include "tasks/DueDates.h"
-#include "tasks/Tasks.h"
+#include "base/Texts.h"
+#include "events/Plan.h"
+#include "events/widgets/PlanSheet.h"
+#include "project/DueDate.h"
+#include "project/TaskText.h"
 
 namespace {
 QFont headingFont() { return planFont(12, true); }
@@ -22,8 +22,8 @@ PlanLists::PlanLists(const Sheet &sheet, const Plan &plan) : m_plan(plan)
     const double heading = sheet.metrics(headingFont()).lineSpacing();
     const double meta = sheet.metrics(metaFont()).lineSpacing();
     const QFontMetricsF fm = sheet.metrics(taskFont());
-    if (plan.taskDates) {
-        const QString widest = DueDates::dueDateText(QDate(2000, 12, 28));
+    if (!plan.schedule.goals.isEmpty()) {
+        const QString widest = DueDate::text(QDate(2000, 12, 28));
         m_datesWidth = fm.horizontalAdvance(Texts::fromTo(widest, widest));
     }
     const double textWidth =
@@ -44,10 +44,8 @@ PlanLists::PlanLists(const Sheet &sheet, const Plan &plan) : m_plan(plan)
         QList<Task> tasks;
         for (const PlanTask &t : planTasks(goal.tasks)) {
             QString dates;
-            if (plan.taskDates) {
-                if (const auto d = plan.taskDates(g, t.lineNumber))
-                    dates = Texts::fromTo(DueDates::dueDateText(d->first), DueDates::dueDateText(d->second));
-            }
+            if (const ScheduledTask *task = plan.schedule.taskOnLine(g, t.lineNumber + 1))
+                dates = Texts::fromTo(DueDate::text(task->start), DueDate::text(task->end));
             const int index = int(tasks.size());
             tasks.append({t.text, t.done, dates});
             const auto lines = wrapLines(sheet, taskFont(), t.text, textWidth);
@@ -134,7 +132,7 @@ void PlanLists::drawRow(Sheet &sheet, const Row &row, double x) const
                  m_columnWidth + slack);
         break;
     case Kind::Counters: {
-        const TaskCounts counts = countTasks(goal.tasks);
+        const TaskCounts counts = TaskText::count(goal.tasks);
         double at = x;
         for (const auto &[text, ink] : {std::pair{Texts::tasksCounter(counts.total), PlanInk::totalInk},
                                         std::pair{Texts::completedCounter(counts.completed), PlanInk::completedInk},
@@ -148,7 +146,7 @@ void PlanLists::drawRow(Sheet &sheet, const Row &row, double x) const
     case Kind::Due: {
         const QString due = Texts::dueDateCaption(plainLine(goal.due));
         drawLine(sheet, font, PlanInk::navy, baseline, due, m_columnWidth);
-        if (isOverdue(goal, m_plan.printedOn)) {
+        if (m_plan.lateness.value(row.goal).overdue) {
             QFont bold = font;
             bold.setBold(true);
             const double at = fm.horizontalAdvance(due) + sheet.mm(3);

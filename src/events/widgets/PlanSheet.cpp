@@ -1,9 +1,9 @@
 // The drawing pieces of the printed plan: lines, wraps, tick boxes, bars.
-#include "project/widgets/PlanSheet.h"
+#include "events/widgets/PlanSheet.h"
 
 #include <QTextLayout>
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 
 QRectF Sheet::body() const
 {

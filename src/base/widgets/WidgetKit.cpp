@@ -1,4 +1,4 @@
-#include "app/widgets/WidgetKit.h"
+#include "base/widgets/WidgetKit.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

@@ -1,20 +1,8 @@
 #pragma once
-#include <QChar>
 #include <QString>
-#include <QStringView>
 
-// The system's own texts and rules, written once. A caption that appears in
-// three files drifts; here it is changed in one place for the whole program.
-
-namespace Rules {
-constexpr int kSubGoalCards = 8;            // cards 1 to 8 around the main goal
-constexpr int kSubGoalNameMax = 16;         // characters of a sub-goal name
-constexpr int kProjectNameMax = 40;         // characters of the project name
-constexpr QChar kKeySeparator = QChar(0x00A8);   // "¨" between a name and its key
-inline constexpr QStringView kNoDueDate = u".";  // a sub-goal without a due date in lstDueDates
-inline constexpr QStringView kDoneMark = u"--";  // a task line that holds it is completed
-inline constexpr QStringView kCrLf = u"\r\n";    // between task lines and file lines
-} // namespace Rules
+// The system's own texts, written once. A caption that appears in three
+// files drifts; here it is changed in one place for the whole program.
 
 namespace Texts {
 inline QString productName() { return QStringLiteral("Tarvo"); }
@@ -54,6 +42,39 @@ inline QString projectSavedTitle() { return QStringLiteral("Done"); }
 inline QString saveFailedTitle() { return QStringLiteral("Save Failed"); }
 inline QString openFailedTitle() { return QStringLiteral("Open Failed"); }
 inline QString tasksTitle() { return QStringLiteral("Tasks"); }
+inline QString notAProject()
+{
+    return QStringLiteral("It is not a Tarvo project: it has neither a [Project] nor a [Goals] section.");
+}
+inline QString notOpened(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The project \"%1\" could not be opened.\n\n%2").arg(path, reason);
+}
+inline QString notSaved(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The project could not be saved to \"%1\".\n\n%2").arg(path, reason);
+}
+inline QString folderNotCreated(const QString &folder)
+{
+    return QStringLiteral("The folder \"%1\" could not be created.").arg(folder);
+}
+inline QString noFileBrowser(const QString &folder)
+{
+    return QStringLiteral("No file browser could be started to show \"%1\".").arg(folder);
+}
+inline QString tasksNotWritten(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The tasks could not be written to \"%1\": %2\n\nThey are kept, and written as soon as "
+                          "the file can be.").arg(path, reason);
+}
+inline QString tasksNotRead(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The tasks could not be read from \"%1\": %2").arg(path, reason);
+}
+inline QString notRestored(const QString &reason)
+{
+    return QStringLiteral("The changes could not be restored: %1").arg(reason);
+}
 inline QString selectAFile() { return QStringLiteral("Please select a file."); }
 inline QString missingInfoTitle() { return QStringLiteral("Missing Info"); }
 inline QString enterAName() { return QStringLiteral("Please enter a name for the file."); }
@@ -95,6 +116,8 @@ inline QString notWritten(const QString &what, const QString &path, const QStrin
     return QStringLiteral("The %1 could not be written to \"%2\": %3").arg(what, path, reason);
 }
 inline QString exportFailedTitle() { return QStringLiteral("Export Failed"); }
+inline QString calendarWhat() { return QStringLiteral("calendar"); }
+inline QString planWhat() { return QStringLiteral("plan"); }
 // The steps of the Edit menu's Undo and Redo; “ ” around names.
 inline QString quoted(const QString &name) { return QStringLiteral("\u201C") + name + QStringLiteral("\u201D"); }
 inline QString stepAdd(const QString &name) { return QStringLiteral("Add ") + quoted(name); }

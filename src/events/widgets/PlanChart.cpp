@@ -1,11 +1,12 @@
 // Page 1 of the printed plan: the cards in their places on the dashboard.
 #include <QDate>
 
-#include "app/Texts.h"
-#include "project/Plan.h"
-#include "project/widgets/PlanSheet.h"
-#include "tasks/DueDates.h"
-#include "tasks/Tasks.h"
+#include "base/Rules.h"
+#include "base/Texts.h"
+#include "events/Plan.h"
+#include "events/widgets/PlanSheet.h"
+#include "project/DueDate.h"
+#include "project/TaskText.h"
 
 namespace {
 
@@ -40,11 +41,11 @@ void drawCounters(Sheet &sheet, double &y, const QRectF &inner, const TaskCounts
         y += fm.lineSpacing();
 }
 
-void drawDueBand(Sheet &sheet, double &y, const QRectF &inner, const SubGoal &goal, const QDate &day)
+void drawDueBand(Sheet &sheet, double &y, const QRectF &inner, const SubGoal &goal, const Lateness &lateness)
 {
     const QFont font = planFont(8.5, true);
     const QFontMetricsF fm = sheet.metrics(font);
-    const bool late = isOverdue(goal, day);
+    const bool late = lateness.overdue;
     const QRectF band(inner.left(), y, inner.width(), fm.height() + sheet.mm(1.6));
     sheet.painter.setPen(Qt::NoPen);
     sheet.painter.setBrush(late ? PlanInk::overdueBand : PlanInk::navy);
@@ -84,7 +85,7 @@ void drawTaskLines(Sheet &sheet, double y, const QRectF &inner, const QString &t
     }
 }
 
-void drawCard(Sheet &sheet, const QRectF &card, const SubGoal &goal, const QDate &day)
+void drawCard(Sheet &sheet, const QRectF &card, const SubGoal &goal, const Lateness &lateness)
 {
     QPainter &p = sheet.painter;
     p.save();
@@ -94,7 +95,7 @@ void drawCard(Sheet &sheet, const QRectF &card, const SubGoal &goal, const QDate
     // Whatever the paper, nothing of a card reaches into its neighbours.
     p.setClipRect(card);
     const QRectF inner = card.adjusted(sheet.mm(3), sheet.mm(2.5), -sheet.mm(3), -sheet.mm(2.5));
-    const TaskCounts counts = countTasks(goal.tasks);
+    const TaskCounts counts = TaskText::count(goal.tasks);
     const bool green = counts.completed > 0 && counts.completed == counts.total;
 
     const double dot = sheet.mm(3.2);
@@ -111,7 +112,7 @@ void drawCard(Sheet &sheet, const QRectF &card, const SubGoal &goal, const QDate
     drawCounters(sheet, y, inner, counts);
     y += sheet.mm(1);
     if (!goal.due.isEmpty())
-        drawDueBand(sheet, y, inner, goal, day);
+        drawDueBand(sheet, y, inner, goal, lateness);
     drawProgress(sheet, QRectF(inner.left(), y, inner.width(), sheet.mm(3.5)), counts.completed, counts.total);
     y += sheet.mm(5);
     drawTaskLines(sheet, y, inner, goal.tasks);
@@ -142,7 +143,7 @@ void drawMainGoal(Sheet &sheet, const QRectF &cell, const Plan &plan)
                 Qt::AlignHCenter);
     TaskCounts all;
     for (const SubGoal &goal : plan.project.subGoals) {
-        const TaskCounts counts = countTasks(goal.tasks);
+        const TaskCounts counts = TaskText::count(goal.tasks);
         all.total += counts.total;
         all.completed += counts.completed;
     }
@@ -160,7 +161,7 @@ void drawChart(Sheet &sheet, const Plan &plan, int pages)
     const QFont title = planFont(20, true);
     const QFont dateFont = planFont(10);
     const QFontMetricsF tm = sheet.metrics(title);
-    const QString printed = Texts::printedOn(DueDates::dueDateText(plan.printedOn));
+    const QString printed = Texts::printedOn(DueDate::text(plan.printedOn));
     const double dateWidth = sheet.metrics(dateFont).horizontalAdvance(printed);
     const double baseline = body.top() + tm.ascent();
     drawLine(sheet, title, PlanInk::navy, {body.left(), baseline}, plainLine(plan.project.name),
@@ -178,7 +179,7 @@ void drawChart(Sheet &sheet, const Plan &plan, int pages)
     };
     const qsizetype cards = std::min<qsizetype>(plan.project.subGoals.size(), Rules::kSubGoalCards);
     for (qsizetype k = 0; k < cards; ++k)
-        drawCard(sheet, cell(kPlace[k][0], kPlace[k][1]), plan.project.subGoals[k], plan.printedOn);
+        drawCard(sheet, cell(kPlace[k][0], kPlace[k][1]), plan.project.subGoals[k], plan.lateness.value(k));
     drawMainGoal(sheet, cell(1, 1), plan);
     drawFoot(sheet, QString(), 1, pages);
 }

@@ -1,11 +1,9 @@
 #pragma once
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 class OpenDialog;
 class SaveDialog;
-struct Plan;
 
 // Message-box styles: an icon and a set of buttons. The values are the old
 // style codes (icon code plus button code) that the program's messages are
@@ -20,7 +18,6 @@ enum class MsgStyle : int {
 enum class MsgAnswer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 enum class MsgIcon { None, Critical, Question, Information };
-enum class PrintOutcome { Printed, Cancelled, Failed };
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 
 constexpr MsgIcon iconOf(MsgStyle style)
@@ -50,12 +47,12 @@ using enum MsgStyle;
 using enum MsgAnswer;
 } // namespace Msg
 
-// Everything that waits on the user or reaches outside the program goes
-// through this one seam. The window layer answers with real dialogs; tests
-// answer in advance and read back what was asked.
-class Modals {
+// Everything that waits on the user's answer goes through this seam: the
+// message boxes and the file dialogs. The window layer answers with real
+// dialogs; tests answer in advance and read back what was asked.
+class Ask {
 public:
-    virtual ~Modals() = default;
+    virtual ~Ask() = default;
 
     // A modal message box; returns the answer.
     virtual MsgAnswer MsgBox(const QString &text, const QString &title, MsgStyle style) = 0;
@@ -65,25 +62,12 @@ public:
     virtual std::optional<QString> showOpenDialog(OpenDialog &dialog) = 0;
     virtual std::optional<QString> showSaveDialog(SaveDialog &dialog) = 0;
     virtual void showTips() = 0;
-    // A file to write to, chosen by the user in a save-file dialog that
-    // proposes proposedName (with its suffix); nothing when cancelled.
-    // filter is in the file dialog's form, e.g. "Calendar files (*.csv)".
+    // A file to write to, chosen in a save-file dialog that proposes
+    // proposedName. filter is in the file dialog's form, e.g. "Calendar
+    // files (*.csv)"; suffix (without the dot) is added to a name typed
+    // without one before the dialog checks it, so the question about
+    // replacing a file is asked about the file that will be written.
+    // Nothing when cancelled.
     virtual std::optional<QString> getSaveFileName(const QString &title, const QString &proposedName,
-                                                   const QString &filter) = 0;
-
-    // Starts the desktop's file browser on a folder; false when none started.
-    virtual bool openFolder(const QString &path) = 0;
-
-    // Prints plain lines on the printer the user picks in the print dialog;
-    // Failed comes with the reason.
-    virtual PrintOutcome printLines(const QStringList &lines, QString *error) = 0;
-    // Shows the print dialog with a preview of the plan and prints it where
-    // the user chooses. True when it printed or the user cancelled; false
-    // when it failed, with the printer or file in *target and the reason.
-    virtual bool printPlan(const Plan &plan, QString *target, QString *error) = 0;
-    // Writes the plan as a PDF file, replacing it whole; false, with the
-    // reason, when it could not.
-    virtual bool writePlanPdf(const Plan &plan, const QString &path, QString *error) = 0;
-
-    virtual void setClipboardText(const QString &text) = 0;
+                                                   const QString &filter, const QString &suffix) = 0;
 };

@@ -1,0 +1,48 @@
+#pragma once
+#include <QString>
+
+#include "app/Shell.h"
+#include "base/Folders.h"
+#include "component/KestrelTools.h"
+#include "dashboard/Dashboard.h"
+#include "events/EventList.h"
+#include "events/PlanCommands.h"
+#include "events/ScheduleCommands.h"
+#include "project/ProjectCommands.h"
+#include "project/ProjectDocument.h"
+#include "project/Recovery.h"
+#include "project/TaskFiles.h"
+#include "tasks/DueDates.h"
+#include "tasks/Tasks.h"
+
+class Ask;
+class Output;
+
+// One running Tarvo without its window: the open project's document, what
+// follows it on disk (task files, the recovery copy), and the commands of
+// each part, every one given only what it needs. The window shows the
+// document and forwards the user's actions to these commands; tests drive
+// them directly.
+class Session {
+public:
+    Session(const QString &appFolder, Ask &ask, Output &output);
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    Ask &ask;
+    Output &output;
+    Folders folders;
+    KestrelTools tools;
+    ProjectDocument document;
+    TaskFiles taskFiles;
+    Recovery recovery;
+
+    ProjectCommands project;     // New, Open, Save and Save As
+    TaskList tasks;              // the task box
+    DueDates dueDates;           // the due-date check box and calendar
+    Dashboard dashboard;         // adding, renaming, selecting, deleting sub-goals
+    EventList events;            // the calendar event list
+    ScheduleCommands schedule;   // start date, working week, Prepare Calendar, exports
+    PlanCommands plan;           // Print Plan and Export PDF
+    Shell shell;                 // tips and the projects folder
+};

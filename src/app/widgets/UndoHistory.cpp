@@ -1,0 +1,70 @@
+#include "app/widgets/UndoHistory.h"
+
+#include "project/ProjectChange.h"
+#include "project/ProjectDocument.h"
+
+namespace {
+
+// One step: the project before and after a change. The first redo is the
+// change itself, already done.
+class ProjectStep : public QUndoCommand {
+public:
+    ProjectStep(ProjectDocument &document, bool &replaying, Project before, Project after)
+        : QUndoCommand(ProjectChange::describe(before, after)), m_document(document), m_replaying(replaying),
+          m_before(std::move(before)), m_after(std::move(after)),
+          m_nameOnly(ProjectChange::onlyNameChanged(m_before, m_after))
+    {
+    }
+    void undo() override { replay(m_before); }
+    void redo() override
+    {
+        if (!std::exchange(m_done, false))
+            replay(m_after);
+    }
+    // Typing the project's name is one step, not one step a key.
+    int id() const override { return m_nameOnly ? 1 : -1; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *next = static_cast<const ProjectStep *>(other);
+        if (!next->m_nameOnly)
+            return false;
+        m_after = next->m_after;
+        return true;
+    }
+
+private:
+    // Tasks typed since stay: the outline alone goes back.
+    void replay(const Project &outline)
+    {
+        m_replaying = true;
+        m_document.assign(ProjectChange::restoreOutline(m_document.project(), outline), DocumentChange::Cause::Undo);
+        m_replaying = false;
+    }
+
+    ProjectDocument &m_document;
+    bool &m_replaying;
+    Project m_before;
+    Project m_after;
+    bool m_nameOnly;
+    bool m_done = true;
+};
+
+} // namespace
+
+UndoHistory::UndoHistory(ProjectDocument &document, QObject *parent) : QObject(parent), m_document(document)
+{
+    connect(&document, &ProjectDocument::changed, this, &UndoHistory::documentChanged);
+}
+
+void UndoHistory::documentChanged(const DocumentChange &change)
+{
+    using Cause = DocumentChange::Cause;
+    if (m_replaying)
+        return;
+    if (change.cause == Cause::New || change.cause == Cause::Load || change.cause == Cause::Restore) {
+        m_stack.clear();   // the steps were another project's
+        return;
+    }
+    if (change.before)
+        m_stack.push(new ProjectStep(m_document, m_replaying, *change.before, m_document.project()));
+}

@@ -1,0 +1,92 @@
+#include "project/TaskText.h"
+
+#include "base/Rules.h"
+#include "component/TextScan.h"
+
+namespace TaskText {
+
+TaskCounts count(QStringView text)
+{
+    return scan(text).counts;
+}
+
+Facts scan(QStringView text)
+{
+    Facts facts;
+    TaskCounts &counts = facts.counts;
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    bool done = false;   // the current line holds "--"
+    auto endLine = [&](qsizetype end) {
+        if (isTaskLine(text.sliced(start, end - start))) {
+            ++counts.total;
+            if (done)
+                ++counts.completed;
+        }
+    };
+    for (qsizetype i = findAny(text, 0, u'\n', u'-', u'\r'); i < n; i = findAny(text, i, u'\n', u'-', u'\r')) {
+        if (p[i] == u'\n') {
+            endLine(i);
+            start = ++i;
+            done = false;
+        } else if (p[i] == u'\r') {
+            facts.holdsCr = true;
+            ++i;
+        } else if (i + 1 < n && p[i + 1] == u'-') {
+            done = true;
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    if (start < n)
+        endLine(n);
+    return facts;
+}
+
+bool isTaskLine(QStringView line)
+{
+    int visible = 0;
+    for (QChar c : line) {
+        if (!c.isSpace() && ++visible >= 2)
+            return true;
+    }
+    return false;
+}
+
+qsizetype lineStart(QStringView text, qsizetype at)
+{
+    return at == 0 ? 0 : text.first(at).lastIndexOf(u'\n') + 1;
+}
+
+qsizetype lineEnd(QStringView text, qsizetype end)
+{
+    return findEither(text, end, u'\n', u'\n');
+}
+
+QString fromFile(const QString &fileText)
+{
+    if (!fileText.contains(u'\r'))
+        return fileText;
+    QString text = fileText;
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QByteArray toFileBytes(QStringView text)
+{
+    // The readers drop one leading byte-order mark; a text that itself
+    // begins with U+FEFF gets one more, so it reads back unchanged.
+    const QByteArrayView mark = text.startsWith(QChar(0xFEFF)) ? QByteArrayView("\xEF\xBB\xBF") : QByteArrayView();
+    const QByteArray bytes = text.toUtf8();
+    QByteArray out(mark.size() + bytes.size() + bytes.count('\n'), Qt::Uninitialized);
+    char *d = std::copy(mark.begin(), mark.end(), out.data());
+    for (char c : bytes) {
+        if (c == '\n')
+            *d++ = '\r';
+        *d++ = c;
+    }
+    return out;
+}
+
+} // namespace TaskText
