@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "Planner.h"
+#include "app/widgets/UndoHistory.h"
 #include "project/DueDate.h"
 
 class TestDashboard : public QObject {
@@ -614,19 +615,35 @@ void TestDashboard::lateFlagsAndTheirReasons()
     QFETCH(bool, overdue);
     QFETCH(bool, overruns);
     Planner p;
+    UndoHistory history(p.s.document);
     p.s.schedule.setDtpStartDate(start);
     p.add({{"One", tasks}});
     p.select(1);
     p.s.dueDates.chkDueDate_Click(true, due);
-    const auto check = [&](const char *after) {
-        const Lateness late = p.card(1).lateness;
+    const auto check = [&](Planner &q, const char *after) {
+        const Lateness late = q.card(1).lateness;
         QVERIFY2(late.overdue == overdue && late.overruns == overruns, after);
-        QCOMPARE(p.card(1).lateness.late(), overdue || overruns);
+        QCOMPARE(q.card(1).lateness.late(), overdue || overruns);
     };
-    check("typed");
+    check(p, "typed");
+    p.s.dueDates.chkDueDate_Click(true, due.addYears(100));
+    history.stack().undo();
+    check(p, "a due date changed and taken back");
     QVERIFY(p.s.project.SaveProject(p.app.file("projects/late.gpj")));
     QVERIFY(p.s.project.LoadProject(p.app.file("projects/late.gpj")));
-    check("reopened");
+    check(p, "reopened");
+
+    // Unsaved work brought back after a crash.
+    p.s.dashboard.txtProjectName_Change("Unsaved");
+    p.s.recovery.writeNow();
+    Planner q;
+    QDir(q.app.path()).removeRecursively();
+    QVERIFY(QDir().rename(p.app.path(), q.app.path()));
+    Recovery::keepAside(q.app.path());
+    q.modals.answer(Msg::Yes);
+    q.s.recovery.offerRestore(q.modals, q.s.taskFiles);
+    QCOMPARE(q.project().name, QStringLiteral("Unsaved"));
+    check(q, "restored");
 }
 
 QTEST_GUILESS_MAIN(TestDashboard)
