@@ -641,7 +641,7 @@ void TestDashboard::lateFlagsAndTheirReasons()
     QVERIFY(QDir().rename(p.app.path(), q.app.path()));
     Recovery::keepAside(q.app.path());
     q.modals.answer(Msg::Yes);
-    q.s.recovery.offerRestore(q.modals, q.s.taskFiles);
+    q.s.recovery.offerRestore(q.modals, q.s.taskFiles, q.s.tools);
     QCOMPARE(q.project().name, QStringLiteral("Unsaved"));
     check(q, "restored");
 }

@@ -144,7 +144,7 @@ void TestDialogs::overwriteQuestion()
     QCOMPARE(f.modals.asked.size(), 1);
     QCOMPARE(f.modals.asked[0].text, QString("File already exists. Want to overwrite it?"));
     QCOMPARE(f.modals.asked[0].title, QString("File Already Exists"));
-    QCOMPARE(f.modals.asked[0].style, Msg::YesNoQuestion);
+    QCOMPARE(f.modals.asked[0].style, Msg::YesNoQuestionNoFirst);   // Enter does not replace the file
 
     f.modals.answer(Msg::Yes);
     QCOMPARE(d.cmdOpen_Click(), f.s.folders.projects() + "Plan.gpj");

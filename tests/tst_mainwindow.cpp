@@ -11,12 +11,14 @@
 #include <QRandomGenerator>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QPlainTextEdit>
 #include <QTest>
 
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "app/widgets/Form1.h"
+#include "project/OpenDialog.h"
 #include "project/TaskText.h"
 
 namespace {
@@ -77,6 +79,9 @@ private slots:
     void undoAndRedo();
     void theKeyboardReachesTheCards();
     void theWindowFitsAndScrolls();
+    void undoWithTheTaskFolderGone_data();
+    void undoWithTheTaskFolderGone();
+    void aFailedWriteDoesNotTakeTheKeyboard();
 };
 
 void TestMainWindow::opensInItsDesignedState()
@@ -516,6 +521,73 @@ void TestMainWindow::theWindowFitsAndScrolls()
     cards->ensureWidgetVisible(last, 0, 0);
     const QRect shown(last->mapTo(cards->viewport(), QPoint()), last->size());
     QVERIFY(cards->viewport()->rect().contains(shown));
+}
+
+void TestMainWindow::undoWithTheTaskFolderGone_data()
+{
+    QTest::addColumn<bool>("aFileInItsPlace");
+    QTest::newRow("deleted") << false;
+    QTest::newRow("a file in its place") << true;
+}
+
+// tmp/ taken away behind Tarvo's back, then Edit > Undo: the step is taken
+// back whole, no card vanishes, and Save writes the whole project.
+void TestMainWindow::undoWithTheTaskFolderGone()
+{
+    QFETCH(bool, aFileInItsPlace);
+    Window t;
+    t.addSubGoal("One");
+    t.addSubGoal("Two");
+    t.click("lblGoal_1");
+    QTest::keyClicks(t.get<QPlainTextEdit>("txtGoalTasks"), "first task");
+    t.modals.saveActions.append(typeAndSave("plan"));
+    t.get<QAction>("mnuSave")->trigger();
+    t.click("chkDueDate");   // an undo step
+    QDir(t.app.file("tmp")).removeRecursively();
+    if (aFileInItsPlace)
+        t.app.write("tmp", "not a folder");
+    t.modals.asked.clear();
+
+    t.get<QAction>("mnuUndo")->trigger();
+    QVERIFY(t.shown("picGoal_1") && t.shown("picGoal_2"));
+    QVERIFY(t.s().document.subGoal(0).due.isEmpty());
+    t.get<QAction>("mnuSave")->trigger();
+    QCOMPARE(t.modals.lastText(), QStringLiteral("Ready! Project saved."));
+    const QByteArray saved = t.app.read("projects/plan.gpj");
+    QVERIFY(saved.contains("Goal1_Name=One\r\n") && saved.contains("Goal2_Name=Two\r\n"));
+    QVERIFY(saved.contains("Goal1_Task1=first task\r\n"));
+}
+
+// A task file that cannot be written is told on the status line while the
+// user types, and in a box only at the next command: every key typed
+// meanwhile reaches the task list.
+void TestMainWindow::aFailedWriteDoesNotTakeTheKeyboard()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.click("lblGoal_1");
+    QDir(t.app.file("tmp")).removeRecursively();
+    t.app.write("tmp", "not a folder");
+    auto *box = t.get<QPlainTextEdit>("txtGoalTasks");
+    const QString typed = "abcdefghijklmnopqrstuvwxyz0123456789 END";
+    for (QChar c : typed) {
+        QTest::keyClick(t.w.windowHandle(), c.toLatin1());
+        QTest::qWait(20);   // the writer's moments pass while typing goes on
+    }
+    QCOMPARE(box->toPlainText(), typed);
+    QCOMPARE(t.s().document.subGoal(0).tasks, typed);
+    QVERIFY(t.modals.asked.isEmpty());
+    QTRY_VERIFY(t.w.statusBar()->currentMessage().startsWith("The tasks could not be written"));
+
+    t.modals.saveActions.append(cancelSave());
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.modals.asked.size(), 1);
+    QCOMPARE(t.modals.asked[0].title, QStringLiteral("Tasks"));
+    QVERIFY(t.modals.asked[0].text.contains(t.app.file("tmp/")));
+    QVERIFY(t.modals.saveActions.isEmpty());   // and the command went on
+    t.modals.saveActions.append(cancelSave());
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.modals.asked.size(), 1);   // said once
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,7 +1,10 @@
 // The real modal seam: QMessageBox shown by QtModals, answered with the
 // keys a person presses, so the mapping from buttons and Esc is itself tested.
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +43,7 @@ class TestModals : public QObject {
 private slots:
     void messageBoxAnswers_data();
     void messageBoxAnswers();
+    void saveFileDialogAsksAboutTheFileItWrites();
 };
 
 void TestModals::messageBoxAnswers_data()
@@ -60,6 +64,10 @@ void TestModals::messageBoxAnswers_data()
     QTest::newRow("yes/no, Esc is no answer") << Msg::YesNoQuestion << "Esc" << Msg::Cancel << int(B::Question) << yesNo;
     QTest::newRow("yes/no, close box is no answer") << Msg::YesNoQuestion << "close" << Msg::Cancel << int(B::Question)
                                                     << yesNo;
+    QTest::newRow("no first, Enter is No") << Msg::YesNoQuestionNoFirst << "Enter" << Msg::No << int(B::Question) << yesNo;
+    QTest::newRow("no first, y is Yes") << Msg::YesNoQuestionNoFirst << "y" << Msg::Yes << int(B::Question) << yesNo;
+    QTest::newRow("no first, Esc is no answer") << Msg::YesNoQuestionNoFirst << "Esc" << Msg::Cancel << int(B::Question)
+                                                << yesNo;
     QTest::newRow("yes/no/cancel, Enter") << Msg::YesNoCancelQuestion << "Enter" << Msg::Yes << int(B::Question) << yesNoCancel;
     QTest::newRow("yes/no/cancel, Esc") << Msg::YesNoCancelQuestion << "Esc" << Msg::Cancel << int(B::Question) << yesNoCancel;
     QTest::newRow("yes/no/cancel, close box") << Msg::YesNoCancelQuestion << "close" << Msg::Cancel << int(B::Question)
@@ -91,6 +99,48 @@ void TestModals::messageBoxAnswers()
     QCOMPARE(int(seen.buttons) & ~int(QMessageBox::Cancel), buttons & ~int(QMessageBox::Cancel));
     // A Cancel is shown only where the question offers one.
     QCOMPARE(seen.cancelShown, bool(buttons & QMessageBox::Cancel));
+}
+
+// A name typed without its suffix: the dialog adds it before it checks,
+// so it asks before replacing the file that would really be written.
+void TestModals::saveFileDialogAsksAboutTheFileItWrites()
+{
+    QTemporaryDir folder;
+    QFile existing(folder.filePath("report.csv"));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("kept");
+    existing.close();
+    QtModals modals(QString{});
+    QStringList seen;
+    QTimer user;
+    user.callOnTimeout([&] {
+        QWidget *up = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(up)) {
+            seen << "asked: " + box->text();
+            // Pressed once this tick is over: the box runs its own loop.
+            QTimer::singleShot(0, box, [box] { QTest::keyClick(box, Qt::Key_Escape); });   // not replaced
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(up)) {
+            if (seen.size() == 2) {
+                seen << "cancelled";
+                dialog->reject();
+                return;
+            }
+            if (!seen.isEmpty())
+                return;
+            seen << "typed";
+            auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+            name->setText("report");
+            QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+        }
+    });
+    user.start(50);
+    QCOMPARE(modals.getSaveFileName("Export CSV", folder.filePath("plan.csv"), "CSV files (*.csv)", "csv"),
+             std::optional<QString>());
+    QCOMPARE(seen.size(), 3);
+    QVERIFY2(seen[1].contains("report.csv"), qPrintable(seen.join(" / ")));
+    QFile kept(folder.filePath("report.csv"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
 }
 
 QTEST_MAIN(TestModals)

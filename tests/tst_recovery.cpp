@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <unistd.h>
 #include <ctime>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,8 @@
 #include "app/Termination.h"
 #include "app/widgets/Form1.h"
 #include "app/widgets/MainWindowStart.h"
+#include "component/FileNames.h"
+#include "project/GpjFormat.h"
 
 Q_DECLARE_METATYPE(MsgAnswer)
 
@@ -43,7 +46,7 @@ struct Restart {
     std::unique_ptr<Form1> window;
     Restart(const QString &appFolder, ScriptedModals &modals)
     {
-        frmSplash splash(appFolder, mainWindowFactory(appFolder, window, &modals, &modals));
+        frmSplash splash(appFolder, mainWindowFactory(appFolder, window, modals, modals));
         splash.tmrLoad_Timer();
         QTest::qWait(0);   // the question waits for the window to show
         QCoreApplication::processEvents();
@@ -87,6 +90,12 @@ private slots:
     void restartOffersUnsavedWork_data();
     void restartOffersUnsavedWork();
     void savedOrDroppedWorkLeavesNoSnapshot();
+    void aCopyThatCannotBeRestoredKeepsTheNewerOne();
+    void theRestoredWorkIsSafeBeforeItsCopyGoes();
+    void aFileNameThatIsNotUtf8ComesBack();
+    void aCraftedCopyWritesNothingOutside_data();
+    void aCraftedCopyWritesNothingOutside();
+    void anUnreadableCopyIsKeptAndSaid();
     void killedWhileTypingLosesNothingOlderThanTwoSeconds();
 };
 
@@ -177,6 +186,127 @@ void TestRecovery::savedOrDroppedWorkLeavesNoSnapshot()
     QVERIFY(!s.project.maybeSave());   // closing cancelled: the work and its snapshot stay
     s.recovery.waitUntilIdle();
     QVERIFY(app.exists("tmp/.recovery.gpj"));
+}
+
+namespace {
+// Unsaved work named name left in app's tmp/ by a run that ended without
+// a save, as a crash leaves it.
+void leaveUnsavedWork(const QString &app, const QString &name, const QString &file = {})
+{
+    ScriptedModals modals;
+    Session s(app, modals, modals);
+    s.dashboard.txtProjectName_Change(name);
+    s.document.setFilePath(file);
+    s.recovery.writeNow();
+}
+} // namespace
+
+// The copy kept aside after a restore that failed is not thrown away when
+// the next run, too, ends without a save: the newer is offered first, and
+// the older stays for the start after.
+void TestRecovery::aCopyThatCannotBeRestoredKeepsTheNewerOne()
+{
+    TempAppFolder app;
+    app.write("tmp/.recovery.gpj", "[Project]\r\nName=Older\r\n[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=G\r\n"
+                                   "Goal1_Tasks=1\r\nGoal1_Task1=older task\r\n");
+    QDir().mkpath(app.file("tmp/1-2-3.txt"));   // a folder where its task file goes: the restore fails
+    {
+        ScriptedModals modals;
+        modals.answer(Msg::Yes);
+        Restart first(app.path(), modals);
+        QVERIFY(modals.lastText().startsWith("The changes could not be restored"));
+        QVERIFY(first.s().document.project().subGoals.isEmpty());
+    }
+    leaveUnsavedWork(app.path(), "Newer");   // worked on, and ended without a save again
+    ScriptedModals modals;
+    modals.answer(Msg::Yes);
+    Restart second(app.path(), modals);
+    QCOMPARE(second.s().document.project().name, QStringLiteral("Newer"));
+    QCOMPARE(Recovery::keptCopies(app.path()).size(), 1);   // the older one, still aside
+    second.s().recovery.discard();   // this time the work was saved
+    second.s().recovery.waitUntilIdle();
+    QDir(app.file("tmp/1-2-3.txt")).removeRecursively();
+    ScriptedModals later;
+    later.answer(Msg::Yes);
+    Restart third(app.path(), later);
+    QCOMPARE(third.s().document.project().name, QStringLiteral("Older"));
+    QVERIFY(Recovery::keptCopies(app.path()).isEmpty());
+}
+
+// Yes: the restored work is in the new copy, flushed, before the copy it
+// came from is removed; a crash right after the answer loses nothing.
+void TestRecovery::theRestoredWorkIsSafeBeforeItsCopyGoes()
+{
+    TempAppFolder app;
+    leaveUnsavedWork(app.path(), "Precious");
+    ScriptedModals modals;
+    modals.answer(Msg::Yes);
+    Restart restart(app.path(), modals);
+    QVERIFY(Recovery::keptCopies(app.path()).isEmpty());
+    QVERIFY(app.read("tmp/.recovery.gpj").contains("Name=Precious\r\n"));
+}
+
+void TestRecovery::aFileNameThatIsNotUtf8ComesBack()
+{
+    TempAppFolder app;
+    const QString file = app.file("projects/") + FileNames::fromNative("caf\xE9.gpj");
+    leaveUnsavedWork(app.path(), "Café", file);
+    ScriptedModals modals;
+    modals.answer(Msg::Yes);
+    Restart restart(app.path(), modals);
+    QCOMPARE(restart.s().document.filePath(), file);
+    QVERIFY(restart.s().project.SaveProject());
+    const QByteArray bytes = FileNames::toNative(file);
+    QVERIFY(bytes.endsWith("/caf\xE9.gpj"));
+    QCOMPARE(::access(bytes.constData(), F_OK), 0);   // saved under the very same bytes
+    QVERIFY(!app.exists("projects/caf?.gpj") && !app.exists("projects/caf\uFFFD.gpj"));
+    ::unlink(bytes.constData());   // a name the temporary folder's clean-up cannot spell
+}
+
+void TestRecovery::aCraftedCopyWritesNothingOutside_data()
+{
+    QTest::addColumn<QByteArray>("goals");
+    QTest::newRow("a key that climbs out") << QByteArray("Goal1=../../../x/evil\r\nGoal1_Tasks=1\r\nGoal1_Task1=t\r\n");
+    QTest::newRow("keys alike but for case") << QByteArray("Goal1=AB-1\r\nGoal1_Tasks=1\r\nGoal1_Task1=a\r\n"
+                                                          "Goal2=ab-1\r\nGoal2_Tasks=1\r\nGoal2_Task1=b\r\n");
+    QTest::newRow("an absolute key") << QByteArray("Goal1=/tmp/evil\r\nGoal1_Tasks=1\r\nGoal1_Task1=t\r\n");
+}
+
+// A copy in tmp/ may have been made by anything: its keys go through the
+// checks an opened project's keys go through.
+void TestRecovery::aCraftedCopyWritesNothingOutside()
+{
+    QFETCH(QByteArray, goals);
+    TempAppFolder app;
+    QDir().mkpath(app.file("x"));
+    app.write("tmp/.recovery.gpj", "[Project]\r\nName=Crafted\r\n[Goals]\r\n" + goals);
+    ScriptedModals modals;
+    modals.answer(Msg::Yes);
+    Restart restart(app.path(), modals);
+    const Project &project = restart.s().document.project();
+    QCOMPARE(project.name, QStringLiteral("Crafted"));
+    QSet<QString> keys;
+    for (const SubGoal &goal : project.subGoals) {
+        QVERIFY(Gpj::isSafeKey(goal.key));
+        keys.insert(goal.key.toLower());
+    }
+    QCOMPARE(keys.size(), project.subGoals.size());
+    QVERIFY(!QFile::exists(app.file("x/evil.txt")) && !QFile::exists("/tmp/evil.txt"));
+    QCOMPARE(QDir(app.file("tmp")).entryList(QDir::Files).size(), project.subGoals.size());
+}
+
+void TestRecovery::anUnreadableCopyIsKeptAndSaid()
+{
+    TempAppFolder app;
+    app.write("tmp/.recovery.gpj", "not a project at all");
+    ScriptedModals modals;
+    Restart restart(app.path(), modals);
+    QCOMPARE(modals.asked.size(), 1);
+    QVERIFY(modals.lastText().contains(".recovery-unreadable"));
+    QVERIFY(Recovery::keptCopies(app.path()).isEmpty());
+    const QStringList aside = QDir(app.file("tmp")).entryList({".recovery-unreadable*"}, QDir::Files | QDir::Hidden);
+    QCOMPARE(aside.size(), 1);
+    QCOMPARE(app.read("tmp/" + aside[0]), QByteArray("not a project at all"));
 }
 
 void TestRecovery::killedWhileTypingLosesNothingOlderThanTwoSeconds()

@@ -15,6 +15,7 @@
 #include "app/StartUp.h"
 #include "app/widgets/frmSplash.h"
 #include "component/KestrelTools.h"
+#include "project/TmpFolder.h"
 
 class TestStartUp : public QObject {
     Q_OBJECT
@@ -27,6 +28,7 @@ private slots:
     void realInstancesShareOneFolder();
     void lockSituations_data();
     void lockSituations();
+    void aTaskFolderTakenAwayComesBackWithItsLock();
     void aLinkedTaskFolderIsNotEmptied();
     void aReadOnlyInstallStillLocksItsFolder();
     void splashLooksAsDesignedAndOpensTheMainWindow();
@@ -144,12 +146,43 @@ void TestStartUp::realInstancesShareOneFolder()
     second.kill();
     second.waitForFinished();
 
+    // tmp/ taken away while the first runs: it makes the folder and its lock
+    // again at once, and a Tarvo started now is still refused.
+    QVERIFY(QDir(app.file("tmp")).removeRecursively());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(instanceLockPath(app.path())), 10000);
+    QVERIFY(!takeInstanceLock(here, app.path(), modals));
+    QCOMPARE(modals.asked.size(), 2);
+
     // A crash leaves the lock file behind; the next start takes it over.
     first.kill();
     QVERIFY(first.waitForFinished());
     QVERIFY(QFileInfo::exists(instanceLockPath(app.path())));
     QVERIFY(takeInstanceLock(here, app.path(), modals));
-    QCOMPARE(modals.asked.size(), 1);
+    QCOMPARE(modals.asked.size(), 2);
+}
+
+// Before each write into tmp/: the folder is there and the lock still this
+// Tarvo's; taken away, both are made again, unless another Tarvo holds the
+// folder by then, which is said, and nothing is written there.
+void TestStartUp::aTaskFolderTakenAwayComesBackWithItsLock()
+{
+    TempAppFolder app;
+    ScriptedModals modals;
+    QLockFile lock(instanceLockPath(app.path()));
+    QVERIFY(takeInstanceLock(lock, app.path(), modals));
+    TmpFolder tmp(app.file("tmp/"), &lock);
+    QVERIFY(tmp.ready());
+    QVERIFY(QDir(app.file("tmp")).removeRecursively());
+    QVERIFY(tmp.ready());
+    QLockFile second(instanceLockPath(app.path()));
+    QVERIFY(!takeInstanceLock(second, app.path(), modals));
+
+    QVERIFY(QDir(app.file("tmp")).removeRecursively());
+    app.write("tmp/.tarvo.lock", "1\ntarvo\n" + QSysInfo::machineHostName().toUtf8() + "\n");   // alive, not us
+    QString why;
+    QVERIFY(!tmp.ready(&why));
+    QVERIFY2(why.startsWith("Another Tarvo now uses the folder"), qPrintable(why));
+    QCOMPARE(app.read("tmp/.tarvo.lock").left(2), QByteArray("1\n"));   // the other's lock is left alone
 }
 
 void TestStartUp::lockSituations_data()

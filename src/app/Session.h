@@ -8,15 +8,18 @@
 #include "events/EventList.h"
 #include "events/PlanCommands.h"
 #include "events/ScheduleCommands.h"
+#include "project/Problems.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectDocument.h"
 #include "project/Recovery.h"
 #include "project/TaskFiles.h"
+#include "project/TmpFolder.h"
 #include "tasks/DueDates.h"
 #include "tasks/Tasks.h"
 
 class Ask;
 class Output;
+class QLockFile;
 
 // One running Tarvo without its window: the open project's document, what
 // follows it on disk (task files, the recovery copy), and the commands of
@@ -25,7 +28,9 @@ class Output;
 // them directly.
 class Session {
 public:
-    Session(const QString &appFolder, Ask &ask, Output &output);
+    // lock: the instance lock of this run, looked after while it lasts;
+    // none in tests.
+    Session(const QString &appFolder, Ask &ask, Output &output, QLockFile *lock = nullptr);
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
 
@@ -33,6 +38,8 @@ public:
     Output &output;
     Folders folders;
     KestrelTools tools;
+    Problems problems;           // what the user must learn but need not answer at once
+    TmpFolder tmp;
     ProjectDocument document;
     TaskFiles taskFiles;
     Recovery recovery;

@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
             mainWindow->session().recovery.writeNow();
         QCoreApplication::exit(0);
     });
-    frmSplash splash(appFolder, mainWindowFactory(appFolder, mainWindow));
+    frmSplash splash(appFolder, mainWindowFactory(appFolder, mainWindow, &lock));
     splash.show();
     return app.exec();
 }

@@ -14,6 +14,7 @@ enum class MsgStyle : int {
     YesNoCancelQuestion = 35,   // question icon, Yes, No and Cancel
     YesNoQuestion = 36,         // question icon, Yes and No
     Information = 64,           // information icon, OK
+    YesNoQuestionNoFirst = 292, // question icon, Yes and No, with No the default (the second button)
 };
 enum class MsgAnswer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
@@ -25,7 +26,8 @@ constexpr MsgIcon iconOf(MsgStyle style)
     switch (style) {
     case MsgStyle::Critical: return MsgIcon::Critical;
     case MsgStyle::YesNoCancelQuestion:
-    case MsgStyle::YesNoQuestion: return MsgIcon::Question;
+    case MsgStyle::YesNoQuestion:
+    case MsgStyle::YesNoQuestionNoFirst: return MsgIcon::Question;
     case MsgStyle::Information: return MsgIcon::Information;
     case MsgStyle::OkOnly: break;
     }
@@ -36,7 +38,8 @@ constexpr MsgButtons buttonsOf(MsgStyle style)
 {
     switch (style) {
     case MsgStyle::YesNoCancelQuestion: return MsgButtons::YesNoCancel;
-    case MsgStyle::YesNoQuestion: return MsgButtons::YesNo;
+    case MsgStyle::YesNoQuestion:
+    case MsgStyle::YesNoQuestionNoFirst: return MsgButtons::YesNo;
     default: return MsgButtons::Ok;
     }
 }

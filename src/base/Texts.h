@@ -75,6 +75,24 @@ inline QString notRestored(const QString &reason)
 {
     return QStringLiteral("The changes could not be restored: %1").arg(reason);
 }
+inline QString recoveryUnreadable(const QString &path)
+{
+    return QStringLiteral("Changes left by an earlier run could not be read. They are kept in \"%1\".").arg(path);
+}
+inline QString recoveryNotWritten(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The copy of your unsaved changes could not be written to \"%1\": %2\n\nSave the project "
+                          "to keep them safe.").arg(path, reason);
+}
+inline QString lockLost(const QString &folder)
+{
+    return QStringLiteral("Another Tarvo now uses the folder \"%1\", so this one no longer writes there. Save your "
+                          "project with Save As, close this window and carry on in the other Tarvo.").arg(folder);
+}
+inline QString unsafeKey(const QString &key)
+{
+    return QStringLiteral("the sub-goal key \"%1\" cannot name a task file.").arg(key);
+}
 inline QString selectAFile() { return QStringLiteral("Please select a file."); }
 inline QString missingInfoTitle() { return QStringLiteral("Missing Info"); }
 inline QString enterAName() { return QStringLiteral("Please enter a name for the file."); }

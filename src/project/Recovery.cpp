@@ -1,29 +1,52 @@
 #include "project/Recovery.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "base/Ask.h"
 #include "base/Texts.h"
+#include "component/FileNames.h"
+#include "project/GoalKeys.h"
 #include "project/GpjFormat.h"
 #include "project/IniIndex.h"
+#include "project/Problems.h"
 #include "project/ProjectDocument.h"
 #include "project/TaskFiles.h"
+#include "project/TmpFolder.h"
 
 namespace {
 
-// A project file with one more section: the file the project belongs to.
+// A project file with one more section: the file the project belongs to,
+// as the bytes of its name, so a name that is not UTF-8 comes back as itself.
 QByteArray snapshotBytes(const Project &project, const QString &file)
 {
     QString text = Gpj::write(project);
-    text += QStringLiteral("[Recovery]\r\nFile=") + IniIndex::writeValue(file) + QStringLiteral("\r\n");
+    const QByteArray name = FileNames::toNative(file).toPercentEncoding("/");
+    text += QStringLiteral("[Recovery]\r\nFile=") + QString::fromLatin1(name) + QStringLiteral("\r\n");
     return text.toUtf8();
+}
+
+QString fileOf(const IniIndex &index)
+{
+    return FileNames::fromNative(QByteArray::fromPercentEncoding(index.value(u"RECOVERY", u"File").toUtf8()));
+}
+
+// A free name in tmp/: "<stem>.gpj", else "<stem>-2.gpj", "<stem>-3.gpj" ...
+QString freeName(const QString &appFolder, const QString &stem)
+{
+    const QString tmp = appFolder + QStringLiteral("/tmp/");
+    QString path = tmp + stem + QStringLiteral(".gpj");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = tmp + stem + u'-' + QString::number(n) + QStringLiteral(".gpj");
+    return path;
 }
 
 } // namespace
 
-Recovery::Recovery(const Folders &folders, ProjectDocument &document)
-    : m_folders(folders), m_document(document), m_path(snapshotPath(folders.app()))
+Recovery::Recovery(const Folders &folders, TmpFolder &tmp, ProjectDocument &document, Problems &problems)
+    : m_folders(folders), m_tmp(tmp), m_document(document), m_problems(problems), m_path(snapshotPath(folders.app()))
 {
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &Recovery::update);
@@ -36,65 +59,90 @@ QString Recovery::snapshotPath(const QString &appFolder)
     return appFolder + QStringLiteral("/tmp/.recovery.gpj");
 }
 
-QString Recovery::keptPath(const QString &appFolder)
-{
-    return appFolder + QStringLiteral("/tmp/.recovery-kept.gpj");
-}
-
 void Recovery::keepAside(const QString &appFolder)
 {
-    // A copy put aside earlier and never answered stays the one asked
-    // about; the newer one then goes.
     const QString snapshot = snapshotPath(appFolder);
-    if (!QFile::exists(snapshot))
-        return;
-    if (QFile::exists(keptPath(appFolder)))
-        QFile::remove(snapshot);
-    else
-        QFile::rename(snapshot, keptPath(appFolder));
+    if (QFileInfo(snapshot).isFile())
+        QFile::rename(snapshot, freeName(appFolder, QStringLiteral(".recovery-kept")));
 }
 
-void Recovery::offerRestore(Ask &ask, TaskFiles &taskFiles)
+QStringList Recovery::keptCopies(const QString &appFolder)
 {
-    const QString kept = keptPath(m_folders.app());
-    if (!QFile::exists(kept))
-        return;
+    QDir tmp(appFolder + QStringLiteral("/tmp"));
+    const QFileInfoList kept = tmp.entryInfoList({QStringLiteral(".recovery-kept*.gpj")}, QDir::Files | QDir::Hidden,
+                                                 QDir::Time);
+    QStringList paths;
+    for (const QFileInfo &info : kept)
+        paths.append(info.filePath());
+    return paths;
+}
+
+void Recovery::offerRestore(Ask &ask, TaskFiles &taskFiles, const KestrelTools &tools)
+{
+    for (const QString &kept : keptCopies(m_folders.app())) {
+        const std::optional<bool> restored = offer(kept, ask, taskFiles, tools);
+        if (!restored || *restored)
+            return;   // brought back, or kept for the next start
+    }
+}
+
+std::optional<bool> Recovery::offer(const QString &kept, Ask &ask, TaskFiles &taskFiles, const KestrelTools &tools)
+{
     IniIndex index;
     QString error;
     const bool read = index.load(kept, &error);
-    const Gpj::ReadResult snapshot = Gpj::read(index);
+    Gpj::ReadResult snapshot = Gpj::read(index);
     if (!read || snapshot.noProjectSections) {
-        QFile::remove(kept);   // nothing in it could be brought back
-        return;
+        // Nothing in it reads as a project: kept under another name, so it
+        // is not asked about again, and the user learns where.
+        const QString aside = freeName(m_folders.app(), QStringLiteral(".recovery-unreadable"));
+        QFile::rename(kept, aside);
+        ask.MsgBox(Texts::recoveryUnreadable(aside), Texts::restoreTitle(), Msg::Information);
+        return false;
     }
     if (ask.MsgBox(Texts::restoreQuestion(), Texts::restoreTitle(), Msg::YesNoQuestion) == Msg::No) {
         QFile::remove(kept);
-        return;
+        return false;
     }
+    // A copy may have been made by anything: its keys pass the checks an
+    // opened project's do.
+    GoalKeys::makeSafe(snapshot.project, tools, m_folders);
     if (!taskFiles.writeAll(snapshot.project, &error)) {
-        // The copy stays aside for the next start.
         ask.MsgBox(Texts::notRestored(error), Texts::restoreTitle(), Msg::Critical);
-        return;
+        return std::nullopt;   // stays aside for the next start
     }
     m_document.assign(snapshot.project, DocumentChange::Cause::Restore);
-    m_document.setFilePath(index.value(u"RECOVERY", u"File"));
-    QFile::remove(kept);
-    update();   // the restored project is unsaved work again
+    m_document.setFilePath(fileOf(index));
+    // The restored work is on the device again before the copy it came from goes.
+    writeNow();
+    if (m_problems.text(Problems::Source::Recovery).isEmpty())
+        QFile::remove(kept);
+    return true;
 }
 
 void Recovery::update()
 {
+    QString why;
+    // The lock is looked after while Tarvo runs, whether or not there is
+    // anything to write: a tmp/ taken away is made again at once.
+    if (m_tmp.guardsLock() && !m_tmp.ready(&why)) {
+        m_problems.set(Problems::Source::Lock, why);
+        return;
+    }
+    m_problems.set(Problems::Source::Lock, QString());
+    takeWriteResult();
     if (!m_document.isModified()) {
         if (m_kept)
             discard();
         return;
     }
-    // A copy that did not reach the device is written again now.
-    const std::optional<QString> result = m_writer.takeResult(m_path);
-    const bool failed = result && !result->isEmpty();
+    const bool failed = !m_problems.text(Problems::Source::Recovery).isEmpty();
     if (!failed && m_kept && m_keptRevision == m_document.revision() && m_keptFile == m_document.filePath())
         return;
-    Folders::ensure(m_folders.tmp());
+    if (!m_tmp.ready(&why)) {
+        m_problems.set(Problems::Source::Recovery, Texts::recoveryNotWritten(m_path, why));
+        return;
+    }
     m_kept = true;
     m_keptRevision = m_document.revision();
     m_keptFile = m_document.filePath();
@@ -102,15 +150,24 @@ void Recovery::update()
                    KestrelFile::Durability::Flushed);
 }
 
+void Recovery::takeWriteResult()
+{
+    // A copy that did not reach the device is said, and written again.
+    if (const std::optional<QString> result = m_writer.takeResult(m_path))
+        m_problems.set(Problems::Source::Recovery, result->isEmpty() ? QString() : Texts::recoveryNotWritten(m_path, *result));
+}
+
 void Recovery::writeNow()
 {
     update();
     waitUntilIdle();
+    takeWriteResult();
 }
 
 void Recovery::discard()
 {
     m_kept = false;
     m_keptFile.clear();
+    m_problems.set(Problems::Source::Recovery, QString());
     m_writer.remove(m_path);
 }

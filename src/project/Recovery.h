@@ -1,14 +1,18 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include "base/Folders.h"
 #include "component/BackgroundWriter.h"
 
 class Ask;
+class KestrelTools;
+class Problems;
 class ProjectDocument;
 class TaskFiles;
+class TmpFolder;
 
 // Crash recovery. While the open project has changes that are not saved, a
 // copy of the whole project (every task list, and the file it belongs to)
@@ -18,22 +22,27 @@ class TaskFiles;
 // end cleanly, and the user is asked whether to bring it back.
 //
 // The copy is written on a thread of its own, so typing never waits for
-// the device.
+// the device. A copy that cannot be written is told as a problem.
 class Recovery : public QObject {
     Q_OBJECT
 public:
-    Recovery(const Folders &folders, ProjectDocument &document);
+    Recovery(const Folders &folders, TmpFolder &tmp, ProjectDocument &document, Problems &problems);
 
     static QString snapshotPath(const QString &appFolder);   // tmp/.recovery.gpj
-    static QString keptPath(const QString &appFolder);       // tmp/.recovery-kept.gpj
     // At start-up, before tmp/ is emptied: a copy left by an earlier run is
-    // put aside for offerRestore. Only the Tarvo holding the lock may call it.
+    // put aside for offerRestore, beside any put aside before and never
+    // answered; none is ever put in another's place. Only the Tarvo holding
+    // the lock may call it.
     static void keepAside(const QString &appFolder);
+    // The copies put aside, the newest first.
+    static QStringList keptCopies(const QString &appFolder);
 
-    // Once the main window shows: asks "Restore them?" about a copy put
-    // aside. Yes (and a box closed without an answer, which drops nothing)
-    // makes it the open project; No throws it away.
-    void offerRestore(Ask &ask, TaskFiles &taskFiles);
+    // Once the main window shows: asks "Restore them?" about each copy put
+    // aside, the newest first, until one is brought back. Yes (and a box
+    // closed without an answer, which drops nothing) makes it the open
+    // project; No throws it away. A copy that cannot be read, or not be
+    // brought back, is kept and said so.
+    void offerRestore(Ask &ask, TaskFiles &taskFiles, const KestrelTools &tools);
 
     // Queues a new copy when the project changed since the last one; with
     // no unsaved changes, takes the copy away. Runs every second on its
@@ -50,8 +59,15 @@ public:
     static constexpr int kIntervalMs = 1000;
 
 private:
+    // True when the copy was brought back, false when the user said No;
+    // nothing when the question was not answered or it could not be.
+    std::optional<bool> offer(const QString &kept, Ask &ask, TaskFiles &taskFiles, const KestrelTools &tools);
+    void takeWriteResult();
+
     Folders m_folders;
+    TmpFolder &m_tmp;
     ProjectDocument &m_document;
+    Problems &m_problems;
     QString m_path;
     QTimer m_timer;
     bool m_kept = false;          // a copy is on disk, or on its way

@@ -59,7 +59,7 @@ std::optional<QString> SaveDialog::cmdOpen_Click()
 
     const QString path = m_projectsFolder + txtSave + QStringLiteral(".gpj");
     if (m_tools.PathExists(path, false)
-        && m_ask.MsgBox(Texts::overwriteQuestion(), Texts::overwriteTitle(), Msg::YesNoQuestion) != Msg::Yes)
+        && m_ask.MsgBox(Texts::overwriteQuestion(), Texts::overwriteTitle(), Msg::YesNoQuestionNoFirst) != Msg::Yes)
         return std::nullopt;
     return path;
 }

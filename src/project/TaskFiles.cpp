@@ -5,8 +5,11 @@
 #include "base/Texts.h"
 #include "component/FileNames.h"
 #include "component/KestrelFile.h"
+#include "project/GpjFormat.h"
+#include "project/Problems.h"
 #include "project/ProjectDocument.h"
 #include "project/TaskText.h"
+#include "project/TmpFolder.h"
 
 namespace {
 
@@ -22,7 +25,8 @@ std::function<QByteArray()> bytesOf(const QString &text)
 
 } // namespace
 
-TaskFiles::TaskFiles(const Folders &folders, ProjectDocument &document) : m_folders(folders), m_document(document)
+TaskFiles::TaskFiles(const Folders &folders, TmpFolder &tmp, ProjectDocument &document, Problems &problems)
+    : m_folders(folders), m_tmp(tmp), m_document(document), m_problems(problems)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(kWriteDelayMs);
@@ -56,7 +60,8 @@ void TaskFiles::documentChanged(const DocumentChange &change)
         m_failed.intersect(keys);
         for (auto it = m_written.begin(); it != m_written.end();)
             it = keys.contains(it.key()) ? std::next(it) : m_written.erase(it);
-        setProblem(m_failed.isEmpty() ? QString() : m_problem);
+        if (m_failed.isEmpty())
+            setProblem(QString());
         return;
     }
     if (change.has(DocumentChange::Outline))
@@ -97,10 +102,15 @@ void TaskFiles::followOutline(bool removeGone)
 
 bool TaskFiles::writeAll(const Project &project, QString *error)
 {
-    if (!Folders::ensure(m_folders.tmp())) {
-        if (error)
-            *error = Texts::folderNotCreated(m_folders.tmp());
+    if (!m_tmp.ready(error))
         return false;
+    for (const SubGoal &goal : project.subGoals) {
+        // Whatever the project came from, no key names a file outside tmp/.
+        if (!Gpj::isSafeKey(goal.key)) {
+            if (error)
+                *error = Texts::unsafeKey(goal.key);
+            return false;
+        }
     }
     for (const SubGoal &goal : project.subGoals)
         m_writer.write(m_folders.taskFile(goal.key), bytesOf(goal.tasks), kScratch);
@@ -178,24 +188,30 @@ void TaskFiles::flush()
     takeResults();
 }
 
+bool TaskFiles::tmpReady(const QSet<QString> &keys)
+{
+    QString why;
+    if (m_tmp.ready(&why))
+        return true;
+    m_failed.unite(keys);
+    setProblem(Texts::tasksNotWritten(m_folders.tmp(), why));
+    return false;
+}
+
 void TaskFiles::writeQueued()
 {
     if (m_dirty.isEmpty())
         return;
-    if (!Folders::ensure(m_folders.tmp())) {
-        m_failed.unite(m_dirty);
-        m_dirty.clear();
-        setProblem(Texts::tasksNotWritten(m_folders.tmp(), Texts::folderNotCreated(m_folders.tmp())));
+    const QSet<QString> dirty = std::exchange(m_dirty, {});
+    if (!tmpReady(dirty))
         return;
-    }
-    for (const QString &key : std::as_const(m_dirty)) {
+    for (const QString &key : dirty) {
         const int index = m_document.indexOfKey(key);
-        if (index < 0)
+        if (index < 0 || !Gpj::isSafeKey(key))
             continue;
         m_writer.write(m_folders.taskFile(key), bytesOf(m_document.subGoal(index).tasks), kScratch);
         m_inFlight.insert(key);
     }
-    m_dirty.clear();
 }
 
 void TaskFiles::takeResults()
@@ -221,10 +237,12 @@ void TaskFiles::takeResults()
 
 void TaskFiles::setProblem(const QString &problem)
 {
-    if (problem == m_problem)
-        return;
-    m_problem = problem;
-    emit problemChanged(m_problem);
+    m_problems.set(Problems::Source::TaskFiles, problem);
+}
+
+QString TaskFiles::problem() const
+{
+    return m_problems.text(Problems::Source::TaskFiles);
 }
 
 TaskFiles::Stamp TaskFiles::stampOf(const QString &key) const

@@ -11,18 +11,20 @@
 
 struct DocumentChange;
 struct Project;
+class Problems;
 class ProjectDocument;
+class TmpFolder;
 
 // The task files: while a project is open, each sub-goal's task text is
 // mirrored in tmp/<key>.txt (lines ending in CR LF), where other programs
 // may read and change it. The document is what the user sees; the files
 // follow it within kWriteDelayMs of a change, written on a thread of their
 // own so typing never waits for the device. A file that cannot be written
-// is said once and tried again at the next change; its text is kept.
+// is told as a problem and tried again at the next change; its text is kept.
 class TaskFiles : public QObject {
     Q_OBJECT
 public:
-    TaskFiles(const Folders &folders, ProjectDocument &document);
+    TaskFiles(const Folders &folders, TmpFolder &tmp, ProjectDocument &document, Problems &problems);
     ~TaskFiles() override;
 
     // Writes every task file of a project about to be opened or restored,
@@ -42,12 +44,9 @@ public:
     void flush();
 
     // What could not be written, in words; "" while everything is written.
-    const QString &problem() const { return m_problem; }
+    QString problem() const;
 
     static constexpr int kWriteDelayMs = 100;   // a pause in typing
-
-signals:
-    void problemChanged(const QString &problem);
 
 private:
     struct Stamp {
@@ -65,13 +64,17 @@ private:
     void setProblem(const QString &problem);
     Stamp stampOf(const QString &key) const;
 
+    // The folder is there to be written in; otherwise its keys wait.
+    bool tmpReady(const QSet<QString> &keys);
+
     Folders m_folders;
+    TmpFolder &m_tmp;
     ProjectDocument &m_document;
+    Problems &m_problems;
     QSet<QString> m_dirty;           // keys whose text waits to be written
     QSet<QString> m_failed;          // keys whose last write failed
     QSet<QString> m_inFlight;        // keys handed to the writer
     QHash<QString, Stamp> m_written; // the file as Tarvo last left it
-    QString m_problem;
     QTimer m_timer;
     BackgroundWriter m_writer;
 };

@@ -56,11 +56,11 @@ QString toTaskText(QString boxText)
 
 } // namespace
 
-Form1::Form1(const QString &appFolder, QWidget *parent)
+Form1::Form1(const QString &appFolder, QLockFile *lock, QWidget *parent)
     : QMainWindow(parent), m_ownModals(std::make_unique<QtModals>(appFolder))
 {
     m_ownModals->setParentWindow(this);
-    m_session = std::make_unique<Session>(appFolder, *m_ownModals, *m_ownModals);
+    m_session = std::make_unique<Session>(appFolder, *m_ownModals, *m_ownModals, lock);
     build();
 }
 
@@ -104,7 +104,7 @@ void Form1::build()
     m_ui->txtGoalTasks->setTabChangesFocus(true);         // a tab is no task character; Tab leaves the box
 
     connect(&m_session->document, &ProjectDocument::changed, this, &Form1::documentChanged);
-    connect(&m_session->taskFiles, &TaskFiles::problemChanged, this, &Form1::showProblem);
+    connect(&m_session->problems, &Problems::changed, this, &Form1::showProblem);
     showAll();
 }
 
@@ -143,7 +143,7 @@ void Form1::buildArea()
 
 void Form1::offerRestore()
 {
-    m_session->recovery.offerRestore(m_session->ask, m_session->taskFiles);
+    m_session->recovery.offerRestore(m_session->ask, m_session->taskFiles, m_session->tools);
 }
 
 void Form1::command(const std::function<void()> &run)

@@ -6,6 +6,7 @@
 #include "app/Session.h"
 
 class CardCanvas;
+class QLockFile;
 class QScrollArea;
 class QtModals;
 class ScheduleDock;
@@ -19,7 +20,8 @@ namespace Ui { class Sidebar; }
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(const QString &appFolder, QWidget *parent = nullptr);
+    // lock: this run's instance lock, looked after while the window lives.
+    explicit Form1(const QString &appFolder, QLockFile *lock = nullptr, QWidget *parent = nullptr);
     // For tests: every question and every output goes to the given seams.
     Form1(const QString &appFolder, Ask &ask, Output &output, QWidget *parent = nullptr);
     ~Form1() override;

@@ -70,7 +70,7 @@ void Form1::showAll()
     showName();
     showFile();
     showSelection();
-    showProblem(m_session->taskFiles.problem());
+    showProblem(m_session->problems.all());
 }
 
 void Form1::showName()

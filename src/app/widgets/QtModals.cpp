@@ -32,7 +32,8 @@ MsgAnswer QtModals::MsgBox(const QString &text, const QString &title, MsgStyle s
         // treats it as not answered.
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.button(QMessageBox::Cancel)->hide();
-        box.setDefaultButton(QMessageBox::Yes);
+        // A question whose Yes replaces something waits for Yes on purpose.
+        box.setDefaultButton(style == MsgStyle::YesNoQuestionNoFirst ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     case MsgButtons::YesNoCancel:
