@@ -1,4 +1,5 @@
 // The main window as a person uses it: real widgets, real keys and clicks.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "app/widgets/Form1.h"
+#include "project/DueDate.h"
 #include "project/OpenDialog.h"
 #include "project/TaskText.h"
 
@@ -82,6 +84,11 @@ private slots:
     void undoWithTheTaskFolderGone_data();
     void undoWithTheTaskFolderGone();
     void aFailedWriteDoesNotTakeTheKeyboard();
+    void undoKeysInATextBoxAreTheBoxs_data();
+    void undoKeysInATextBoxAreTheBoxs();
+    void deleteEscDeleteChangesNoTask();
+    void addNewGoesToTheNameBox();
+    void calendarMovesAreOneStep();
 };
 
 void TestMainWindow::opensInItsDesignedState()
@@ -588,6 +595,117 @@ void TestMainWindow::aFailedWriteDoesNotTakeTheKeyboard()
     t.modals.saveActions.append(cancelSave());
     QTest::keyClick(t.w.windowHandle(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(t.modals.asked.size(), 1);   // said once
+}
+
+void TestMainWindow::undoKeysInATextBoxAreTheBoxs_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QKeyCombination>("redo");
+    for (const char *box : {"txtGoalTasks", "txtSubGoal", "txtProjectName"}) {
+        QTest::addRow("%s, Ctrl+Y", box) << box << QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+        QTest::addRow("%s, Ctrl+Shift+Z", box) << box << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+    }
+}
+
+// Delete a sub-goal, undo it, type in a text box, Ctrl+Z, then redo: the
+// box redoes its typing; the sub-goal is not deleted again.
+void TestMainWindow::undoKeysInATextBoxAreTheBoxs()
+{
+    QFETCH(QString, box);
+    QFETCH(QKeyCombination, redo);
+    Window t;
+    t.addSubGoal("One");
+    t.addSubGoal("Two");
+    t.click("lblGoal_2");
+    t.modals.answer(Msg::Yes);
+    t.click("lblDelete");
+    t.get<QAction>("mnuUndo")->trigger();   // the window's Redo now would delete it again
+    QCOMPARE(t.s().document.subGoalCount(), 2);
+    t.click("lblGoal_1");
+    QWidget *edit = t.get(box);
+    edit->setFocus();
+    const auto text = [&] {
+        auto *line = qobject_cast<QLineEdit *>(edit);
+        return line ? line->text() : static_cast<QPlainTextEdit *>(edit)->toPlainText();
+    };
+    const QString before = text();
+    for (char c : {'x', 'y'})
+        QTest::keyClick(t.w.windowHandle(), c);
+    const QString typed = text();
+    QVERIFY(typed != before);
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(text(), before);
+    QTest::keyClick(t.w.windowHandle(), redo.key(), redo.keyboardModifiers());
+    QCOMPARE(text(), typed);
+    QCOMPARE(t.s().document.subGoalCount(), 2);
+    QVERIFY(t.shown("picGoal_2"));
+    if (box == "txtProjectName")
+        return;   // the name typed is a step itself: nothing is left to redo
+    // Outside a text box the window's keys are the window's.
+    t.get("picGoal_1")->setFocus();
+    QTest::keyClick(t.w.windowHandle(), redo.key(), redo.keyboardModifiers());
+    QCOMPARE(t.s().document.subGoalCount(), 1);
+}
+
+// Delete on a card asks about that card and the focus stays on it: a
+// second Delete after Esc asks again, and no task loses a letter.
+void TestMainWindow::deleteEscDeleteChangesNoTask()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.click("lblGoal_1");
+    QTest::keyClicks(t.get<QPlainTextEdit>("txtGoalTasks"), "first task");
+    t.click("lblGoal_0");
+    QWidget *card = t.get("picGoal_1");
+    card->setFocus();
+    for (MsgAnswer answer : {Msg::Cancel, Msg::No}) {   // Esc, then No
+        t.modals.answer(answer);
+        QTest::keyClick(t.w.windowHandle(), Qt::Key_Delete);
+        QVERIFY(card->hasFocus());
+    }
+    QCOMPARE(t.modals.asked.size(), 2);
+    QCOMPARE(t.s().document.subGoal(0).tasks, QStringLiteral("first task"));
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_Return);   // Enter selects and stays on the card
+    QVERIFY(card->hasFocus());
+    QCOMPARE(t.s().document.selectedCard(), 1);
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_Tab);      // and Tab goes on to the task box
+    QVERIFY(t.get("txtGoalTasks")->hasFocus());
+}
+
+void TestMainWindow::addNewGoesToTheNameBox()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.click("lblGoal_1");
+    t.click("lblNewGoal");
+    QVERIFY(t.get("txtSubGoal")->hasFocus());
+    for (QChar c : QStringLiteral("Typed next"))
+        QTest::keyClick(t.w.windowHandle(), c.toLatin1());
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_Return);
+    QCOMPARE(t.text("lblGoal_2"), QStringLiteral("Typed next"));
+}
+
+// Arrow keys in the calendar move the due date a day at a time; together
+// they are one step of the undo history.
+void TestMainWindow::calendarMovesAreOneStep()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.click("lblGoal_1");
+    t.click("chkDueDate");
+    auto *calendar = t.get<QCalendarWidget>("Calendar1");
+    const QDate first = calendar->selectedDate();
+    QWidget *days = calendar->findChild<QAbstractItemView *>();
+    days->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(t.w.windowHandle(), Qt::Key_Right);
+    QCOMPARE(calendar->selectedDate(), first.addDays(3));
+    QCOMPARE(t.s().document.subGoal(0).due, DueDate::text(first.addDays(3)));
+    t.get<QAction>("mnuUndo")->trigger();   // the three moves
+    QCOMPARE(t.s().document.subGoal(0).due, DueDate::text(first));
+    t.get<QAction>("mnuUndo")->trigger();   // the tick
+    QVERIFY(t.s().document.subGoal(0).due.isEmpty());
+    QCOMPARE(t.get<QAction>("mnuUndo")->text(), QStringLiteral("&Undo Add “One”"));
 }
 
 QTEST_MAIN(TestMainWindow)

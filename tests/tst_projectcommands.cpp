@@ -5,6 +5,7 @@
 
 #include "Planner.h"
 #include "project/OpenDialog.h"
+#include "project/SaveDialog.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ private slots:
     void openFailures();
     void closingAsks_data();
     void closingAsks();
+    void saveAsProposesAName_data();
+    void saveAsProposesAName();
 };
 
 void TestProjectCommands::newAsksOnlyAboutChanges_data()
@@ -292,6 +295,36 @@ void TestProjectCommands::closingAsks()
     QCOMPARE(f.asked().value(0), changed ? QString("Save Changes/35") : QString());
     QCOMPARE(f.app.exists("projects/Closing.gpj"), nameGiven && answer == int(Msg::Yes));
     QCOMPARE(f.card(1).name, QString("First"));   // closing resets nothing
+}
+
+void TestProjectCommands::saveAsProposesAName_data()
+{
+    QTest::addColumn<QString>("file");   // the project's file, "" = none yet
+    QTest::addColumn<QString>("name");   // the project's name
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("its file") << "projects/Garden_2027.gpj" << "Garden" << "Garden_2027";
+    QTest::newRow("a new project") << "" << "Launch" << "Launch";
+    QTest::newRow("blanks and signs") << "" << " My Goal: 2027? " << "My_Goal__2027_";
+    QTest::newRow("nothing left") << "" << "" << "";
+}
+
+void TestProjectCommands::saveAsProposesAName()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, name);
+    QFETCH(QString, proposed);
+    Fixture f(false);
+    f.s.document.setFilePath(file.isEmpty() ? QString() : f.app.file(file));
+    f.s.dashboard.txtProjectName_Change(name);
+    QString shown;
+    f.modals.saveActions.append([&](SaveDialog &d) {
+        shown = d.txtSave;
+        return cancelled();
+    });
+    f.s.project.mnuSaveAs_Click();
+    QCOMPARE(shown, proposed);
+    QCOMPARE(SaveDialog::nameProblem(proposed), proposed.isEmpty() ? SaveDialog::NameProblem::Empty
+                                                                    : SaveDialog::NameProblem::None);
 }
 
 QTEST_GUILESS_MAIN(TestProjectCommands)

@@ -25,6 +25,25 @@ bool onlyNameChanged(const Project &before, const Project &after)
     return before.name != after.name && sameOutline(renamed, after);
 }
 
+QString onlyDueDateOf(const Project &before, const Project &after)
+{
+    if (before.name != after.name || !(before.settings == after.settings)
+        || before.subGoals.size() != after.subGoals.size())
+        return {};
+    QString key;
+    for (qsizetype i = 0; i < before.subGoals.size(); ++i) {
+        const SubGoal &was = before.subGoals[i], &is = after.subGoals[i];
+        if (was.key != is.key || was.name != is.name)
+            return {};
+        if (was.due != is.due) {
+            if (!key.isEmpty())
+                return {};
+            key = is.key;
+        }
+    }
+    return key;
+}
+
 Project restoreOutline(const Project &now, const Project &target)
 {
     Project project = target;

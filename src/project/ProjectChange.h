@@ -16,6 +16,9 @@ bool sameOutline(const Project &a, const Project &b);
 QString describe(const Project &before, const Project &after);
 // Only the project's name changed: typing it is one step, not one a key.
 bool onlyNameChanged(const Project &before, const Project &after);
+// Only the due date of one sub-goal changed: its key, else "". Moves of the
+// calendar that follow each other are one step.
+QString onlyDueDateOf(const Project &before, const Project &after);
 // The project brought back to target's outline (an undo or redo step):
 // sub-goals, names, due dates, name and settings as target has them. A
 // sub-goal's tasks stay as they are now; one that is gone now comes back

@@ -129,6 +129,7 @@ bool ProjectCommands::mnuSave_Click()
 bool ProjectCommands::mnuSaveAs_Click()
 {
     SaveDialog dialog(m_folders.projects(), m_ask, m_tools);
+    dialog.txtSave = SaveDialog::proposedName(m_document.filePath(), m_document.project().name);
     const std::optional<QString> path = m_ask.showSaveDialog(dialog);
     // The project belongs to the new file only once it is written there.
     return path && SaveProject(*path);

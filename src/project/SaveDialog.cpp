@@ -1,5 +1,7 @@
 #include "project/SaveDialog.h"
 
+#include <QFileInfo>
+
 #include "base/Ask.h"
 #include "base/Texts.h"
 #include "component/KestrelTools.h"
@@ -41,6 +43,20 @@ SaveDialog::NameProblem SaveDialog::nameProblem(const QString &name)
     if ((name + QStringLiteral(".gpj")).toUtf8().size() > kMaxFileNameBytes)
         return NameProblem::TooLong;
     return NameProblem::None;
+}
+
+QString SaveDialog::proposedName(const QString &filePath, const QString &projectName)
+{
+    if (!filePath.isEmpty())
+        return QFileInfo(filePath).completeBaseName();
+    QString name = projectName.trimmed();
+    for (QChar &c : name) {
+        if (refusedCharacters().contains(c) || c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+            c = u'_';
+    }
+    while (nameProblem(name) == NameProblem::TooLong)
+        name.chop(1);
+    return name;
 }
 
 std::optional<QString> SaveDialog::cmdOpen_Click()

@@ -13,6 +13,10 @@ public:
 
     QString txtSave;            // the typed name, without extension
 
+    // What the dialog proposes: the name of the project's file, or for a
+    // project without one its name, with what a name may not hold put right.
+    static QString proposedName(const QString &filePath, const QString &projectName);
+
     // "Save": the project file's path for a name that passes; nothing,
     // after saying why, while the name is refused (the dialog stays open).
     std::optional<QString> cmdOpen_Click();

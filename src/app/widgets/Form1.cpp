@@ -18,6 +18,7 @@
 #include "base/Rules.h"
 #include "base/Texts.h"
 #include "dashboard/widgets/CardCanvas.h"
+#include "dashboard/widgets/SubGoalCard.h"
 #include "events/widgets/SchedulePanel.h"
 #include "ui_Sidebar.h"
 
@@ -165,7 +166,9 @@ void Form1::connectSidebar()
         s.dashboard.lblNewGoal_Click();
         m_ui->txtSubGoal->setFocus();   // the name typed next is a new sub-goal's
     });
-    connect(ui.txtProjectName, &QLineEdit::textEdited, this,
+    // Any change of the box's text, its own undo and redo too; the window's
+    // own setting of it is blocked.
+    connect(ui.txtProjectName, &QLineEdit::textChanged, this,
             [&s](const QString &text) { s.dashboard.txtProjectName_Change(text); });
     connect(ui.txtSubGoal, &QLineEdit::textChanged, this, [this](const QString &text) {
         Kit::setText(m_ui->lblSubgoalscharsleft, Texts::charsLeft(std::max<qsizetype>(0, Rules::kSubGoalNameMax - text.size())));
@@ -174,10 +177,14 @@ void Form1::connectSidebar()
     connect(ui.chkDueDate, &QCheckBox::clicked, this,
             [this, &s](bool checked) { s.dueDates.chkDueDate_Click(checked, m_ui->Calendar1->selectedDate()); });
     connect(ui.Calendar1, &QCalendarWidget::selectionChanged, this, [this, &s] {
-        if (!m_showing)
+        if (m_showing)
+            return;
+        m_history->asCalendarMove([this, &s] {
             s.dueDates.Calendar1_DateChange(m_ui->Calendar1->selectedDate(), m_ui->chkDueDate->isChecked());
+        });
     });
-    for (QWidget *box : {static_cast<QWidget *>(ui.txtSubGoal), static_cast<QWidget *>(ui.txtGoalTasks)})
+    for (QWidget *box : {static_cast<QWidget *>(ui.txtSubGoal), static_cast<QWidget *>(ui.txtGoalTasks),
+                         static_cast<QWidget *>(ui.txtProjectName)})
         box->installEventFilter(this);
 }
 
@@ -217,6 +224,9 @@ void Form1::connectCards()
     });
     // Enter or Space on a card selects it and leaves the focus there.
     connect(Picture1, &CardCanvas::cardActivated, this, [&s](int k) { s.dashboard.lblGoal_Click(k); });
+    // Tab from a card goes on to the selected card's tasks.
+    for (QWidget *card : Picture1->findChildren<CardBody *>())
+        card->installEventFilter(this);
     connect(Picture1, &CardCanvas::deleteMarkClicked, this,
             [this, &s](int k) { command([&s, k] { s.dashboard.lblDeleteOnMouseOver_Click(k); }); });
 }
@@ -233,14 +243,49 @@ bool Form1::txtSubGoal_KeyPress(QKeyEvent *event)
     return result == 0;   // swallowed
 }
 
+bool Form1::textBoxKeys(QObject *box, QEvent *event)
+{
+    // In a text box Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z are the box's own: the
+    // window's Undo and Redo must not take them from it.
+    auto *key = static_cast<QKeyEvent *>(event);
+    const QKeyCombination pressed = key->keyCombination();
+    const bool redoY = pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+    const bool undoRedo = redoY || pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Z)
+                          || pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+    if (!undoRedo)
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || !redoY)
+        return false;
+    // Ctrl+Y is no key of the boxes' own on this desktop.
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->redo();
+    else if (auto *text = qobject_cast<QPlainTextEdit *>(box))
+        text->redo();
+    return true;
+}
+
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool textBox = watched == m_ui->txtSubGoal || watched == m_ui->txtGoalTasks || watched == m_ui->txtProjectName;
+    if (textBox && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+        && textBoxKeys(watched, event))
+        return true;
     // The area between the menu and a dock: a dock shown or hidden resizes
     // it without resizing the window.
     if (watched == centralWidget() && event->type() == QEvent::Resize)
         applyLayout();
     if (watched == m_ui->txtSubGoal && event->type() == QEvent::KeyPress)
         return txtSubGoal_KeyPress(static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::KeyPress && qobject_cast<CardBody *>(watched)
+        && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_Tab)
+        && m_ui->txtGoalTasks->isVisible()) {
+        m_ui->txtGoalTasks->setFocus(Qt::TabFocusReason);
+        return true;
+    }
     // A key in the task box changes the project through the edit it makes,
     // which the box's document reports; a release tries a failed write again.
     if (watched == m_ui->txtGoalTasks && event->type() == QEvent::KeyRelease)

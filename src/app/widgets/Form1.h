@@ -48,6 +48,8 @@ private:
     void command(const std::function<void()> &run);
     void txtGoalTasks_Change(int position, int removed, int added);
     bool txtSubGoal_KeyPress(QKeyEvent *event);
+    // The box's own undo and redo keys; true when the key is done with.
+    bool textBoxKeys(QObject *box, QEvent *event);
 
     // ---- showing the document (Form1Show.cpp)
     void documentChanged(const DocumentChange &change);

@@ -9,10 +9,12 @@ namespace {
 // change itself, already done.
 class ProjectStep : public QUndoCommand {
 public:
-    ProjectStep(ProjectDocument &document, bool &replaying, Project before, Project after)
+    // run: the run of calendar moves this step belongs to; -1 for none.
+    ProjectStep(ProjectDocument &document, bool &replaying, Project before, Project after, int run)
         : QUndoCommand(ProjectChange::describe(before, after)), m_document(document), m_replaying(replaying),
           m_before(std::move(before)), m_after(std::move(after)),
-          m_nameOnly(ProjectChange::onlyNameChanged(m_before, m_after))
+          m_nameOnly(ProjectChange::onlyNameChanged(m_before, m_after)),
+          m_dueOf(run < 0 ? QString() : ProjectChange::onlyDueDateOf(m_before, m_after)), m_run(run)
     {
     }
     void undo() override { replay(m_before); }
@@ -21,12 +23,14 @@ public:
         if (!std::exchange(m_done, false))
             replay(m_after);
     }
-    // Typing the project's name is one step, not one step a key.
-    int id() const override { return m_nameOnly ? 1 : -1; }
+    // Typing the project's name is one step, not one step a key; so are
+    // the moves of the calendar on one card.
+    int id() const override { return m_nameOnly ? 1 : !m_dueOf.isEmpty() ? 2 : -1; }
     bool mergeWith(const QUndoCommand *other) override
     {
         const auto *next = static_cast<const ProjectStep *>(other);
-        if (!next->m_nameOnly)
+        const bool oneRun = !m_dueOf.isEmpty() && next->m_dueOf == m_dueOf && next->m_run == m_run;
+        if (!(m_nameOnly && next->m_nameOnly) && !oneRun)
             return false;
         m_after = next->m_after;
         return true;
@@ -46,6 +50,8 @@ private:
     Project m_before;
     Project m_after;
     bool m_nameOnly;
+    QString m_dueOf;   // a calendar move: the one sub-goal whose due date alone changed
+    int m_run;
     bool m_done = true;
 };
 
@@ -54,6 +60,13 @@ private:
 UndoHistory::UndoHistory(ProjectDocument &document, QObject *parent) : QObject(parent), m_document(document)
 {
     connect(&document, &ProjectDocument::changed, this, &UndoHistory::documentChanged);
+}
+
+void UndoHistory::asCalendarMove(const std::function<void()> &change)
+{
+    m_calendarMove = true;
+    change();
+    m_calendarMove = false;
 }
 
 void UndoHistory::documentChanged(const DocumentChange &change)
@@ -65,6 +78,10 @@ void UndoHistory::documentChanged(const DocumentChange &change)
         m_stack.clear();   // the steps were another project's
         return;
     }
+    const bool calendarMove = std::exchange(m_calendarMove, false) && change.before;
+    if (!calendarMove && (change.before || change.has(DocumentChange::Selection)))
+        ++m_run;   // a run of moves ends with anything else
     if (change.before)
-        m_stack.push(new ProjectStep(m_document, m_replaying, *change.before, m_document.project()));
+        m_stack.push(new ProjectStep(m_document, m_replaying, *change.before, m_document.project(),
+                                     calendarMove ? m_run : -1));
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QUndoStack>
+#include <functional>
 
 class ProjectDocument;
 struct DocumentChange;
@@ -14,6 +15,9 @@ public:
     UndoHistory(ProjectDocument &document, QObject *parent = nullptr);
 
     QUndoStack &stack() { return m_stack; }
+    // A move of the due-date calendar: moves on one card that follow each
+    // other, nothing else between them, are one step.
+    void asCalendarMove(const std::function<void()> &change);
 
 private:
     void documentChanged(const DocumentChange &change);
@@ -21,4 +25,6 @@ private:
     ProjectDocument &m_document;
     QUndoStack m_stack;
     bool m_replaying = false;
+    bool m_calendarMove = false;
+    int m_run = 0;   // counts the runs of calendar moves; anything else starts a new one
 };
