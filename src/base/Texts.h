@@ -19,6 +19,12 @@ inline QString addModeLabel() { return QStringLiteral("Add New Sub-Goal:"); }
 inline QString renameModeLabel() { return QStringLiteral("Edit Sub-Goal Name:"); }
 inline QString charsLeft(qsizetype n) { return QStringLiteral("Characters Left: ") + QString::number(n); }
 inline QString cardCaptionAtStart() { return QStringLiteral("Goal"); }
+// What a screen reader calls the parts that show no name of their own.
+inline QString sidebarName() { return QStringLiteral("Side bar"); }
+inline QString cardsName() { return QStringLiteral("Cards"); }
+inline QString taskBoxName() { return QStringLiteral("Project tasks"); }
+inline QString calendarName() { return QStringLiteral("Due date calendar"); }
+inline QString eventListName() { return QStringLiteral("Schedule list"); }
 
 // The counters of a card and its due-date caption.
 inline QString tasksCounter(qsizetype n) { return QStringLiteral("Tasks: ") + QString::number(n); }

@@ -103,6 +103,11 @@ void Form1::build()
     Kit::fillBackground(m_ui->txtGoalTasks, Qt::white);   // the inner margins show as part of the box
     Kit::setTextColour(m_ui->chkDueDate, Qt::white);      // the caption only: the check mark keeps its colour
     m_ui->txtGoalTasks->setTabChangesFocus(true);         // a tab is no task character; Tab leaves the box
+    // What a screen reader calls the parts that show no name of their own.
+    sidebarScroll->setAccessibleName(Texts::sidebarName());
+    cardScroll->setAccessibleName(Texts::cardsName());
+    m_ui->txtGoalTasks->setAccessibleName(Texts::taskBoxName());
+    m_ui->Calendar1->setAccessibleName(Texts::calendarName());
 
     connect(&m_session->document, &ProjectDocument::changed, this, &Form1::documentChanged);
     connect(&m_session->problems, &Problems::changed, this, &Form1::showProblem);

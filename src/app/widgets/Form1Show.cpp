@@ -70,6 +70,7 @@ void Form1::showAll()
     showName();
     showFile();
     showSelection();
+    showCards();
     showProblem(m_session->problems.all());
 }
 

@@ -71,6 +71,7 @@ ScheduleDock::ScheduleDock(const ProjectDocument &document, ScheduleCommands &sc
     setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
     m_model = new EventListModel(this);
     m_ui->ListView2->setModel(m_model);
+    m_ui->ListView2->setAccessibleName(Texts::eventListName());
     // Room for the subjects; the empty time and place columns stay narrow.
     const int widths[] = {230, 100, 75, 100, 75, 90, 120, 75, 60};
     for (int c = 0; c < 9; ++c)

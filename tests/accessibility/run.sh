@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Starts the built Tarvo under Xvfb with the accessibility bus, answers its
+# restore question and walks what a screen reader finds (walk.py).
+#   run.sh <tarvo program> <source folder>
+set -euo pipefail
+program=$1
+source=$2
+for need in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+  command -v "$need" >/dev/null || { echo "skipped: $need is not installed"; exit 77; }
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is not installed"; exit 77; }
+
+app=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$app"' EXIT
+cp "$program" "$app/tarvo"
+cp -r "$source/imgs" "$app/imgs"
+mkdir -p "$app/tmp"
+# Unsaved work of an earlier run: the start asks about it, and Yes lays it out.
+printf '[Project]\r\nName=Accessible plan\r\n[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=Design\r\nGoal1_Due=\r\nGoal1_Tasks=2\r\nGoal1_Task1=Brief --\r\nGoal1_Task2=Sketches\r\nGoal2=4-5-6\r\nGoal2_Name=Content\r\nGoal2_Due=\r\nGoal2_Tasks=0\r\n[Recovery]\r\nFile=\r\n' > "$app/tmp/.recovery.gpj"
+
+display=:$((100 + RANDOM % 800))
+Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+sleep 1
+export DISPLAY=$display
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export QT_QPA_PLATFORM=xcb
+dbus-run-session -- bash -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  sleep 1
+  "$0/tarvo" >/dev/null 2>&1 &
+  timeout 120 /usr/bin/python3 "$1"
+' "$app" "$source/tests/accessibility/walk.py"
