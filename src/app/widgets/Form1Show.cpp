@@ -71,6 +71,7 @@ void Form1::showAll()
     showFile();
     showSelection();
     showProblem(m_session->taskFiles.problem());
+    showDiskNote(m_session->sync.note());
 }
 
 void Form1::showName()
@@ -162,6 +163,11 @@ void Form1::showProblem(const QString &problem)
         statusBar()->clearMessage();
     else
         statusBar()->showMessage(problem.section(u'\n', 0, 0));
+}
+
+void Form1::showDiskNote(const QString &note)
+{
+    Kit::setText(lblDiskNote, note);
 }
 
 void Form1::resizeEvent(QResizeEvent *event)

@@ -1,25 +1,28 @@
 #include "app/widgets/UndoHistory.h"
 
+#include "base/Texts.h"
 #include "project/ProjectChange.h"
 #include "project/ProjectDocument.h"
 
 namespace {
 
 // One step: the project before and after a change. The first redo is the
-// change itself, already done.
+// change itself, already done. A step that took in another copy of the
+// project goes back whole, tasks too; any other leaves the tasks to the
+// task box's own undo.
 class ProjectStep : public QUndoCommand {
 public:
-    ProjectStep(ProjectDocument &document, bool &replaying, Project before, Project after)
-        : QUndoCommand(ProjectChange::describe(before, after)), m_document(document), m_replaying(replaying),
-          m_before(std::move(before)), m_after(std::move(after)),
-          m_nameOnly(ProjectChange::onlyNameChanged(m_before, m_after))
+    ProjectStep(ProjectDocument &document, bool &replaying, Project before, Project after, bool whole)
+        : QUndoCommand(whole ? Texts::stepUpdateFromDisk() : ProjectChange::describe(before, after)),
+          m_document(document), m_replaying(replaying), m_before(std::move(before)), m_after(std::move(after)),
+          m_nameOnly(!whole && ProjectChange::onlyNameChanged(m_before, m_after)), m_whole(whole)
     {
     }
-    void undo() override { replay(m_before); }
+    void undo() override { replay(m_after, m_before); }
     void redo() override
     {
         if (!std::exchange(m_done, false))
-            replay(m_after);
+            replay(m_before, m_after);
     }
     // Typing the project's name is one step, not one step a key.
     int id() const override { return m_nameOnly ? 1 : -1; }
@@ -33,11 +36,13 @@ public:
     }
 
 private:
-    // Tasks typed since stay: the outline alone goes back.
-    void replay(const Project &outline)
+    // Tasks typed since stay.
+    void replay(const Project &from, const Project &to)
     {
+        const Project &now = m_document.project();
         m_replaying = true;
-        m_document.assign(ProjectChange::restoreOutline(m_document.project(), outline), DocumentChange::Cause::Undo);
+        m_document.assign(m_whole ? ProjectChange::restoreWhole(now, from, to) : ProjectChange::restoreOutline(now, to),
+                          DocumentChange::Cause::Undo);
         m_replaying = false;
     }
 
@@ -46,6 +51,7 @@ private:
     Project m_before;
     Project m_after;
     bool m_nameOnly;
+    bool m_whole;
     bool m_done = true;
 };
 
@@ -66,5 +72,6 @@ void UndoHistory::documentChanged(const DocumentChange &change)
         return;
     }
     if (change.before)
-        m_stack.push(new ProjectStep(m_document, m_replaying, *change.before, m_document.project()));
+        m_stack.push(new ProjectStep(m_document, m_replaying, *change.before, m_document.project(),
+                                     change.cause == Cause::Merge));
 }

@@ -1,6 +1,7 @@
 #include "app/widgets/frmSplash.h"
 
 #include "app/StartUp.h"
+#include "project/BaseCopy.h"
 #include "project/Recovery.h"
 #include "base/widgets/WidgetKit.h"
 #include "ui_frmSplash.h"
@@ -28,6 +29,7 @@ void frmSplash::tmrLoad_Timer()
     tmrLoad.stop();
     fileTMP->clear();
     Recovery::keepAside(m_appFolder);   // before the emptying, for the question once the window shows
+    BaseCopy::keepAside(m_appFolder);   // and the base that unsaved work was made from
     fileTMP->addItems(prepareTaskFolder(m_appFolder, KestrelTools1));
     if (m_openMainWindow) {
         if (QWidget *main = m_openMainWindow())

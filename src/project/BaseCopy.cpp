@@ -1,0 +1,81 @@
+#include "project/BaseCopy.h"
+
+#include <QFile>
+
+namespace {
+
+// The copy's first line names the file, percent-encoded; the bytes follow
+// as they are.
+QByteArray copyBytes(const QString &file, const QByteArray &bytes)
+{
+    return file.toUtf8().toPercentEncoding() + '\n' + bytes;
+}
+
+bool readCopy(const QString &path, QString &file, QByteArray &bytes)
+{
+    QFile copy(path);
+    if (!copy.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray all = copy.readAll();
+    const qsizetype end = all.indexOf('\n');
+    if (end <= 0)
+        return false;
+    file = QString::fromUtf8(QByteArray::fromPercentEncoding(all.left(end)));
+    bytes = all.mid(end + 1);
+    return true;
+}
+
+} // namespace
+
+BaseCopy::BaseCopy(const Folders &folders)
+    : m_folders(folders), m_path(copyPath(folders.app())), m_keptPath(keptPath(folders.app()))
+{
+}
+
+QString BaseCopy::copyPath(const QString &appFolder)
+{
+    return appFolder + QStringLiteral("/tmp/.base.gpj");
+}
+
+QString BaseCopy::keptPath(const QString &appFolder)
+{
+    return appFolder + QStringLiteral("/tmp/.base-kept.gpj");
+}
+
+void BaseCopy::keepAside(const QString &appFolder)
+{
+    // As the recovery copy: one put aside earlier and never answered stays.
+    const QString copy = copyPath(appFolder);
+    if (!QFile::exists(copy))
+        return;
+    if (QFile::exists(keptPath(appFolder)))
+        QFile::remove(copy);
+    else
+        QFile::rename(copy, keptPath(appFolder));
+}
+
+void BaseCopy::set(const QString &file, const QByteArray &bytes)
+{
+    m_file = file;
+    m_bytes = bytes;
+    Folders::ensure(m_folders.tmp());
+    m_writer.write(m_path, [file, bytes] { return copyBytes(file, bytes); }, KestrelFile::Durability::Flushed);
+}
+
+void BaseCopy::clear()
+{
+    m_file.clear();
+    m_bytes.clear();
+    m_writer.remove(m_path);
+}
+
+void BaseCopy::takeKept(bool restored, const QString &restoredFile, bool recoveryStillAside)
+{
+    if (recoveryStillAside || !QFile::exists(m_keptPath))
+        return;
+    QString file;
+    QByteArray bytes;
+    if (restored && readCopy(m_keptPath, file, bytes) && !file.isEmpty() && file == restoredFile)
+        set(file, bytes);
+    QFile::remove(m_keptPath);
+}

@@ -1,0 +1,353 @@
+#include "project/LineMerge.h"
+
+#include <QHash>
+#include <QSet>
+#include <optional>
+#include <vector>
+
+namespace LineMerge {
+
+namespace {
+
+// A longest common subsequence by Myers' O(ND) difference algorithm in
+// linear space: the middle snake splits the problem in two, each half is
+// solved the same way. Common heads and tails are matched first, so lists
+// that differ in a few places cost little more than one pass over them.
+class Differ {
+public:
+    Differ(const std::vector<int> &a, const std::vector<int> &b) : m_a(a), m_b(b) {}
+
+    QList<Match> run()
+    {
+        solve(0, qsizetype(m_a.size()), 0, qsizetype(m_b.size()));
+        return std::move(m_matches);
+    }
+
+private:
+    void solve(qsizetype a0, qsizetype a1, qsizetype b0, qsizetype b1)
+    {
+        while (a0 < a1 && b0 < b1 && m_a[a0] == m_b[b0])
+            m_matches.append({a0++, b0++});
+        const qsizetype tailA = a1;
+        while (a0 < a1 && b0 < b1 && m_a[a1 - 1] == m_b[b1 - 1]) {
+            --a1;
+            --b1;
+        }
+        const qsizetype tail = tailA - a1;
+        if (a0 < a1 && b0 < b1) {
+            if (const auto split = middle(a0, a1, b0, b1)) {
+                solve(a0, split->first, b0, split->second);
+                solve(split->first, a1, split->second, b1);
+            }
+        }
+        for (qsizetype i = 0; i < tail; ++i)
+            m_matches.append({a1 + i, b1 + i});
+    }
+
+    // The point where a shortest edit path crosses its middle, as absolute
+    // positions in a and b; nothing when the ranges share no item.
+    std::optional<std::pair<qsizetype, qsizetype>> middle(qsizetype a0, qsizetype a1, qsizetype b0, qsizetype b1)
+    {
+        const qsizetype n = a1 - a0, m = b1 - b0;
+        const qsizetype maxD = (n + m + 1) / 2, offset = maxD, size = 2 * maxD + 2;
+        std::vector<qsizetype> forward(size, -1), backward(size, -1);
+        forward[offset + 1] = 0;
+        backward[offset + 1] = 0;
+        const qsizetype delta = n - m;
+        const bool odd = (delta & 1) != 0;   // the forward search meets the backward one
+        qsizetype k1start = 0, k1end = 0, k2start = 0, k2end = 0;
+        for (qsizetype d = 0; d < maxD; ++d) {
+            for (qsizetype k = -d + k1start; k <= d - k1end; k += 2) {
+                const qsizetype at = offset + k;
+                qsizetype x = (k == -d || (k != d && forward[at - 1] < forward[at + 1])) ? forward[at + 1]
+                                                                                          : forward[at - 1] + 1;
+                qsizetype y = x - k;
+                while (x < n && y < m && m_a[a0 + x] == m_b[b0 + y]) {
+                    ++x;
+                    ++y;
+                }
+                forward[at] = x;
+                if (x > n) {
+                    k1end += 2;
+                } else if (y > m) {
+                    k1start += 2;
+                } else if (odd) {
+                    const qsizetype other = offset + delta - k;
+                    if (other >= 0 && other < size && backward[other] != -1 && x >= n - backward[other])
+                        return std::pair{a0 + x, b0 + y};
+                }
+            }
+            for (qsizetype k = -d + k2start; k <= d - k2end; k += 2) {
+                const qsizetype at = offset + k;
+                qsizetype x = (k == -d || (k != d && backward[at - 1] < backward[at + 1])) ? backward[at + 1]
+                                                                                            : backward[at - 1] + 1;
+                qsizetype y = x - k;
+                while (x < n && y < m && m_a[a1 - x - 1] == m_b[b1 - y - 1]) {
+                    ++x;
+                    ++y;
+                }
+                backward[at] = x;
+                if (x > n) {
+                    k2end += 2;
+                } else if (y > m) {
+                    k2start += 2;
+                } else if (!odd) {
+                    const qsizetype other = offset + delta - k;
+                    if (other >= 0 && other < size && forward[other] != -1) {
+                        const qsizetype fx = forward[other];
+                        if (fx >= n - x)
+                            return std::pair{a0 + fx, b0 + fx - (other - offset)};
+                    }
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    const std::vector<int> &m_a;
+    const std::vector<int> &m_b;
+    QList<Match> m_matches;
+};
+
+// The items of list that occur in other, with their places in list. An
+// item the other list lacks can match nothing, so dropping such items
+// first leaves the same common subsequence to find, in shorter lists; a
+// changed line is usually unique to its side.
+std::vector<int> sharedItems(const QList<int> &list, const QList<int> &other, std::vector<qsizetype> &places)
+{
+    QSet<int> present(other.begin(), other.end());
+    std::vector<int> kept;
+    kept.reserve(size_t(list.size()));
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (present.contains(list.at(i))) {
+            kept.push_back(list.at(i));
+            places.push_back(i);
+        }
+    }
+    return kept;
+}
+
+// For each item of base, its place in other, or -1.
+std::vector<qsizetype> placesIn(const QList<int> &base, const QList<int> &other)
+{
+    std::vector<qsizetype> place(size_t(base.size()), -1);
+    for (const Match &match : commonItems(base, other))
+        place[size_t(match.a)] = match.b;
+    return place;
+}
+
+struct Span {
+    qsizetype from = 0, to = 0;
+    qsizetype size() const { return to - from; }
+};
+
+bool sameItems(const QList<int> &a, Span sa, const QList<int> &b, Span sb)
+{
+    return sa.size() == sb.size() && std::equal(a.begin() + sa.from, a.begin() + sa.to, b.begin() + sb.from);
+}
+
+class ThreeWay {
+public:
+    ThreeWay(const QList<int> &base, const QList<int> &mine, const QList<int> &theirs)
+        : m_base(base), m_mine(mine), m_theirs(theirs), m_inMine(placesIn(base, mine)),
+          m_inTheirs(placesIn(base, theirs))
+    {
+    }
+
+    Merged run()
+    {
+        qsizetype b = 0, m = 0, t = 0;
+        const qsizetype nb = m_base.size();
+        while (b < nb || m < m_mine.size() || t < m_theirs.size()) {
+            // Lines in the same place on all three sides are stable.
+            if (b < nb && m_inMine[size_t(b)] == m && m_inTheirs[size_t(b)] == t) {
+                add(From::Both, m);
+                ++b, ++m, ++t;
+                continue;
+            }
+            // Up to the next base line both sides still hold.
+            qsizetype next = b;
+            while (next < nb && (m_inMine[size_t(next)] < 0 || m_inTheirs[size_t(next)] < 0))
+                ++next;
+            const qsizetype nm = next < nb ? m_inMine[size_t(next)] : m_mine.size();
+            const qsizetype nt = next < nb ? m_inTheirs[size_t(next)] : m_theirs.size();
+            resolve({b, next}, {m, nm}, {t, nt});
+            b = next, m = nm, t = nt;
+        }
+        dropSurplus();
+        return std::move(m_out);
+    }
+
+private:
+    void add(From from, qsizetype index) { m_out.pieces.append({from, index}); }
+    void addAll(From from, Span span)
+    {
+        for (qsizetype i = span.from; i < span.to; ++i)
+            add(from, i);
+    }
+
+    void resolve(Span o, Span a, Span b)
+    {
+        const bool mineKept = sameItems(m_base, o, m_mine, a);
+        if (mineKept && sameItems(m_base, o, m_theirs, b))
+            return addAll(From::Both, a);
+        if (mineKept)
+            return addAll(From::Theirs, b);
+        if (sameItems(m_base, o, m_theirs, b) || sameItems(m_mine, a, m_theirs, b))
+            return addAll(From::Mine, a);
+        // Both changed these lines: what both made alike at either end is
+        // theirs as much as mine; the middle is kept from both sides.
+        qsizetype head = 0, tail = 0;
+        while (head < a.size() && head < b.size() && m_mine[a.from + head] == m_theirs[b.from + head])
+            ++head;
+        while (tail < a.size() - head && tail < b.size() - head
+               && m_mine[a.to - 1 - tail] == m_theirs[b.to - 1 - tail])
+            ++tail;
+        addAll(From::Mine, {a.from, a.from + head});
+        addAll(From::Mine, {a.from + head, a.to - tail});
+        // Lines both inserted at one place are no change of the same lines.
+        const bool inserted = o.size() == 0;
+        const Span other{b.from + head, b.to - tail};
+        m_out.conflict = m_out.conflict || (!inserted && other.size() > 0);
+        addAll(inserted ? From::Theirs : From::OtherCopy, other);
+        addAll(From::Mine, {a.to - tail, a.to});
+    }
+
+    int idOf(const Piece &piece) const
+    {
+        return piece.from == From::Theirs || piece.from == From::OtherCopy ? m_theirs.at(piece.index)
+                                                                           : m_mine.at(piece.index);
+    }
+
+    // A line moved or added by both sides, to different places, would be
+    // there twice: theirs' copies go while the merge holds a line more often
+    // than either side does.
+    void dropSurplus()
+    {
+        QHash<int, qsizetype> allowed, held;
+        for (int id : m_mine)
+            ++allowed[id];
+        QHash<int, qsizetype> inTheirs;
+        for (int id : m_theirs)
+            ++inTheirs[id];
+        for (auto it = inTheirs.cbegin(); it != inTheirs.cend(); ++it)
+            allowed[it.key()] = std::max(allowed.value(it.key()), it.value());
+        for (const Piece &piece : std::as_const(m_out.pieces)) {
+            if (piece.from != From::OtherCopy)
+                ++held[idOf(piece)];
+        }
+        QList<Piece> kept;
+        kept.reserve(m_out.pieces.size());
+        for (const Piece &piece : std::as_const(m_out.pieces)) {
+            const int id = idOf(piece);
+            if (piece.from == From::Theirs && held.value(id) > allowed.value(id)) {
+                --held[id];
+                continue;
+            }
+            kept.append(piece);
+        }
+        m_out.pieces = std::move(kept);
+    }
+
+    const QList<int> &m_base;
+    const QList<int> &m_mine;
+    const QList<int> &m_theirs;
+    std::vector<qsizetype> m_inMine, m_inTheirs;
+    Merged m_out;
+};
+
+} // namespace
+
+QList<Match> commonItems(const QList<int> &a, const QList<int> &b)
+{
+    std::vector<qsizetype> placesA, placesB;
+    const std::vector<int> sharedA = sharedItems(a, b, placesA);
+    const std::vector<int> sharedB = sharedItems(b, a, placesB);
+    QList<Match> matches = Differ(sharedA, sharedB).run();
+    for (Match &match : matches)
+        match = {placesA[size_t(match.a)], placesB[size_t(match.b)]};
+    return matches;
+}
+
+Merged merge(const QList<int> &base, const QList<int> &mine, const QList<int> &theirs)
+{
+    return ThreeWay(base, mine, theirs).run();
+}
+
+// ---------------------------------------------------------------- task texts
+
+QList<QStringView> linesOf(QStringView text)
+{
+    QList<QStringView> lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        lines.append(text.sliced(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool sameLines(QStringView a, QStringView b)
+{
+    if (a.size() == b.size() + 1 && a.endsWith(u'\n'))
+        a.chop(1);
+    else if (b.size() == a.size() + 1 && b.endsWith(u'\n'))
+        b.chop(1);
+    return a == b;
+}
+
+namespace {
+// Each line as an id, equal lines alike, over every list given.
+QList<int> idsOf(const QList<QStringView> &lines, QHash<QStringView, int> &ids)
+{
+    QList<int> list;
+    list.reserve(lines.size());
+    for (QStringView line : lines) {
+        auto id = ids.constFind(line);
+        if (id == ids.cend())
+            id = ids.insert(line, int(ids.size()));
+        list.append(id.value());
+    }
+    return list;
+}
+} // namespace
+
+TextResult mergeText(QStringView base, QStringView mine, QStringView theirs, QStringView marker)
+{
+    if (sameLines(base, theirs) || sameLines(mine, theirs))
+        return {mine.toString(), false};
+    if (sameLines(base, mine))
+        return {theirs.toString(), false};
+    const QList<QStringView> lines[3] = {linesOf(base), linesOf(mine), linesOf(theirs)};
+    QHash<QStringView, int> ids;
+    const QList<int> sides[3] = {idsOf(lines[0], ids), idsOf(lines[1], ids), idsOf(lines[2], ids)};
+    const Merged merged = merge(sides[0], sides[1], sides[2]);
+    TextResult result{QString(), merged.conflict};
+    for (const Piece &piece : merged.pieces) {
+        const bool fromTheirs = piece.from == From::Theirs || piece.from == From::OtherCopy;
+        result.text += (fromTheirs ? lines[2] : lines[1]).at(piece.index);
+        if (piece.from == From::OtherCopy)
+            result.text += marker;
+        result.text += u'\n';
+    }
+    return result;
+}
+
+QString keptLines(QStringView text, QStringView other)
+{
+    const QList<QStringView> lines = linesOf(text);
+    QHash<QStringView, int> ids;
+    const QList<int> a = idsOf(lines, ids);
+    const QList<int> b = idsOf(linesOf(other), ids);
+    QString kept;
+    for (const Match &match : commonItems(a, b)) {
+        kept += lines.at(match.a);
+        kept += u'\n';
+    }
+    return kept;
+}
+
+} // namespace LineMerge
