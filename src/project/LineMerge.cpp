@@ -195,6 +195,11 @@ private:
             return addAll(From::Theirs, b);
         if (sameItems(m_base, o, m_theirs, b) || sameItems(m_mine, a, m_theirs, b))
             return addAll(From::Mine, a);
+        // One side only added lines beside base's: no line was changed both
+        // ways, and the other side's change takes them in.
+        if (addWithInserted(o, From::Mine, a, From::Theirs, m_theirs, b)
+            || addWithInserted(o, From::Theirs, b, From::Mine, m_mine, a))
+            return;
         // Both changed these lines: what both made alike at either end is
         // theirs as much as mine; the middle is kept from both sides.
         qsizetype head = 0, tail = 0;
@@ -203,14 +208,54 @@ private:
         while (tail < a.size() - head && tail < b.size() - head
                && m_mine[a.to - 1 - tail] == m_theirs[b.to - 1 - tail])
             ++tail;
-        addAll(From::Mine, {a.from, a.from + head});
-        addAll(From::Mine, {a.from + head, a.to - tail});
-        // Lines both inserted at one place are no change of the same lines.
-        const bool inserted = o.size() == 0;
-        const Span other{b.from + head, b.to - tail};
-        m_out.conflict = m_out.conflict || (!inserted && other.size() > 0);
-        addAll(inserted ? From::Theirs : From::OtherCopy, other);
+        addAll(From::Mine, {a.from, a.to - tail});
+        addChanged(o, {b.from + head, b.to - tail});
         addAll(From::Mine, {a.to - tail, a.to});
+    }
+
+    // When added's lines hold base's in order, what added wrote are
+    // inserts: they go before or after changed's lines, as they stood
+    // before or after base's. False, adding nothing, otherwise.
+    bool addWithInserted(Span o, From changedFrom, Span changed, From addedFrom, const QList<int> &added, Span span)
+    {
+        QList<bool> isBase(span.size(), false);
+        qsizetype next = o.from;
+        for (qsizetype i = span.from; i < span.to && next < o.to; ++i) {
+            if (added.at(i) == m_base.at(next)) {
+                isBase[i - span.from] = true;
+                ++next;
+            }
+        }
+        if (next < o.to)
+            return false;
+        const qsizetype firstBase = o.size() == 0 ? span.size() : isBase.indexOf(true);
+        for (qsizetype i = 0; i < firstBase && o.size() > 0; ++i)
+            add(addedFrom, span.from + i);
+        addAll(changedFrom, changed);
+        for (qsizetype i = o.size() > 0 ? firstBase : 0; i < span.size(); ++i) {
+            if (!isBase.at(i))
+                add(addedFrom, span.from + i);
+        }
+        return true;
+    }
+
+    // Theirs' side of lines both changed: the lines theirs wrote. A base
+    // line theirs only kept or moved is no text of its own; mine's choice
+    // for it stands.
+    void addChanged(Span o, Span b)
+    {
+        QHash<int, qsizetype> kept;
+        for (qsizetype i = o.from; i < o.to; ++i)
+            ++kept[m_base.at(i)];
+        for (qsizetype i = b.from; i < b.to; ++i) {
+            qsizetype &left = kept[m_theirs.at(i)];
+            if (left > 0) {
+                --left;
+                continue;
+            }
+            add(From::OtherCopy, i);
+            m_out.conflict = true;
+        }
     }
 
     int idOf(const Piece &piece) const
@@ -292,9 +337,12 @@ QList<QStringView> linesOf(QStringView text)
 
 bool sameLines(QStringView a, QStringView b)
 {
-    if (a.size() == b.size() + 1 && a.endsWith(u'\n'))
+    // Only a last line without its LF reads alike: "" holds no line, "\n"
+    // one empty line.
+    const auto unended = [](QStringView text) { return !text.isEmpty() && !text.endsWith(u'\n'); };
+    if (a.size() == b.size() + 1 && a.endsWith(u'\n') && unended(b))
         a.chop(1);
-    else if (b.size() == a.size() + 1 && b.endsWith(u'\n'))
+    else if (b.size() == a.size() + 1 && b.endsWith(u'\n') && unended(a))
         b.chop(1);
     return a == b;
 }

@@ -79,10 +79,10 @@ public:
     ProjectMerge(const Project &base, const Project &mine, const Project &theirs)
         : m_base(base), m_mine(mine), m_theirs(theirs)
     {
-        for (const Project *p : {&base, &mine, &theirs}) {
-            QHash<QString, const SubGoal *> &map = m_byKey[p == &base ? 0 : p == &mine ? 1 : 2];
-            for (const SubGoal &goal : p->subGoals)
-                map.insert(goal.key, &goal);   // a key given twice: its last sub-goal
+        const Project *sides[3] = {&base, &mine, &theirs};
+        for (int side = 0; side < 3; ++side) {
+            for (const SubGoal &goal : sides[side]->subGoals)
+                m_byKey[side].insert(goal.key, &goal);   // a key given twice: its last sub-goal
         }
     }
 
@@ -116,15 +116,15 @@ private:
         const Pick week = pick(m_base.settings.workWeek, m_mine.settings.workWeek, m_theirs.settings.workWeek);
         out.name = name.value;
         out.settings = {start.value, week.value};
-        const auto note = [&](const auto &picked, const QString &what, const QString &other) {
+        const auto note = [&](const auto &picked, const QString &what, const auto &other) {
             if (picked.theirsTaken)
                 m_report.takenIn << what;
             if (picked.clash)
-                m_report.otherValues << Texts::otherValue(what, other);
+                m_report.otherValues << Texts::otherValue(what, other());
         };
-        note(name, Texts::projectNameWhat(), Texts::quoted(m_theirs.name));
-        note(start, Texts::startDateWhat(), dateText(m_theirs.settings.start));
-        note(week, Texts::workWeekWhat(), weekText(m_theirs.settings.workWeek));
+        note(name, Texts::projectNameWhat(), [&] { return Texts::quoted(m_theirs.name); });
+        note(start, Texts::startDateWhat(), [&] { return dateText(m_theirs.settings.start); });
+        note(week, Texts::workWeekWhat(), [&] { return weekText(m_theirs.settings.workWeek); });
     }
 
     // The keys in card order: the orders of both sides merged like lines;
