@@ -34,24 +34,21 @@ BaseCopy::BaseCopy(const Folders &folders)
 
 QString BaseCopy::copyPath(const QString &appFolder)
 {
-    return appFolder + QStringLiteral("/tmp/.base.gpj");
+    return Folders(appFolder).tmp() + QStringLiteral(".base.gpj");
 }
 
 QString BaseCopy::keptPath(const QString &appFolder)
 {
-    return appFolder + QStringLiteral("/tmp/.base-kept.gpj");
+    return Folders(appFolder).tmp() + QStringLiteral(".base-kept.gpj");
 }
 
 void BaseCopy::keepAside(const QString &appFolder)
 {
-    // As the recovery copy: one put aside earlier and never answered stays.
+    // As the recovery copy: one put aside earlier and never answered stays
+    // (a rename does not replace it), and the newer one goes.
     const QString copy = copyPath(appFolder);
-    if (!QFile::exists(copy))
-        return;
-    if (QFile::exists(keptPath(appFolder)))
+    if (QFile::exists(copy) && !QFile::rename(copy, keptPath(appFolder)))
         QFile::remove(copy);
-    else
-        QFile::rename(copy, keptPath(appFolder));
 }
 
 void BaseCopy::set(const QString &file, const QByteArray &bytes)

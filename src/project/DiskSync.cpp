@@ -1,7 +1,5 @@
 #include "project/DiskSync.h"
 
-#include <QFileInfo>
-
 #include "base/Texts.h"
 #include "component/KestrelFile.h"
 #include "project/BaseCopy.h"
@@ -50,7 +48,7 @@ void DiskSync::compare()
     const QString file = m_document.filePath();
     if (file.isEmpty() || !m_base.holds(file))
         return setNote(QString());
-    if (!QFileInfo::exists(file))
+    if (!KestrelFile::exists(file))
         return setNote(Texts::goneFromDisk());
     QByteArray disk;
     if (!KestrelFile::readBytes(file, disk, nullptr))

@@ -44,62 +44,76 @@ private:
             m_matches.append({a1 + i, b1 + i});
     }
 
+    using Point = std::pair<qsizetype, qsizetype>;
+
+    // One direction's search: the furthest point reached on each diagonal,
+    // and the diagonals that ran off the ranges and are done.
+    struct Search {
+        std::vector<qsizetype> furthest;
+        qsizetype doneBelow = 0, doneAbove = 0;
+    };
+
+    // The ranges a0..a1 and b0..b1 searched from one end.
+    struct Ranges {
+        qsizetype a0, a1, b0, b1;
+        qsizetype n() const { return a1 - a0; }
+        qsizetype m() const { return b1 - b0; }
+    };
+
+    // Round d of one search: each diagonal steps on and follows its run of
+    // equal items. Where it meets the other search, that is the middle.
+    std::optional<Point> advance(Search &self, const Search &other, qsizetype d, const Ranges &r, bool backward,
+                                 bool meets)
+    {
+        const qsizetype offset = qsizetype(self.furthest.size() / 2) - 1, delta = r.n() - r.m();
+        std::vector<qsizetype> &v = self.furthest;
+        for (qsizetype k = -d + self.doneBelow; k <= d - self.doneAbove; k += 2) {
+            const qsizetype at = offset + k;
+            qsizetype x = (k == -d || (k != d && v[at - 1] < v[at + 1])) ? v[at + 1] : v[at - 1] + 1;
+            qsizetype y = x - k;
+            while (x < r.n() && y < r.m()
+                   && (backward ? m_a[r.a1 - x - 1] == m_b[r.b1 - y - 1] : m_a[r.a0 + x] == m_b[r.b0 + y])) {
+                ++x;
+                ++y;
+            }
+            v[at] = x;
+            if (x > r.n()) {
+                self.doneAbove += 2;
+                continue;
+            }
+            if (y > r.m()) {
+                self.doneBelow += 2;
+                continue;
+            }
+            const qsizetype mirror = offset + delta - k;
+            if (!meets || mirror < 0 || mirror >= qsizetype(other.furthest.size()) || other.furthest[mirror] == -1)
+                continue;
+            // Forward x and backward x, both from the start of a.
+            const qsizetype ahead = backward ? other.furthest[mirror] : x;
+            const qsizetype behind = r.n() - (backward ? x : other.furthest[mirror]);
+            if (ahead >= behind)
+                return backward ? Point{r.a0 + ahead, r.b0 + ahead - (mirror - offset)} : Point{r.a0 + x, r.b0 + y};
+        }
+        return std::nullopt;
+    }
+
     // The point where a shortest edit path crosses its middle, as absolute
     // positions in a and b; nothing when the ranges share no item.
-    std::optional<std::pair<qsizetype, qsizetype>> middle(qsizetype a0, qsizetype a1, qsizetype b0, qsizetype b1)
+    std::optional<Point> middle(qsizetype a0, qsizetype a1, qsizetype b0, qsizetype b1)
     {
-        const qsizetype n = a1 - a0, m = b1 - b0;
-        const qsizetype maxD = (n + m + 1) / 2, offset = maxD, size = 2 * maxD + 2;
-        std::vector<qsizetype> forward(size, -1), backward(size, -1);
-        forward[offset + 1] = 0;
-        backward[offset + 1] = 0;
-        const qsizetype delta = n - m;
-        const bool odd = (delta & 1) != 0;   // the forward search meets the backward one
-        qsizetype k1start = 0, k1end = 0, k2start = 0, k2end = 0;
+        const Ranges r{a0, a1, b0, b1};
+        const qsizetype maxD = (r.n() + r.m() + 1) / 2;
+        Search forward{std::vector<qsizetype>(size_t(2 * maxD + 2), -1)}, backward = forward;
+        forward.furthest[size_t(maxD + 1)] = 0;
+        backward.furthest[size_t(maxD + 1)] = 0;
+        // Which search can meet the other first depends on whether the
+        // lengths differ by an odd number.
+        const bool odd = ((r.n() - r.m()) & 1) != 0;
         for (qsizetype d = 0; d < maxD; ++d) {
-            for (qsizetype k = -d + k1start; k <= d - k1end; k += 2) {
-                const qsizetype at = offset + k;
-                qsizetype x = (k == -d || (k != d && forward[at - 1] < forward[at + 1])) ? forward[at + 1]
-                                                                                          : forward[at - 1] + 1;
-                qsizetype y = x - k;
-                while (x < n && y < m && m_a[a0 + x] == m_b[b0 + y]) {
-                    ++x;
-                    ++y;
-                }
-                forward[at] = x;
-                if (x > n) {
-                    k1end += 2;
-                } else if (y > m) {
-                    k1start += 2;
-                } else if (odd) {
-                    const qsizetype other = offset + delta - k;
-                    if (other >= 0 && other < size && backward[other] != -1 && x >= n - backward[other])
-                        return std::pair{a0 + x, b0 + y};
-                }
-            }
-            for (qsizetype k = -d + k2start; k <= d - k2end; k += 2) {
-                const qsizetype at = offset + k;
-                qsizetype x = (k == -d || (k != d && backward[at - 1] < backward[at + 1])) ? backward[at + 1]
-                                                                                            : backward[at - 1] + 1;
-                qsizetype y = x - k;
-                while (x < n && y < m && m_a[a1 - x - 1] == m_b[b1 - y - 1]) {
-                    ++x;
-                    ++y;
-                }
-                backward[at] = x;
-                if (x > n) {
-                    k2end += 2;
-                } else if (y > m) {
-                    k2start += 2;
-                } else if (!odd) {
-                    const qsizetype other = offset + delta - k;
-                    if (other >= 0 && other < size && forward[other] != -1) {
-                        const qsizetype fx = forward[other];
-                        if (fx >= n - x)
-                            return std::pair{a0 + fx, b0 + fx - (other - offset)};
-                    }
-                }
-            }
+            if (const auto point = advance(forward, backward, d, r, false, odd))
+                return point;
+            if (const auto point = advance(backward, forward, d, r, true, !odd))
+                return point;
         }
         return std::nullopt;
     }

@@ -1,10 +1,9 @@
 // Projects on disk: New, Open, Save and Save As over the project document.
 #include "project/ProjectCommands.h"
 
-#include <QFileInfo>
-
 #include "base/Ask.h"
 #include "base/Texts.h"
+#include "component/FileNames.h"
 #include "component/KestrelFile.h"
 #include "project/BaseCopy.h"
 #include "project/GoalKeys.h"
@@ -58,17 +57,18 @@ bool ProjectCommands::SaveProject()
     if (target.isEmpty() || !m_base.holds(target))
         return SaveProject(target);
     // The file as another device may have left it: compared by content.
-    if (!QFileInfo::exists(target))
-        return saveElsewhere(Texts::fileGone(target));
+    const QString shown = FileNames::forDisplay(target);
+    if (!KestrelFile::exists(target))
+        return saveElsewhere(Texts::fileGone(shown));
     QByteArray disk;
     QString error;
     if (!KestrelFile::readBytes(target, disk, &error))
-        return saveElsewhere(Texts::fileUnreadable(target, error));
+        return saveElsewhere(Texts::fileUnreadable(shown, error));
     if (disk == m_base.bytes())
         return SaveProject(target);
     const std::optional<Project> theirs = projectFrom(disk);
     if (!theirs)
-        return saveElsewhere(Texts::fileUnreadable(target, Texts::notAProject()));
+        return saveElsewhere(Texts::fileUnreadable(shown, Texts::notAProject()));
     const Merge::Report report = mergeIn(*theirs);
     // The open project holds the other copy now: that copy is its base,
     // also should the write below fail.
