@@ -1,6 +1,7 @@
 #include "project/BaseCopy.h"
 
 #include <QFile>
+#include <utility>
 
 namespace {
 
@@ -55,15 +56,24 @@ void BaseCopy::set(const QString &file, const QByteArray &bytes)
 {
     m_file = file;
     m_bytes = bytes;
-    Folders::ensure(m_folders.tmp());
-    m_writer.write(m_path, [file, bytes] { return copyBytes(file, bytes); }, KestrelFile::Durability::Flushed);
+    m_unwritten = true;
 }
 
 void BaseCopy::clear()
 {
     m_file.clear();
     m_bytes.clear();
+    m_unwritten = false;
     m_writer.remove(m_path);
+}
+
+void BaseCopy::keepForUnsavedWork()
+{
+    if (!std::exchange(m_unwritten, false) || m_file.isEmpty())
+        return;
+    Folders::ensure(m_folders.tmp());
+    m_writer.write(m_path, [file = m_file, bytes = m_bytes] { return copyBytes(file, bytes); },
+                   KestrelFile::Durability::Flushed);
 }
 
 void BaseCopy::takeKept(bool restored, const QString &restoredFile, bool recoveryStillAside)
@@ -72,7 +82,9 @@ void BaseCopy::takeKept(bool restored, const QString &restoredFile, bool recover
         return;
     QString file;
     QByteArray bytes;
-    if (restored && readCopy(m_keptPath, file, bytes) && !file.isEmpty() && file == restoredFile)
+    if (restored && readCopy(m_keptPath, file, bytes) && !file.isEmpty() && file == restoredFile) {
         set(file, bytes);
+        keepForUnsavedWork();
+    }
     QFile::remove(m_keptPath);
 }

@@ -9,9 +9,11 @@
 // last read or wrote them. Another device's change shows as a file that
 // differs from them, and a merge starts from them.
 //
-// They are kept in tmp/ too, flushed to the device as a save is, so that
-// unsaved work brought back after a crash is merged from the same base:
-// kept aside at start-up with the recovery copy, taken back with it.
+// While there is unsaved work they are kept in tmp/ too, flushed to the
+// device as a save is, so that work brought back after a crash is merged
+// from the same base: kept aside at start-up with the recovery copy, taken
+// back with it. With nothing unsaved no copy is needed, and a save waits
+// for no second file.
 class BaseCopy {
 public:
     explicit BaseCopy(const Folders &folders);
@@ -28,6 +30,8 @@ public:
 
     void set(const QString &file, const QByteArray &bytes);
     void clear();
+    // There is unsaved work: the copy in tmp/ is brought up to date.
+    void keepForUnsavedWork();
     // Once the question about the recovery copy is answered: the base put
     // aside becomes the base again when the work restored belongs to its
     // file; otherwise it goes. Kept while the recovery copy stays aside.
@@ -41,5 +45,6 @@ private:
     QString m_keptPath;
     QString m_file;
     QByteArray m_bytes;
+    bool m_unwritten = false;   // the copy in tmp/ is not these bytes
     BackgroundWriter m_writer;
 };

@@ -28,6 +28,8 @@ void DiskSync::check()
 void DiskSync::documentChanged(const DocumentChange &change)
 {
     using Part = DocumentChange::Part;
+    if (m_document.isModified())
+        m_base.keepForUnsavedWork();
     if (change.cause == DocumentChange::Cause::Edit
         && (change.parts & (Part::Tasks | Part::Outline | Part::Name | Part::Settings))) {
         m_sinceEdit.start();

@@ -1,145 +1,11 @@
 #include "project/LineMerge.h"
 
 #include <QHash>
-#include <QSet>
-#include <optional>
 #include <vector>
 
 namespace LineMerge {
 
 namespace {
-
-// A longest common subsequence by Myers' O(ND) difference algorithm in
-// linear space: the middle snake splits the problem in two, each half is
-// solved the same way. Common heads and tails are matched first, so lists
-// that differ in a few places cost little more than one pass over them.
-class Differ {
-public:
-    Differ(const std::vector<int> &a, const std::vector<int> &b) : m_a(a), m_b(b) {}
-
-    QList<Match> run()
-    {
-        solve(0, qsizetype(m_a.size()), 0, qsizetype(m_b.size()));
-        return std::move(m_matches);
-    }
-
-private:
-    void solve(qsizetype a0, qsizetype a1, qsizetype b0, qsizetype b1)
-    {
-        while (a0 < a1 && b0 < b1 && m_a[a0] == m_b[b0])
-            m_matches.append({a0++, b0++});
-        const qsizetype tailA = a1;
-        while (a0 < a1 && b0 < b1 && m_a[a1 - 1] == m_b[b1 - 1]) {
-            --a1;
-            --b1;
-        }
-        const qsizetype tail = tailA - a1;
-        if (a0 < a1 && b0 < b1) {
-            if (const auto split = middle(a0, a1, b0, b1)) {
-                solve(a0, split->first, b0, split->second);
-                solve(split->first, a1, split->second, b1);
-            }
-        }
-        for (qsizetype i = 0; i < tail; ++i)
-            m_matches.append({a1 + i, b1 + i});
-    }
-
-    using Point = std::pair<qsizetype, qsizetype>;
-
-    // One direction's search: the furthest point reached on each diagonal,
-    // and the diagonals that ran off the ranges and are done.
-    struct Search {
-        std::vector<qsizetype> furthest;
-        qsizetype doneBelow = 0, doneAbove = 0;
-    };
-
-    // The ranges a0..a1 and b0..b1 searched from one end.
-    struct Ranges {
-        qsizetype a0, a1, b0, b1;
-        qsizetype n() const { return a1 - a0; }
-        qsizetype m() const { return b1 - b0; }
-    };
-
-    // Round d of one search: each diagonal steps on and follows its run of
-    // equal items. Where it meets the other search, that is the middle.
-    std::optional<Point> advance(Search &self, const Search &other, qsizetype d, const Ranges &r, bool backward,
-                                 bool meets)
-    {
-        const qsizetype offset = qsizetype(self.furthest.size() / 2) - 1, delta = r.n() - r.m();
-        std::vector<qsizetype> &v = self.furthest;
-        for (qsizetype k = -d + self.doneBelow; k <= d - self.doneAbove; k += 2) {
-            const qsizetype at = offset + k;
-            qsizetype x = (k == -d || (k != d && v[at - 1] < v[at + 1])) ? v[at + 1] : v[at - 1] + 1;
-            qsizetype y = x - k;
-            while (x < r.n() && y < r.m()
-                   && (backward ? m_a[r.a1 - x - 1] == m_b[r.b1 - y - 1] : m_a[r.a0 + x] == m_b[r.b0 + y])) {
-                ++x;
-                ++y;
-            }
-            v[at] = x;
-            if (x > r.n()) {
-                self.doneAbove += 2;
-                continue;
-            }
-            if (y > r.m()) {
-                self.doneBelow += 2;
-                continue;
-            }
-            const qsizetype mirror = offset + delta - k;
-            if (!meets || mirror < 0 || mirror >= qsizetype(other.furthest.size()) || other.furthest[mirror] == -1)
-                continue;
-            // Forward x and backward x, both from the start of a.
-            const qsizetype ahead = backward ? other.furthest[mirror] : x;
-            const qsizetype behind = r.n() - (backward ? x : other.furthest[mirror]);
-            if (ahead >= behind)
-                return backward ? Point{r.a0 + ahead, r.b0 + ahead - (mirror - offset)} : Point{r.a0 + x, r.b0 + y};
-        }
-        return std::nullopt;
-    }
-
-    // The point where a shortest edit path crosses its middle, as absolute
-    // positions in a and b; nothing when the ranges share no item.
-    std::optional<Point> middle(qsizetype a0, qsizetype a1, qsizetype b0, qsizetype b1)
-    {
-        const Ranges r{a0, a1, b0, b1};
-        const qsizetype maxD = (r.n() + r.m() + 1) / 2;
-        Search forward{std::vector<qsizetype>(size_t(2 * maxD + 2), -1)}, backward = forward;
-        forward.furthest[size_t(maxD + 1)] = 0;
-        backward.furthest[size_t(maxD + 1)] = 0;
-        // Which search can meet the other first depends on whether the
-        // lengths differ by an odd number.
-        const bool odd = ((r.n() - r.m()) & 1) != 0;
-        for (qsizetype d = 0; d < maxD; ++d) {
-            if (const auto point = advance(forward, backward, d, r, false, odd))
-                return point;
-            if (const auto point = advance(backward, forward, d, r, true, !odd))
-                return point;
-        }
-        return std::nullopt;
-    }
-
-    const std::vector<int> &m_a;
-    const std::vector<int> &m_b;
-    QList<Match> m_matches;
-};
-
-// The items of list that occur in other, with their places in list. An
-// item the other list lacks can match nothing, so dropping such items
-// first leaves the same common subsequence to find, in shorter lists; a
-// changed line is usually unique to its side.
-std::vector<int> sharedItems(const QList<int> &list, const QList<int> &other, std::vector<qsizetype> &places)
-{
-    QSet<int> present(other.begin(), other.end());
-    std::vector<int> kept;
-    kept.reserve(size_t(list.size()));
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        if (present.contains(list.at(i))) {
-            kept.push_back(list.at(i));
-            places.push_back(i);
-        }
-    }
-    return kept;
-}
 
 // For each item of base, its place in other, or -1.
 std::vector<qsizetype> placesIn(const QList<int> &base, const QList<int> &other)
@@ -172,6 +38,7 @@ public:
     {
         qsizetype b = 0, m = 0, t = 0;
         const qsizetype nb = m_base.size();
+        m_out.pieces.reserve(m_mine.size() + m_theirs.size() / 8);
         while (b < nb || m < m_mine.size() || t < m_theirs.size()) {
             // Lines in the same place on all three sides are stable.
             if (b < nb && m_inMine[size_t(b)] == m && m_inTheirs[size_t(b)] == t) {
@@ -283,24 +150,39 @@ private:
     // than either side does.
     void dropSurplus()
     {
-        QHash<int, qsizetype> allowed, held;
+        const auto fromTheirs = [](const Piece &piece) { return piece.from == From::Theirs; };
+        if (std::none_of(m_out.pieces.cbegin(), m_out.pieces.cend(), fromTheirs))
+            return;
+        std::vector<qsizetype> inMine, inTheirs, held;
+        const auto count = [](std::vector<qsizetype> &counts, int id) {
+            if (size_t(id) >= counts.size())
+                counts.resize(size_t(id) + 1, 0);
+            ++counts[size_t(id)];
+        };
+        const auto of = [](const std::vector<qsizetype> &counts, int id) {
+            return size_t(id) < counts.size() ? counts[size_t(id)] : 0;
+        };
         for (int id : m_mine)
-            ++allowed[id];
-        QHash<int, qsizetype> inTheirs;
+            count(inMine, id);
         for (int id : m_theirs)
-            ++inTheirs[id];
-        for (auto it = inTheirs.cbegin(); it != inTheirs.cend(); ++it)
-            allowed[it.key()] = std::max(allowed.value(it.key()), it.value());
+            count(inTheirs, id);
+        bool surplus = false;
         for (const Piece &piece : std::as_const(m_out.pieces)) {
             if (piece.from != From::OtherCopy)
-                ++held[idOf(piece)];
+                count(held, idOf(piece));
         }
+        for (const Piece &piece : std::as_const(m_out.pieces)) {
+            const int id = idOf(piece);
+            surplus = surplus || (piece.from == From::Theirs && of(held, id) > std::max(of(inMine, id), of(inTheirs, id)));
+        }
+        if (!surplus)
+            return;
         QList<Piece> kept;
         kept.reserve(m_out.pieces.size());
         for (const Piece &piece : std::as_const(m_out.pieces)) {
             const int id = idOf(piece);
-            if (piece.from == From::Theirs && held.value(id) > allowed.value(id)) {
-                --held[id];
+            if (piece.from == From::Theirs && of(held, id) > std::max(of(inMine, id), of(inTheirs, id))) {
+                --held[size_t(id)];
                 continue;
             }
             kept.append(piece);
@@ -316,17 +198,6 @@ private:
 };
 
 } // namespace
-
-QList<Match> commonItems(const QList<int> &a, const QList<int> &b)
-{
-    std::vector<qsizetype> placesA, placesB;
-    const std::vector<int> sharedA = sharedItems(a, b, placesA);
-    const std::vector<int> sharedB = sharedItems(b, a, placesB);
-    QList<Match> matches = Differ(sharedA, sharedB).run();
-    for (Match &match : matches)
-        match = {placesA[size_t(match.a)], placesB[size_t(match.b)]};
-    return matches;
-}
 
 Merged merge(const QList<int> &base, const QList<int> &mine, const QList<int> &theirs)
 {
@@ -362,12 +233,20 @@ bool sameLines(QStringView a, QStringView b)
 }
 
 namespace {
-// Each line as an id, equal lines alike, over every list given.
-QList<int> idsOf(const QList<QStringView> &lines, QHash<QStringView, int> &ids)
+// Each line as an id, equal lines alike, over every list given. A line
+// equal to base's line in the same place takes its id without a lookup:
+// most lines of two copies stand where they stood.
+QList<int> idsOf(const QList<QStringView> &lines, QHash<QStringView, int> &ids,
+                 const QList<QStringView> &base = {}, const QList<int> &baseIds = {})
 {
     QList<int> list;
     list.reserve(lines.size());
-    for (QStringView line : lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView line = lines.at(i);
+        if (i < base.size() && base.at(i) == line) {
+            list.append(baseIds.at(i));
+            continue;
+        }
         auto id = ids.constFind(line);
         if (id == ids.cend())
             id = ids.insert(line, int(ids.size()));
@@ -385,9 +264,13 @@ TextResult mergeText(QStringView base, QStringView mine, QStringView theirs, QSt
         return {theirs.toString(), false};
     const QList<QStringView> lines[3] = {linesOf(base), linesOf(mine), linesOf(theirs)};
     QHash<QStringView, int> ids;
-    const QList<int> sides[3] = {idsOf(lines[0], ids), idsOf(lines[1], ids), idsOf(lines[2], ids)};
+    ids.reserve(lines[0].size() + lines[1].size() / 8 + lines[2].size() / 8);
+    const QList<int> baseIds = idsOf(lines[0], ids);
+    const QList<int> sides[3] = {baseIds, idsOf(lines[1], ids, lines[0], baseIds),
+                                 idsOf(lines[2], ids, lines[0], baseIds)};
     const Merged merged = merge(sides[0], sides[1], sides[2]);
     TextResult result{QString(), merged.conflict};
+    result.text.reserve(mine.size() + theirs.size() / 4 + 1);
     for (const Piece &piece : merged.pieces) {
         const bool fromTheirs = piece.from == From::Theirs || piece.from == From::OtherCopy;
         result.text += (fromTheirs ? lines[2] : lines[1]).at(piece.index);

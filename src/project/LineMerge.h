@@ -5,8 +5,8 @@
 #include <QStringView>
 
 // Three-way merging of sequences: the task lines of one sub-goal, or the
-// order of the sub-goals' keys. Items are compared as whole ids; the
-// callers turn lines or keys into ids and back.
+// order of the sub-goals' keys. Items are compared as whole ids, counted
+// from 0 up; the callers turn lines or keys into ids and back.
 namespace LineMerge {
 
 // Which item of a matches which of b: a longest common subsequence, in
