@@ -39,10 +39,11 @@ void DiskSync::documentChanged(const DocumentChange &change)
     if (!change.has(Part::File))
         return;
     m_watch.watch(m_document.filePath());
-    // Saved, opened, new: the note follows the file and its new base. An
-    // edit's first keystroke changes File too, and reads nothing.
-    if (!m_busy && !m_document.isModified())
-        compare();
+    // Saved, opened, new: the file is its base now, nothing to read. (An
+    // edit's first keystroke changes File too.)
+    const bool fresh = change.cause == DocumentChange::Cause::New || change.cause == DocumentChange::Cause::Load;
+    if (!m_busy && !m_document.isModified() && (fresh || m_note != Texts::updatedFromDisk()))
+        setNote(QString());
 }
 
 void DiskSync::compare()
