@@ -17,6 +17,7 @@ struct Fixture : Planner {
             modals.saveActions.append(typeAndSave("Saved"));
             s.project.mnuSave_Click();
             add("Unsaved");
+            s.base.waitUntilIdle();   // its copy for unsaved work is in tmp/ before a test takes tmp/ away
         }
         app.write("projects/Other.gpj", "[Project]\r\nName=Other\r\n[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=N\r\n"
                                         "Goal1_Tasks=1\r\nGoal1_Task1=done --\r\n");
