@@ -8,6 +8,8 @@
 #include "events/EventList.h"
 #include "events/PlanCommands.h"
 #include "events/ScheduleCommands.h"
+#include "project/BaseCopy.h"
+#include "project/DiskSync.h"
 #include "project/Problems.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectDocument.h"
@@ -43,6 +45,7 @@ public:
     ProjectDocument document;
     TaskFiles taskFiles;
     Recovery recovery;
+    BaseCopy base;               // the open project's file as last read or written
 
     ProjectCommands project;     // New, Open, Save and Save As
     TaskList tasks;              // the task box
@@ -52,4 +55,9 @@ public:
     ScheduleCommands schedule;   // start date, working week, Prepare Calendar, exports
     PlanCommands plan;           // Print Plan and Export PDF
     Shell shell;                 // tips and the projects folder
+    DiskSync sync;               // the file as other devices change it
+
+    // Asks about unsaved work a run that did not end cleanly left behind;
+    // the base of its file comes back with it.
+    void offerRestore();
 };

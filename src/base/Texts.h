@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // The system's own texts, written once. A caption that appears in three
 // files drifts; here it is changed in one place for the whole program.
@@ -152,6 +153,89 @@ inline QString stepProjectName() { return QStringLiteral("Project Name"); }
 inline QString stepStartDate() { return QStringLiteral("Start Date"); }
 inline QString stepWorkingWeek() { return QStringLiteral("Working Week"); }
 inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
+
+// Another copy of the open project: a synced folder, another device.
+inline QString updatedFromDisk() { return QStringLiteral("Updated from disk"); }
+inline QString changedOnDisk()
+{
+    return QStringLiteral("The project's file changed on disk: the next Save merges it with your changes.");
+}
+inline QString goneFromDisk() { return QStringLiteral("The project's file is no longer on disk."); }
+inline QString stepUpdateFromDisk() { return QStringLiteral("Update from Disk"); }
+inline QString mergedTitle() { return QStringLiteral("Merged"); }
+inline QString mergedAtSave(const QStringList &lines)
+{
+    return QStringLiteral("The project's file had changed on disk since Tarvo last read or saved it. Both versions "
+                          "are merged and saved:\n\n") + lines.join(u'\n');
+}
+inline QString mergedCopy(const QString &file, const QStringList &lines)
+{
+    return QStringLiteral("\"%1\" is merged into the open project:\n\n").arg(file) + lines.join(u'\n');
+}
+inline QString mergedNothingNew() { return QStringLiteral("\u2022 It holds nothing that the open project lacks."); }
+inline QString otherCopyMarker() { return QStringLiteral(" (other copy)"); }
+inline QString mergedAdded(const QString &names) { return QStringLiteral("\u2022 Added in the other copy: %1.").arg(names); }
+inline QString mergedChanged(const QString &names)
+{
+    return QStringLiteral("\u2022 Changes from the other copy taken in: %1.").arg(names);
+}
+inline QString mergedTakenIn(const QString &what)
+{
+    return QStringLiteral("\u2022 Taken from the other copy: %1.").arg(what);
+}
+inline QString mergedRemoved(const QString &names)
+{
+    return QStringLiteral("\u2022 Deleted in the other copy, so deleted here too: %1.").arg(names);
+}
+inline QString mergedKeptDeleted(const QString &names)
+{
+    return QStringLiteral("\u2022 Kept, because one copy deleted it and the other changed it: %1.").arg(names);
+}
+inline QString mergedBothTexts(const QString &names)
+{
+    return QStringLiteral("\u2022 Lines changed in both copies, so both texts are kept (the other copy's lines end "
+                          "in \u201C (other copy)\u201D): %1.").arg(names);
+}
+// "the due date of “Design”" ...: what a value is, in a sentence.
+inline QString projectNameWhat() { return QStringLiteral("the project's name"); }
+inline QString startDateWhat() { return QStringLiteral("the start date"); }
+inline QString workWeekWhat() { return QStringLiteral("the working week"); }
+inline QString goalNameWhat(const QString &name) { return QStringLiteral("the name of ") + quoted(name); }
+inline QString dueDateWhat(const QString &name) { return QStringLiteral("the due date of ") + quoted(name); }
+inline QString notSet() { return QStringLiteral("none"); }
+inline QString noWorkingDays() { return QStringLiteral("no working day"); }
+inline QString otherValue(const QString &what, const QString &value)
+{
+    return QStringLiteral("\u2022 Both copies changed %1: yours is kept; the other copy's is %2.").arg(what, value);
+}
+// The line above the tasks of a sub-goal that found no free card.
+inline QString movedInNote(const QString &name, const QString &due)
+{
+    return due.isEmpty() ? QStringLiteral("From the other copy: %1:").arg(name)
+                         : QStringLiteral("From the other copy: %1 (due %2):").arg(name, due);
+}
+inline QString mergedMovedIn(const QString &name, const QString &card, const QString &note)
+{
+    return QStringLiteral("\u2022 %1 found no free card: its name and tasks are on %2, under the line \"%3\".")
+        .arg(quoted(name), quoted(card), note);
+}
+inline QString fileGone(const QString &path)
+{
+    return QStringLiteral("The project's file \"%1\" is no longer there: it was moved, renamed or deleted after "
+                          "Tarvo opened it. Tarvo does not make it again on its own. Choose where to save the "
+                          "project.").arg(path);
+}
+inline QString fileUnreadable(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The project's file \"%1\" can no longer be read: %2\n\nTarvo does not write over "
+                          "what it cannot read. Choose where to save the project.").arg(path, reason);
+}
+inline QString fileGoneTitle() { return QStringLiteral("Save"); }
+inline QString conflictCopyQuestion(const QString &file)
+{
+    return QStringLiteral("A copy of this project made by a sync tool was found: %1. Merge it in?").arg(file);
+}
+inline QString conflictCopyTitle() { return QStringLiteral("Copy Found"); }
 
 // The printed plan and its commands.
 inline QString printPlanMenu() { return QStringLiteral("Print Plan..."); }

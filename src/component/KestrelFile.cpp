@@ -177,6 +177,12 @@ bool KestrelFile::writeBytes(const QByteArray &bytes, const QString &path, Durab
     return true;
 }
 
+bool KestrelFile::exists(const QString &path)
+{
+    struct stat info;
+    return ::stat(FileNames::toNative(path).constData(), &info) == 0;
+}
+
 bool KestrelFile::readBytes(const QString &path, QByteArray &bytes, QString *error)
 {
     bytes.clear();

@@ -31,6 +31,9 @@ public:
     // UTF-16 after its byte-order mark. Only regular files are read.
     bool ReadTextFile(QString &text, const QString &path, QString *error = nullptr) const;
     static bool readBytes(const QString &path, QByteArray &bytes, QString *error);
+    // Whether anything is at path (a link: at its target), named by the
+    // very bytes of its name.
+    static bool exists(const QString &path);
 
     // Appends one item per line: lines end at CR LF or a lone LF, and the
     // empty remainder after a final line break yields no item.

@@ -58,6 +58,25 @@ Project restoreOutline(const Project &now, const Project &target)
     return project;
 }
 
+Project restoreWhole(const Project &now, const Project &from, const Project &target)
+{
+    const auto find = [](const Project &project, const QString &key) -> const SubGoal * {
+        for (const SubGoal &goal : project.subGoals) {
+            if (goal.key == key)
+                return &goal;
+        }
+        return nullptr;
+    };
+    Project project = target;
+    for (SubGoal &goal : project.subGoals) {
+        const SubGoal *current = find(now, goal.key);
+        const SubGoal *was = find(from, goal.key);
+        if (current && (!was || current->tasks != was->tasks))
+            goal.tasks = current->tasks;
+    }
+    return project;
+}
+
 QString describe(const Project &before, const Project &after)
 {
     const qsizetype n = std::min(before.subGoals.size(), after.subGoals.size());

@@ -24,5 +24,9 @@ QString onlyDueDateOf(const Project &before, const Project &after);
 // sub-goal's tasks stay as they are now; one that is gone now comes back
 // with the tasks target holds.
 Project restoreOutline(const Project &now, const Project &target);
+// The project brought back to target whole, tasks too (a step that took in
+// another copy): only a task text typed since the step, one that differs
+// from from's, stays as it is now.
+Project restoreWhole(const Project &now, const Project &from, const Project &target);
 
 } // namespace ProjectChange

@@ -3,7 +3,9 @@
 
 #include "base/Ask.h"
 #include "base/Texts.h"
+#include "component/FileNames.h"
 #include "component/KestrelFile.h"
+#include "project/BaseCopy.h"
 #include "project/GoalKeys.h"
 #include "project/GpjFormat.h"
 #include "project/OpenDialog.h"
@@ -13,13 +15,13 @@
 #include "project/TaskFiles.h"
 
 ProjectCommands::ProjectCommands(const Folders &folders, ProjectDocument &document, TaskFiles &taskFiles,
-                                 Recovery &recovery, Ask &ask, const KestrelTools &tools)
-    : m_folders(folders), m_document(document), m_taskFiles(taskFiles), m_recovery(recovery), m_ask(ask),
+                                 Recovery &recovery, BaseCopy &base, Ask &ask, const KestrelTools &tools)
+    : m_folders(folders), m_document(document), m_taskFiles(taskFiles), m_recovery(recovery), m_base(base), m_ask(ask),
       m_tools(tools)
 {
 }
 
-std::optional<Project> ProjectCommands::readProjectFile(const QString &path)
+std::optional<Project> ProjectCommands::readProjectFile(const QString &path, QByteArray *bytesRead)
 {
     QByteArray bytes;
     QString error;
@@ -34,12 +36,15 @@ std::optional<Project> ProjectCommands::readProjectFile(const QString &path)
         return std::nullopt;
     }
     GoalKeys::makeSafe(read.project, m_tools, m_folders);
+    if (bytesRead)
+        *bytesRead = std::move(bytes);
     return std::move(read.project);
 }
 
 void ProjectCommands::NewProject()
 {
     m_recovery.discard();
+    m_base.clear();
     Project project;
     project.name = Texts::defaultProjectName();
     m_document.assign(std::move(project), DocumentChange::Cause::New);
@@ -48,10 +53,37 @@ void ProjectCommands::NewProject()
 
 bool ProjectCommands::SaveProject()
 {
-    return SaveProject(m_document.filePath());
+    const QString target = m_document.filePath();
+    if (target.isEmpty() || !m_base.holds(target))
+        return SaveProject(target);
+    // The file as another device may have left it: compared by content.
+    const QString shown = FileNames::forDisplay(target);
+    if (!KestrelFile::exists(target))
+        return saveElsewhere(Texts::fileGone(shown));
+    QByteArray disk;
+    QString error;
+    if (!KestrelFile::readBytes(target, disk, &error))
+        return saveElsewhere(Texts::fileUnreadable(shown, error));
+    if (disk == m_base.bytes())
+        return SaveProject(target);
+    const std::optional<Project> theirs = projectFrom(disk);
+    if (!theirs)
+        return saveElsewhere(Texts::fileUnreadable(shown, Texts::notAProject()));
+    const Merge::Report report = mergeIn(*theirs);
+    // The open project holds the other copy now: that copy is its base,
+    // also should the write below fail.
+    m_base.set(target, disk);
+    if (report.isEmpty())
+        return SaveProject(target);
+    return writeProject(target, Texts::mergedAtSave(report.lines()), Texts::mergedTitle());
 }
 
 bool ProjectCommands::SaveProject(const QString &target)
+{
+    return writeProject(target, Texts::projectSaved(), Texts::projectSavedTitle());
+}
+
+bool ProjectCommands::writeProject(const QString &target, const QString &text, const QString &title)
 {
     if (target.isEmpty())
         return false;
@@ -66,18 +98,28 @@ bool ProjectCommands::SaveProject(const QString &target)
     // A fresh install has no projects folder yet.
     if (!Folders::ensure(m_folders.projects()))
         return fail(Texts::folderNotCreated(m_folders.projects()));
-    if (!KestrelFile().WriteTextFile(m_projectText, target, &error, KestrelFile::Durability::Flushed))
+    // Exactly these bytes are the base: Tarvo's own save is no change on disk.
+    const QByteArray bytes = m_projectText.toUtf8();
+    if (!KestrelFile::writeBytes(bytes, target, KestrelFile::Durability::Flushed, &error))
         return fail(error);
 
+    m_base.set(target, bytes);
     m_document.markSaved(target);
     m_recovery.discard();
-    m_ask.MsgBox(Texts::projectSaved(), Texts::projectSavedTitle(), Msg::Information);
+    m_ask.MsgBox(text, title, Msg::Information);
     return true;
+}
+
+bool ProjectCommands::saveElsewhere(const QString &why)
+{
+    m_ask.MsgBox(why, Texts::fileGoneTitle(), Msg::Critical);
+    return mnuSaveAs_Click();
 }
 
 bool ProjectCommands::LoadProject(const QString &path)
 {
-    std::optional<Project> project = readProjectFile(path);
+    QByteArray bytes;
+    std::optional<Project> project = readProjectFile(path, &bytes);
     if (!project)
         return false;
     QString error;
@@ -86,6 +128,8 @@ bool ProjectCommands::LoadProject(const QString &path)
         return false;
     }
     m_recovery.discard();
+    m_base.set(path, bytes);
+    m_laterCopies.clear();   // copies put off are offered again
     m_document.assign(std::move(*project), DocumentChange::Cause::Load);
     m_document.setFilePath(path);
     return true;
@@ -140,6 +184,6 @@ void ProjectCommands::mnuOpen_Click()
     OpenDialog dialog(m_folders.projects(), m_ask);
     const std::optional<QString> chosen = m_ask.showOpenDialog(dialog);
     // "Yes, save first" writes the open project to its own file.
-    if (chosen && maybeSave())
-        LoadProject(*chosen);
+    if (chosen && maybeSave() && LoadProject(*chosen))
+        offerConflictCopies();
 }

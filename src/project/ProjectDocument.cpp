@@ -1,5 +1,7 @@
 #include "project/ProjectDocument.h"
 
+#include <QHash>
+
 #include "base/Rules.h"
 #include "base/Texts.h"
 #include "project/DueDate.h"
@@ -7,6 +9,20 @@
 namespace {
 TaskCounts operator+(TaskCounts a, TaskCounts b) { return {a.total + b.total, a.completed + b.completed}; }
 TaskCounts operator-(TaskCounts a, TaskCounts b) { return {a.total - b.total, a.completed - b.completed}; }
+
+QStringList changedTaskKeys(const Project &was, const Project &now)
+{
+    QHash<QString, const QString *> before;
+    for (const SubGoal &goal : was.subGoals)
+        before.insert(goal.key, &goal.tasks);
+    QStringList keys;
+    for (const SubGoal &goal : now.subGoals) {
+        const QString *text = before.value(goal.key);
+        if (!text || *text != goal.tasks)
+            keys << goal.key;
+    }
+    return keys;
+}
 } // namespace
 
 ProjectDocument::ProjectDocument(QObject *parent) : QObject(parent)
@@ -175,6 +191,9 @@ void ProjectDocument::assign(Project project, DocumentChange::Cause cause, std::
     const QString selectedKey = isSubGoal(selectedSubGoal()) ? subGoal(selectedSubGoal()).key : QString();
     if (project.subGoals.size() > Rules::kSubGoalCards)
         project.subGoals.resize(Rules::kSubGoalCards);
+    DocumentChange change{DocumentChange::All};
+    if (!fresh)
+        change.tasksChanged = changedTaskKeys(m_project, project);
     m_project = std::move(project);
     recountAll();
     replanAll();
@@ -183,7 +202,6 @@ void ProjectDocument::assign(Project project, DocumentChange::Cause cause, std::
     // What is loaded or new is what the file holds; anything else is work to save.
     m_modified = !fresh;
     ++m_revision;
-    DocumentChange change{DocumentChange::All};
     change.cause = cause;
     change.before = std::move(before);
     emitChange(std::move(change));

@@ -2,6 +2,7 @@
 #include <QDate>
 #include <QList>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <optional>
 
@@ -33,6 +34,9 @@ struct DocumentChange {
 
     unsigned parts = 0;
     int subGoal = -1;   // with Tasks: the sub-goal whose text changed
+    // A whole project assigned over another (not new, not loaded): the
+    // keys of the sub-goals whose task text is not what it was.
+    QStringList tasksChanged = {};
     Cause cause = Cause::Edit;
     // A change the user can take back (the outline, the name, the
     // settings, a merge): the project before it.

@@ -8,6 +8,7 @@
 #include "base/Ask.h"
 #include "base/Texts.h"
 #include "component/FileNames.h"
+#include "project/BaseCopy.h"
 #include "project/GoalKeys.h"
 #include "project/GpjFormat.h"
 #include "project/IniIndex.h"
@@ -62,8 +63,20 @@ QString Recovery::snapshotPath(const QString &appFolder)
 void Recovery::keepAside(const QString &appFolder)
 {
     const QString snapshot = snapshotPath(appFolder);
-    if (QFileInfo(snapshot).isFile())
-        QFile::rename(snapshot, freeName(appFolder, QStringLiteral(".recovery-kept")));
+    const QString base = BaseCopy::copyPath(appFolder);
+    if (!QFileInfo(snapshot).isFile()) {
+        QFile::remove(base);   // a base without unsaved work is no one's
+        return;
+    }
+    const QString kept = freeName(appFolder, QStringLiteral(".recovery-kept"));
+    if (QFile::rename(snapshot, kept) && QFileInfo(base).isFile())
+        QFile::rename(base, basePartner(kept));
+}
+
+QString Recovery::basePartner(const QString &kept)
+{
+    QFileInfo info(kept);
+    return info.path() + u'/' + info.fileName().replace(QStringLiteral(".recovery-kept"), QStringLiteral(".base-kept"));
 }
 
 QStringList Recovery::keptCopies(const QString &appFolder)
@@ -77,13 +90,17 @@ QStringList Recovery::keptCopies(const QString &appFolder)
     return paths;
 }
 
-void Recovery::offerRestore(Ask &ask, TaskFiles &taskFiles, const KestrelTools &tools)
+QString Recovery::offerRestore(Ask &ask, TaskFiles &taskFiles, const KestrelTools &tools)
 {
     for (const QString &kept : keptCopies(m_folders.app())) {
         const std::optional<bool> restored = offer(kept, ask, taskFiles, tools);
-        if (!restored || *restored)
-            return;   // brought back, or kept for the next start
+        if (!restored)
+            return {};   // kept for the next start
+        if (*restored)
+            return kept;
+        QFile::remove(basePartner(kept));   // thrown away, or put aside unreadable
     }
+    return {};
 }
 
 std::optional<bool> Recovery::offer(const QString &kept, Ask &ask, TaskFiles &taskFiles, const KestrelTools &tools)

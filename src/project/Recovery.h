@@ -36,13 +36,18 @@ public:
     static void keepAside(const QString &appFolder);
     // The copies put aside, the newest first.
     static QStringList keptCopies(const QString &appFolder);
+    // Where the base of the open project's file (BaseCopy) is put aside
+    // beside a copy put aside, so that the work comes back with the base
+    // it was made from.
+    static QString basePartner(const QString &kept);
 
     // Once the main window shows: asks "Restore them?" about each copy put
     // aside, the newest first, until one is brought back. Yes (and a box
     // closed without an answer, which drops nothing) makes it the open
     // project; No throws it away. A copy that cannot be read, or not be
-    // brought back, is kept and said so.
-    void offerRestore(Ask &ask, TaskFiles &taskFiles, const KestrelTools &tools);
+    // brought back, is kept and said so. Returns the copy brought back,
+    // whose base partner is still there, or "".
+    QString offerRestore(Ask &ask, TaskFiles &taskFiles, const KestrelTools &tools);
 
     // Queues a new copy when the project changed since the last one; with
     // no unsaved changes, takes the copy away. Runs every second on its

@@ -66,6 +66,11 @@ void TaskFiles::documentChanged(const DocumentChange &change)
     }
     if (change.has(DocumentChange::Outline))
         followOutline(true);
+    // A merge, or an undo of one, changes task texts of its own.
+    for (const QString &key : change.tasksChanged)
+        m_dirty.insert(key);
+    if (!change.tasksChanged.isEmpty() && !m_timer.isActive())
+        m_timer.start();
     if (change.has(DocumentChange::Tasks) && m_document.isSubGoal(change.subGoal)) {
         m_dirty.insert(m_document.subGoal(change.subGoal).key);
         // The file follows within a moment, also while typing goes on.

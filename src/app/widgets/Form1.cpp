@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -86,6 +87,9 @@ void Form1::build()
     addDockWidget(Qt::BottomDockWidgetArea, scheduleDock);
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->setSizeGripEnabled(false);
+    lblDiskNote = new QLabel(statusBar());
+    lblDiskNote->setObjectName(QStringLiteral("lblDiskNote"));
+    statusBar()->addPermanentWidget(lblDiskNote);
 
     // Wide enough that the card canvas shows whole beside the side bar, but
     // never larger than the screen.
@@ -111,6 +115,7 @@ void Form1::build()
 
     connect(&m_session->document, &ProjectDocument::changed, this, &Form1::documentChanged);
     connect(&m_session->problems, &Problems::changed, this, &Form1::showProblem);
+    connect(&m_session->sync, &DiskSync::noteChanged, this, &Form1::showDiskNote);
     showAll();
 }
 
@@ -149,7 +154,7 @@ void Form1::buildArea()
 
 void Form1::offerRestore()
 {
-    m_session->recovery.offerRestore(m_session->ask, m_session->taskFiles, m_session->tools);
+    m_session->offerRestore();
 }
 
 void Form1::command(const std::function<void()> &run)

@@ -6,6 +6,7 @@
 #include "app/Session.h"
 
 class CardCanvas;
+class QLabel;
 class QLockFile;
 class QScrollArea;
 class QtModals;
@@ -62,6 +63,7 @@ private:
     void showDueDate(bool selected);
     void showCards();
     void showProblem(const QString &problem);
+    void showDiskNote(const QString &note);
 
     std::unique_ptr<QtModals> m_ownModals;
     std::unique_ptr<Session> m_session;
@@ -76,6 +78,7 @@ private:
     QWidget *picContainer = nullptr;
     CardCanvas *Picture1 = nullptr;
     ScheduleDock *scheduleDock = nullptr;
+    QLabel *lblDiskNote = nullptr;          // on the status line: the file as other devices left it
 };
 
 // The character code a key press produces, 0 for keys that produce none.

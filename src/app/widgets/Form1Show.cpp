@@ -72,6 +72,7 @@ void Form1::showAll()
     showSelection();
     showCards();
     showProblem(m_session->problems.all());
+    showDiskNote(m_session->sync.note());
 }
 
 void Form1::showName()
@@ -163,6 +164,11 @@ void Form1::showProblem(const QString &problem)
         statusBar()->clearMessage();
     else
         statusBar()->showMessage(problem.section(u'\n', 0, 0));
+}
+
+void Form1::showDiskNote(const QString &note)
+{
+    Kit::setText(lblDiskNote, note);
 }
 
 void Form1::resizeEvent(QResizeEvent *event)

@@ -1,27 +1,31 @@
 #include "app/widgets/UndoHistory.h"
 
+#include "base/Texts.h"
 #include "project/ProjectChange.h"
 #include "project/ProjectDocument.h"
 
 namespace {
 
 // One step: the project before and after a change. The first redo is the
-// change itself, already done.
+// change itself, already done. A step that took in another copy of the
+// project goes back whole, tasks too; any other leaves the tasks to the
+// task box's own undo.
 class ProjectStep : public QUndoCommand {
 public:
-    // run: the run of calendar moves this step belongs to; -1 for none.
-    ProjectStep(ProjectDocument &document, bool &replaying, Project before, Project after, int run)
-        : QUndoCommand(ProjectChange::describe(before, after)), m_document(document), m_replaying(replaying),
-          m_before(std::move(before)), m_after(std::move(after)),
-          m_nameOnly(ProjectChange::onlyNameChanged(m_before, m_after)),
-          m_dueOf(run < 0 ? QString() : ProjectChange::onlyDueDateOf(m_before, m_after)), m_run(run)
+    // whole: it took in another copy of the project. run: the run of
+    // calendar moves it belongs to; -1 for none.
+    ProjectStep(ProjectDocument &document, bool &replaying, Project before, Project after, bool whole, int run)
+        : QUndoCommand(whole ? Texts::stepUpdateFromDisk() : ProjectChange::describe(before, after)),
+          m_document(document), m_replaying(replaying), m_before(std::move(before)), m_after(std::move(after)),
+          m_nameOnly(!whole && ProjectChange::onlyNameChanged(m_before, m_after)),
+          m_dueOf(run < 0 ? QString() : ProjectChange::onlyDueDateOf(m_before, m_after)), m_run(run), m_whole(whole)
     {
     }
-    void undo() override { replay(m_before); }
+    void undo() override { replay(m_after, m_before); }
     void redo() override
     {
         if (!std::exchange(m_done, false))
-            replay(m_after);
+            replay(m_before, m_after);
     }
     // Typing the project's name is one step, not one step a key; so are
     // the moves of the calendar on one card.
@@ -37,11 +41,13 @@ public:
     }
 
 private:
-    // Tasks typed since stay: the outline alone goes back.
-    void replay(const Project &outline)
+    // Tasks typed since stay.
+    void replay(const Project &from, const Project &to)
     {
+        const Project &now = m_document.project();
         m_replaying = true;
-        m_document.assign(ProjectChange::restoreOutline(m_document.project(), outline), DocumentChange::Cause::Undo);
+        m_document.assign(m_whole ? ProjectChange::restoreWhole(now, from, to) : ProjectChange::restoreOutline(now, to),
+                          DocumentChange::Cause::Undo);
         m_replaying = false;
     }
 
@@ -52,6 +58,7 @@ private:
     bool m_nameOnly;
     QString m_dueOf;   // a calendar move: the one sub-goal whose due date alone changed
     int m_run;
+    bool m_whole;
     bool m_done = true;
 };
 
@@ -83,5 +90,5 @@ void UndoHistory::documentChanged(const DocumentChange &change)
         ++m_run;   // a run of moves ends with anything else
     if (change.before)
         m_stack.push(new ProjectStep(m_document, m_replaying, *change.before, m_document.project(),
-                                     calendarMove ? m_run : -1));
+                                     change.cause == Cause::Merge, calendarMove ? m_run : -1));
 }

@@ -27,7 +27,9 @@ void frmSplash::tmrLoad_Timer()
 {
     tmrLoad.stop();
     fileTMP->clear();
-    Recovery::keepAside(m_appFolder);   // before the emptying, for the question once the window shows
+    // Before the emptying, for the question once the window shows; the base
+    // the unsaved work was made from goes aside with it.
+    Recovery::keepAside(m_appFolder);
     fileTMP->addItems(prepareTaskFolder(m_appFolder, KestrelTools1));
     if (m_openMainWindow) {
         if (QWidget *main = m_openMainWindow())
