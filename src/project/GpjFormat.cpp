@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <iterator>
 #include <limits>
 
 #include "base/Rules.h"
@@ -145,6 +146,31 @@ QString weekText(const WorkWeek &week)
     return text;
 }
 
+// Days off as yyyy-mm-dd joined by ","; what is no such date is left out.
+QString daysOffText(const QList<QDate> &days)
+{
+    QStringList texts;
+    for (const QDate &day : days)
+        texts.append(day.toString(kDateForm));
+    return texts.join(u',');
+}
+
+// Four-digit years only: what the form can write and read back.
+bool writable(const QDate &date) { return date.isValid() && date.year() >= 1 && date.year() <= 9999; }
+
+QList<QDate> readDaysOff(QStringView text)
+{
+    QList<QDate> days;
+    for (QStringView part : text.tokenize(u',', Qt::SkipEmptyParts)) {
+        const QDate day = QDate::fromString(part.trimmed(), kDateForm);
+        if (day.isValid())
+            days.append(day);
+    }
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
 std::optional<WorkWeek> readWeek(QStringView text)
 {
     if (text.size() != 7)
@@ -176,12 +202,10 @@ public:
         QStringView next;
         if (!peek(next))
             return std::nullopt;
-        QStringView start, week;
-        if (next.startsWith(u"Start=") && !entry(u"Start", start))
+        QStringView start, week, daysOff;
+        if (!optionalEntry(u"Start", start) || !optionalEntry(u"WorkWeek", week) || !optionalEntry(u"DaysOff", daysOff))
             return std::nullopt;
-        if (peek(next) && next.startsWith(u"WorkWeek=") && !entry(u"WorkWeek", week))
-            return std::nullopt;
-        project.settings = Gpj::readSettings(start, week);
+        project.settings = Gpj::readSettings(start, week, daysOff);
         if (!line(u"[Goals]"))
             return std::nullopt;
         for (int n = 1; m_pos < m_text.size(); ++n) {
@@ -195,9 +219,10 @@ private:
     bool readGoal(int n, Project &project)
     {
         SubGoal goal;
-        QStringView key, name, due, count;
+        QStringView key, name, due, after, count;
         if (!entry(Gpj::goalKey(n), key) || key.isEmpty() || !entry(Gpj::goalKey(n, u"_Name"), name)
-            || !entry(Gpj::goalKey(n, u"_Due"), due) || !entry(Gpj::goalKey(n, u"_Tasks"), count))
+            || !entry(Gpj::goalKey(n, u"_Due"), due) || !optionalEntry(Gpj::goalKey(n, u"_After"), after)
+            || !entry(Gpj::goalKey(n, u"_Tasks"), count))
             return false;
         // The count as the writer writes it: plain digits, no leading zero.
         if (count.isEmpty() || count.size() > 15 || (count.size() > 1 && count[0] == u'0')
@@ -223,6 +248,7 @@ private:
         goal.key = key.toString();
         goal.name = name.toString();
         goal.due = due.toString();
+        goal.after = after.toString();
         goal.tasks = taskText(tasks);
         project.subGoals.append(std::move(goal));
         return true;
@@ -249,6 +275,14 @@ private:
         QStringView got;
         return nextLine(got) && got == expected;
     }
+    // A key written only when set: read when the next line holds it.
+    bool optionalEntry(QStringView key, QStringView &value)
+    {
+        QStringView next;
+        if (!peek(next) || next.size() <= key.size() || !next.startsWith(key) || next[key.size()] != u'=')
+            return true;
+        return entry(key, value);
+    }
     bool entry(QStringView key, QStringView &value)
     {
         QStringView got;
@@ -274,9 +308,9 @@ ReadResult readFile(const QByteArray &bytes)
     return read(IniIndex(text));
 }
 
-ProjectSettings readSettings(QStringView start, QStringView workWeek)
+ProjectSettings readSettings(QStringView start, QStringView workWeek, QStringView daysOff)
 {
-    return {QDate::fromString(start, kDateForm), readWeek(workWeek)};
+    return {QDate::fromString(start, kDateForm), readWeek(workWeek), readDaysOff(daysOff)};
 }
 
 QString goalKey(int n, QStringView suffix)
@@ -298,10 +332,14 @@ void writeInto(const Project &project, QString &out)
     appendEntry(out, u"Name", project.name);
     // Written only once set, so an older project's file stays as it was.
     const ProjectSettings &settings = project.settings;
-    if (settings.start.isValid() && settings.start.year() >= 1 && settings.start.year() <= 9999)
+    if (writable(settings.start))
         appendEntry(out, u"Start", settings.start.toString(kDateForm));
     if (settings.workWeek)
         appendEntry(out, u"WorkWeek", weekText(*settings.workWeek));
+    QList<QDate> daysOff;
+    std::copy_if(settings.daysOff.begin(), settings.daysOff.end(), std::back_inserter(daysOff), writable);
+    if (!daysOff.isEmpty())
+        appendEntry(out, u"DaysOff", daysOffText(daysOff));
     appendLine(out, u"[Goals]");
     for (qsizetype i = 0; i < project.subGoals.size(); ++i) {
         const SubGoal &goal = project.subGoals.at(i);
@@ -309,6 +347,8 @@ void writeInto(const Project &project, QString &out)
         appendEntry(out, goalKey(n), goal.key);
         appendEntry(out, goalKey(n, u"_Name"), goal.name);
         appendEntry(out, goalKey(n, u"_Due"), goal.due);
+        if (!goal.after.isEmpty())
+            appendEntry(out, goalKey(n, u"_After"), goal.after);
         appendEntry(out, goalKey(n, u"_Tasks"), QString::number(lines.at(i)));
         appendTaskEntries(out, goalKey(n, u"_Task"), goal.tasks, lines.at(i));
     }
@@ -327,7 +367,8 @@ ReadResult read(const IniIndex &index)
     const QStringView goals = u"GOALS";
     result.noProjectSections = !index.hasSection(u"PROJECT") && !index.hasSection(goals);
     result.project.name = index.value(u"PROJECT", u"Name");
-    result.project.settings = readSettings(index.valueView(u"PROJECT", u"Start"), index.valueView(u"PROJECT", u"WorkWeek"));
+    result.project.settings = readSettings(index.valueView(u"PROJECT", u"Start"), index.valueView(u"PROJECT", u"WorkWeek"),
+                                           index.valueView(u"PROJECT", u"DaysOff"));
     for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
         SubGoal goal;
         goal.key = index.value(goals, goalKey(n));
@@ -335,6 +376,7 @@ ReadResult read(const IniIndex &index)
             break;
         goal.name = index.value(goals, goalKey(n, u"_Name"));
         goal.due = index.value(goals, goalKey(n, u"_Due"));
+        goal.after = index.value(goals, goalKey(n, u"_After"));
         // Only the lines the file holds are read: a count beyond the last
         // task line present would only add empty lines, which are no tasks.
         const QString stem = goalKey(n, u"_Task");
