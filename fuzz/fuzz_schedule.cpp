@@ -5,9 +5,11 @@
 // first day); any other starts on the first working day after every
 // earlier end; short tasks last exactly their days; nothing but non-task
 // lines and tasks past the calendar's end is left out; each subject is the
-// one its line gives. The iCalendar bytes of the plan keep every line
-// within 75 octets, split between characters.
+// one its line gives; planned again after an edit, lent the plan before,
+// the plan is the one made from nothing. The iCalendar bytes of the plan
+// keep every line within 75 octets, split between characters.
 #include <QDate>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +33,26 @@ int workingDaysBetween(const WorkCalendar &calendar, QDate from, const QDate &to
     for (; from <= to; from = from.addDays(1))
         n += calendar.isWorkingDay(from);
     return n;
+}
+
+bool sameTask(const ScheduledTask &a, const ScheduledTask &b)
+{
+    return a.subGoal == b.subGoal && a.lineNumber == b.lineNumber && a.subject == b.subject && a.line == b.line
+           && a.start == b.start && a.end == b.end && a.done == b.done && a.late == b.late && a.parallel == b.parallel
+           && a.weeks == b.weeks && a.count == b.count && a.notUnderstood == b.notUnderstood;
+}
+
+// Planned again after an edit (here: the text had lost its first third),
+// lent the plan before, a sub-goal's plan is the one made from nothing.
+void checkReplan(const Project &project, const WorkCalendar &calendar, const GoalPlan &fresh)
+{
+    const SubGoal &goal = project.subGoals[0];
+    const GoalPlan before = planSubGoal({goal.key, goal.name, goal.due, goal.tasks.mid(goal.tasks.size() / 3)}, 0,
+                                        project.settings.start, calendar);
+    const GoalPlan again = planSubGoal(goal, 0, project.settings.start, calendar, &before);
+    if (again.tasks.size() != fresh.tasks.size() || again.leftOut != fresh.leftOut || again.end() != fresh.end()
+        || !std::equal(again.tasks.begin(), again.tasks.end(), fresh.tasks.begin(), sameTask))
+        fail("a plan made again after an edit differs from one made from nothing");
 }
 
 void checkFolding(const QByteArray &ics)
@@ -68,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fail("a week without a working day planned a task");
         return 0;
     }
+    checkReplan(project, calendar, schedule.goals.at(0));
 
     const QStringList lines = KestrelFile::splitLines(tasks);
     qsizetype taskLines = 0;

@@ -30,6 +30,8 @@ private slots:
     void taskLines();
     void plans_data();
     void plans();
+    void replanAfterEdits_data();
+    void replanAfterEdits();
     void liveListAndLateCards();
     void prepareSetsTheStart();
     void tasksPastTheCalendarsEnd();
@@ -164,6 +166,44 @@ void TestSchedule::plans()
     for (const QString &day : daysOff.split(u',', Qt::SkipEmptyParts))
         project.settings.daysOff.append(QDate::fromString(day, Qt::ISODate));
     QTEST(planOf(scheduleProject(project)), "plan");
+}
+
+void TestSchedule::replanAfterEdits_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const QString text = "Brief + 2\n// Side\nCall\nSketches + 1 week --\nCall\nReview + oops\n";
+    QTest::newRow("typed at the end") << text << text + "Go live";
+    QTest::newRow("inserted at the top") << text << "New + 3\n" + text;
+    QTest::newRow("deleted in the middle") << text << QString(text).remove("Call\nSketches + 1 week --\n");
+    QTest::newRow("a line changed") << text << QString(text).replace("// Side", "Side + 4");
+    QTest::newRow("done marked") << text << QString(text).replace("Brief + 2", "Brief + 2 --");
+    QTest::newRow("equal lines moved") << text << "Call\nCall\n" + QString(text).remove("Call\n");
+    QTest::newRow("a blank line added") << text << "\n" + text;
+    QTest::newRow("all new") << text << "One\nTwo + 2\n";
+    QTest::newRow("all gone") << text << "";
+}
+
+// Worked out again after an edit, lending it the plan before, a sub-goal's
+// plan is the one worked out from nothing.
+void TestSchedule::replanAfterEdits()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    const auto described = [](const GoalPlan &plan) {
+        QStringList out;
+        for (const ScheduledTask &t : plan.tasks)
+            out << QStringLiteral("%1 %2 %3|%4|%5..%6 %7%8%9%10 %11x%12 %13")
+                       .arg(t.subGoal).arg(t.lineNumber).arg(t.subject, t.line, t.start.toString(Qt::ISODate),
+                                                            t.end.toString(Qt::ISODate))
+                       .arg(t.done).arg(t.late).arg(t.parallel).arg(t.weeks).arg(t.count).arg(t.lineNumber)
+                       .arg(t.notUnderstood);
+        return out.join(u'\n') + QStringLiteral(" | %1 %2 %3").arg(plan.leftOut).arg(plan.end().toString()).arg(plan.lineCount);
+    };
+    const WorkCalendar calendar;
+    const GoalPlan old = planSubGoal({"1-2-3", "G", "05/03/2027", before}, 2, kMonday, calendar);
+    const SubGoal edited{"1-2-3", "G", "05/03/2027", after};
+    QCOMPARE(described(planSubGoal(edited, 2, kMonday, calendar, &old)), described(planSubGoal(edited, 2, kMonday, calendar)));
 }
 
 // The list follows the plan as the project stands; Prepare Calendar works

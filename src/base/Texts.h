@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // The system's own texts, written once. A caption that appears in three
 // files drifts; here it is changed in one place for the whole program.
@@ -114,16 +115,18 @@ inline QString notUnderstood(const QString &text)
 }
 // Before the subject of a done task in the exports, when they include it.
 inline QString donePrefix() { return QStringLiteral("Done: "); }
+// The list's print: a title, then a table with these columns after the
+// one that ticks done tasks.
+inline QString scheduleOf(const QString &project) { return QStringLiteral("Schedule of ") + project; }
+inline QStringList printedColumns()
+{
+    return {QStringLiteral("Subject"), QStringLiteral("Sub-Goal"), QStringLiteral("Start"), QStringLiteral("End")};
+}
+// The panel's captions set in code.
 inline QString includeDoneTasks() { return QStringLiteral("Include done tasks"); }
 inline QString daysOffLabel() { return QStringLiteral("Days off:"); }
 inline QString addDayOff() { return QStringLiteral("Add"); }
 inline QString removeDayOff() { return QStringLiteral("Remove"); }
-// The list's print: a title, then a table.
-inline QString scheduleOf(const QString &project) { return QStringLiteral("Schedule of ") + project; }
-inline QString printColumnSubject() { return QStringLiteral("Subject"); }
-inline QString printColumnSubGoal() { return QStringLiteral("Sub-Goal"); }
-inline QString printColumnStart() { return QStringLiteral("Start"); }
-inline QString printColumnEnd() { return QStringLiteral("End"); }
 inline QString exportCsvTitle() { return QStringLiteral("Export CSV"); }
 inline QString exportIcsTitle() { return QStringLiteral("Export iCalendar"); }
 inline QString csvFilter() { return QStringLiteral("CSV files (*.csv)"); }
@@ -145,6 +148,7 @@ inline QString stepDueDate(const QString &name) { return QStringLiteral("Due Dat
 inline QString stepProjectName() { return QStringLiteral("Project Name"); }
 inline QString stepStartDate() { return QStringLiteral("Start Date"); }
 inline QString stepWorkingWeek() { return QStringLiteral("Working Week"); }
+inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
 inline QString stepDaysOff() { return QStringLiteral("Days Off"); }
 inline QString stepStartsAfter(const QString &name) { return QStringLiteral("Sequence of ") + quoted(name); }
 
@@ -174,7 +178,6 @@ inline QString planEndsAfterDue(const QString &end)
 {
     return QStringLiteral("The plan ends after the due date, on %1.").arg(end);
 }
-inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
 
 // The printed plan and its commands.
 inline QString printPlanMenu() { return QStringLiteral("Print Plan..."); }

@@ -207,8 +207,7 @@ QString tableLine(const QStringList &cells, const QList<qsizetype> &widths)
 QStringList printedLines(const Project &project, const Schedule &schedule, const QList<qsizetype> &rows,
                          const QDate &day)
 {
-    QList<QStringList> table = {{QString(), Texts::printColumnSubject(), Texts::printColumnSubGoal(),
-                                 Texts::printColumnStart(), Texts::printColumnEnd()}};
+    QList<QStringList> table = {QStringList{QString()} + Texts::printedColumns()};
     for (qsizetype row : rows) {
         const ScheduledTask &task = schedule.at(row);
         table.append({task.done ? Texts::doneTick() : QString(), cell(task.subject, kSubjectWidth),

@@ -307,7 +307,10 @@ void ProjectDocument::replanStale()
         m_stale[i] = false;
         const QDate oldEnd = m_plan.goals.at(i).end();
         const qsizetype oldLeftOut = m_plan.goals.at(i).leftOut;
-        m_plan.goals[i] = planSubGoal(m_project.subGoals.at(i), i, sequenceStart(m_project, m_plan, links.at(i)), calendar);
+        // The plan before the edit lends it the lines the edit left alone.
+        GoalPlan plan = planSubGoal(m_project.subGoals.at(i), i, sequenceStart(m_project, m_plan, links.at(i)), calendar,
+                                    &m_plan.goals.at(i));
+        m_plan.goals[i] = std::move(plan);
         if (m_plan.goals.at(i).end() == oldEnd && m_plan.goals.at(i).leftOut == oldLeftOut)
             continue;
         for (qsizetype j = 0; j < links.size(); ++j) {

@@ -121,6 +121,54 @@ struct Placer {
     }
 };
 
+// The task of a line: read afresh, or taken from the plan before an edit
+// when that held the same line, at the same number or moved by as many
+// lines as the edit added or took away. Two cursors walk the plan before
+// once.
+class LineReader {
+public:
+    LineReader(const GoalPlan *before, qsizetype lineCount)
+        : m_before(before ? &before->tasks : nullptr), m_shift(before ? lineCount - before->lineCount : 0)
+    {
+    }
+
+    ScheduledTask read(int index, int lineNumber, QStringView line)
+    {
+        const ScheduledTask *kept = find(m_same, lineNumber, line);
+        if (!kept)
+            kept = find(m_moved, lineNumber - m_shift, line);
+        if (kept) {
+            ScheduledTask task = *kept;   // its strings shared, not copied
+            task.subGoal = index;
+            task.lineNumber = lineNumber;
+            return task;
+        }
+        QString written = line.toString();
+        TaskLineParts parts = isPlainLine(written) ? TaskLineParts{false, false, 1, false, written, {}}
+                                                   : readTaskLine(written);
+        return {index, lineNumber, std::move(parts.subject), std::move(written), {}, {}, parts.done, false,
+                parts.parallel, parts.weeks, parts.count, std::move(parts.notUnderstood)};
+    }
+
+private:
+    // The task of the plan before on line number, when it holds line.
+    const ScheduledTask *find(qsizetype &cursor, qsizetype number, QStringView line) const
+    {
+        if (!m_before)
+            return nullptr;
+        while (cursor < m_before->size() && m_before->at(cursor).lineNumber < number)
+            ++cursor;
+        if (cursor == m_before->size())
+            return nullptr;
+        const ScheduledTask &task = m_before->at(cursor);
+        return task.lineNumber == number && task.line == line ? &task : nullptr;
+    }
+
+    const QList<ScheduledTask> *m_before;
+    qsizetype m_shift;
+    qsizetype m_same = 0, m_moved = 0;
+};
+
 } // namespace
 
 TaskLineParts readTaskLine(QStringView line)
@@ -183,28 +231,29 @@ const ScheduledTask *Schedule::taskOnLine(int subGoal, int lineNumber) const
     return it != tasks.end() && it->lineNumber == lineNumber ? &*it : nullptr;
 }
 
-GoalPlan planSubGoal(const SubGoal &goal, int index, const QDate &start, const WorkCalendar &calendar)
+GoalPlan planSubGoal(const SubGoal &goal, int index, const QDate &start, const WorkCalendar &calendar,
+                     const GoalPlan *before)
 {
     GoalPlan result;
     if (!calendar.hasWorkingDay() || !start.isValid())
         return result;
     const QDate firstDay = start > kLastCalendarDay ? start : calendar.firstWorkingDayFrom(start);
     const QDate due = goal.due.isEmpty() ? QDate() : DueDate::parse(goal.due);
-    result.tasks.reserve(KestrelFile::lineCount(goal.tasks));
+    const qsizetype lines = KestrelFile::lineCount(goal.tasks);
+    result.tasks.reserve(lines);
+    result.lineCount = int(lines);
     Placer plan{calendar, firstDay, {}, {}};
+    LineReader reader(before, lines);
     int lineNumber = 0;
     bool full = firstDay > kLastCalendarDay;
     KestrelFile::forEachLine(goal.tasks, [&](QStringView line, bool) {
         ++lineNumber;
         if (!TaskText::isTaskLine(line))
             return;
-        QString written = line.toString();
-        TaskLineParts parts = isPlainLine(written) ? TaskLineParts{false, false, 1, false, written, {}}
-                                                   : readTaskLine(written);
-        ScheduledTask task{index, lineNumber, std::move(parts.subject), std::move(written), {}, {},
-                           parts.done, false, std::move(parts.notUnderstood)};
+        ScheduledTask task = reader.read(index, lineNumber, line);
         // Past the calendar's end, so is every later task of the sub-goal.
-        if (full || !plan.place(parts.parallel, parts.days(calendar.daysPerWeek()), task.start, task.end)) {
+        const int days = task.weeks ? task.count * calendar.daysPerWeek() : task.count;
+        if (full || !plan.place(task.parallel, days, task.start, task.end)) {
             full = true;
             ++result.leftOut;
             return;

@@ -41,7 +41,12 @@ struct ScheduledTask {
     QDate start, end;     // both working days; end is the last day
     bool done = false;    // the line holds the done mark
     bool late = false;    // not done, and ends after the sub-goal's due date
-    QString notUnderstood = {};   // see TaskLineParts
+    // What else the line says (see TaskLineParts), kept so that the line
+    // can be placed again without being read again.
+    bool parallel = false;
+    bool weeks = false;
+    int count = 1;
+    QString notUnderstood = {};
 };
 
 // One sub-goal's plan.
@@ -52,6 +57,7 @@ struct GoalPlan {
     qsizetype leftOut = 0;
     QDate lastDay;                // the last day of its tasks; invalid when none
     QDate lastPendingDay;         // the same of those not done
+    qsizetype lineCount = 0;      // lines of the task text it was made from
     QDate end() const { return lastDay; }
 };
 
@@ -68,8 +74,13 @@ struct Schedule {
 };
 
 // The plan of one sub-goal (its index in the project) from the first
-// working day on or after start.
-GoalPlan planSubGoal(const SubGoal &goal, int index, const QDate &start, const WorkCalendar &calendar);
+// working day on or after start. before, when given, is the sub-goal's plan
+// before an edit of its text: a line it holds unchanged (before the edit,
+// or after it, moved by the lines the edit added or took away) is taken
+// from it instead of being read again, so planning again after an edit
+// costs little more than placing every task.
+GoalPlan planSubGoal(const SubGoal &goal, int index, const QDate &start, const WorkCalendar &calendar,
+                     const GoalPlan *before = nullptr);
 // The day from which a sub-goal that starts after sub-goal `after` (-1:
 // none) is planned, as schedule has the other planned: the day after its
 // end, or the project's start when it has no task. Past the calendar's end
