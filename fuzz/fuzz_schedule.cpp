@@ -39,7 +39,7 @@ bool sameTask(const ScheduledTask &a, const ScheduledTask &b)
 {
     return a.subGoal == b.subGoal && a.lineNumber == b.lineNumber && a.subject == b.subject && a.line == b.line
            && a.start == b.start && a.end == b.end && a.done == b.done && a.late == b.late && a.parallel == b.parallel
-           && a.weeks == b.weeks && a.count == b.count && a.notUnderstood == b.notUnderstood;
+           && a.weeks == b.weeks && a.count == b.count && a.unclear == b.unclear;
 }
 
 // Planned again after an edit (here: the text had lost its first third),
@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!calendar.isWorkingDay(task.start) || !calendar.isWorkingDay(task.end))
             fail("a task starts or ends on a day off");
         const TaskLineParts parts = readTaskLine(task.line);
-        if (task.subject != parts.subject || task.done != parts.done || task.notUnderstood != parts.notUnderstood)
+        if (task.subject != parts.subject || task.done != parts.done || task.unclear == parts.notUnderstood.isEmpty())
             fail("a task's subject or marks are not the ones its line gives");
         if (parts.parallel) {
             if (task.start != (previous ? previous->start : firstDay))

@@ -101,7 +101,7 @@ void TestSchedule::taskLines()
     const Schedule plan = scheduleProject(Project{"P", {{"1-2-3", "G", "", line}}, {kMonday, std::nullopt}});
     if (plan.size() == 1) {
         QCOMPARE(plan.at(0).done, parts.done);
-        QCOMPARE(plan.at(0).notUnderstood, parts.notUnderstood);
+        QCOMPARE(plan.at(0).unclear, !parts.notUnderstood.isEmpty());
     }
 }
 
@@ -197,7 +197,7 @@ void TestSchedule::replanAfterEdits()
                        .arg(t.subGoal).arg(t.lineNumber).arg(t.subject, t.line, t.start.toString(Qt::ISODate),
                                                             t.end.toString(Qt::ISODate))
                        .arg(t.done).arg(t.late).arg(t.parallel).arg(t.weeks).arg(t.count).arg(t.lineNumber)
-                       .arg(t.notUnderstood);
+                       .arg(t.unclear);
         return out.join(u'\n') + QStringLiteral(" | %1 %2 %3").arg(plan.leftOut).arg(plan.end().toString()).arg(plan.lineCount);
     };
     const WorkCalendar calendar;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <iterator>
 #include <limits>
 
 #include "base/Rules.h"
@@ -134,56 +133,6 @@ QString taskText(const QList<QStringView> &lines)
     return text;
 }
 
-// The settings keys: the date as yyyy-mm-dd, the week as seven "1" or "0"
-// from Monday on. Anything else reads as not set.
-constexpr QStringView kDateForm = u"yyyy-MM-dd";
-
-QString weekText(const WorkWeek &week)
-{
-    QString text;
-    for (bool working : week)
-        text += working ? u'1' : u'0';
-    return text;
-}
-
-// Days off as yyyy-mm-dd joined by ","; what is no such date is left out.
-QString daysOffText(const QList<QDate> &days)
-{
-    QStringList texts;
-    for (const QDate &day : days)
-        texts.append(day.toString(kDateForm));
-    return texts.join(u',');
-}
-
-// Four-digit years only: what the form can write and read back.
-bool writable(const QDate &date) { return date.isValid() && date.year() >= 1 && date.year() <= 9999; }
-
-QList<QDate> readDaysOff(QStringView text)
-{
-    QList<QDate> days;
-    for (QStringView part : text.tokenize(u',', Qt::SkipEmptyParts)) {
-        const QDate day = QDate::fromString(part.trimmed(), kDateForm);
-        if (day.isValid())
-            days.append(day);
-    }
-    std::sort(days.begin(), days.end());
-    days.erase(std::unique(days.begin(), days.end()), days.end());
-    return days;
-}
-
-std::optional<WorkWeek> readWeek(QStringView text)
-{
-    if (text.size() != 7)
-        return std::nullopt;
-    WorkWeek week{};
-    for (int d = 0; d < 7; ++d) {
-        if (text[d] != u'0' && text[d] != u'1')
-            return std::nullopt;
-        week[d] = text[d] == u'1';
-    }
-    return week;
-}
-
 // A file exactly as Tarvo writes it, read in one pass without an index:
 // every line ends with CR LF and holds the next key of the layout, in the
 // letter case written, once. For such a file the general reader gives the
@@ -308,11 +257,6 @@ ReadResult readFile(const QByteArray &bytes)
     return read(IniIndex(text));
 }
 
-ProjectSettings readSettings(QStringView start, QStringView workWeek, QStringView daysOff)
-{
-    return {QDate::fromString(start, kDateForm), readWeek(workWeek), readDaysOff(daysOff)};
-}
-
 QString goalKey(int n, QStringView suffix)
 {
     return QStringLiteral("Goal") + QString::number(n) + suffix.toString();
@@ -330,16 +274,8 @@ void writeInto(const Project &project, QString &out)
     out.reserve(size);
     appendLine(out, u"[Project]");
     appendEntry(out, u"Name", project.name);
-    // Written only once set, so an older project's file stays as it was.
-    const ProjectSettings &settings = project.settings;
-    if (writable(settings.start))
-        appendEntry(out, u"Start", settings.start.toString(kDateForm));
-    if (settings.workWeek)
-        appendEntry(out, u"WorkWeek", weekText(*settings.workWeek));
-    QList<QDate> daysOff;
-    std::copy_if(settings.daysOff.begin(), settings.daysOff.end(), std::back_inserter(daysOff), writable);
-    if (!daysOff.isEmpty())
-        appendEntry(out, u"DaysOff", daysOffText(daysOff));
+    for (const auto &[key, value] : settingsEntries(project.settings))
+        appendEntry(out, key, value);
     appendLine(out, u"[Goals]");
     for (qsizetype i = 0; i < project.subGoals.size(); ++i) {
         const SubGoal &goal = project.subGoals.at(i);

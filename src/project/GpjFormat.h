@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <utility>
 
 #include "project/Project.h"
 
@@ -50,6 +51,9 @@ ReadResult readFile(const QByteArray &bytes);
 // is not in their form reads as not set (a day off that is no date is left
 // out, and the days come sorted, each once).
 ProjectSettings readSettings(QStringView start, QStringView workWeek, QStringView daysOff = {});
+// The settings' keys and values in the order written, each only when set,
+// so a project that sets none is written as before they existed.
+QList<std::pair<QStringView, QString>> settingsEntries(const ProjectSettings &settings);
 
 // The integer part of a plain decimal number; anything else is 0. Numbers
 // too large to hold saturate.

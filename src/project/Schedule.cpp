@@ -17,6 +17,7 @@ constexpr int kMaxDays = 9999;
 const QDate kLastCalendarDay(9999, 12, 30);
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 QStringView trimmedEnd(QStringView v)
 {
@@ -41,13 +42,20 @@ bool standsAlone(QStringView text, qsizetype plus) { return plus == 0 || text[pl
 qsizetype durationMark(QStringView text, int &count, bool &weeks)
 {
     QStringView v = trimmedEnd(text);
+    // The letters at the end: none, or one of the units.
+    qsizetype letters = 0;
+    while (letters < v.size() && letters < 6 && isAsciiLetter(v[v.size() - 1 - letters]))
+        ++letters;
     bool inWeeks = false;
-    for (const Unit &unit : kUnits) {
-        if (v.endsWith(unit.word, Qt::CaseInsensitive)) {
-            v.chop(unit.word.size());
-            inWeeks = unit.weeks;
-            break;
-        }
+    if (letters > 0) {
+        const QStringView word = v.last(letters);
+        const auto unit = std::find_if(std::begin(kUnits), std::end(kUnits), [word](const Unit &u) {
+            return u.word.size() == word.size() && u.word.compare(word, Qt::CaseInsensitive) == 0;
+        });
+        if (unit == std::end(kUnits))
+            return -1;
+        inWeeks = unit->weeks;
+        v.chop(letters);
     }
     v = trimmedEnd(v);
     qsizetype digits = v.size();
@@ -147,7 +155,7 @@ public:
         TaskLineParts parts = isPlainLine(written) ? TaskLineParts{false, false, 1, false, written, {}}
                                                    : readTaskLine(written);
         return {index, lineNumber, std::move(parts.subject), std::move(written), {}, {}, parts.done, false,
-                parts.parallel, parts.weeks, parts.count, std::move(parts.notUnderstood)};
+                parts.parallel, parts.weeks, !parts.notUnderstood.isEmpty(), qint16(parts.count)};
     }
 
 private:
@@ -183,9 +191,10 @@ TaskLineParts readTaskLine(QStringView line)
         text.remove(lead, 2);
     // A done mark may follow the duration ("Draw logo + 3 --"): marking a
     // task done must not change the plan.
-    parts.done = text.contains(Rules::kDoneMark);
-    if (parts.done)
-        text.replace(Rules::kDoneMark.toString(), QStringLiteral(" "));
+    static const QString doneMark = Rules::kDoneMark.toString();
+    const qsizetype length = text.size();
+    text.replace(doneMark, QStringLiteral(" "));
+    parts.done = text.size() != length;   // one pass finds and blanks the marks
     const qsizetype mark = durationMark(text, parts.count, parts.weeks);
     if (mark >= 0)
         text.truncate(mark);

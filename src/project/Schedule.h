@@ -42,11 +42,12 @@ struct ScheduledTask {
     bool done = false;    // the line holds the done mark
     bool late = false;    // not done, and ends after the sub-goal's due date
     // What else the line says (see TaskLineParts), kept so that the line
-    // can be placed again without being read again.
+    // can be placed again without being read again; small, since a plan
+    // may hold 80,000 of them.
     bool parallel = false;
     bool weeks = false;
-    int count = 1;
-    QString notUnderstood = {};
+    bool unclear = false;   // a "+" that begins no duration: readTaskLine(line) says which
+    qint16 count = 1;
 };
 
 // One sub-goal's plan.

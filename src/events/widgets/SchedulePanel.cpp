@@ -67,8 +67,8 @@ private:
         QStringList tips;
         if (task.late)
             tips << Texts::endsAfterDueDate(m_project.subGoals.value(task.subGoal).due);
-        if (!task.notUnderstood.isEmpty())
-            tips << Texts::notUnderstood(task.notUnderstood);
+        if (task.unclear)
+            tips << Texts::notUnderstood(readTaskLine(task.line).notUnderstood);
         return tips.isEmpty() ? QVariant() : QVariant(tips.join(u'\n'));
     }
 
