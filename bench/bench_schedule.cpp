@@ -1,11 +1,13 @@
 // The schedule's hot paths: Prepare Calendar over 8 × 10,000 task lines,
-// and the CSV and iCalendar exports of its 80,000 items beside a flushed
-// write of the same bytes.
+// one sub-goal of 10,000 lines worked out again after an edit of one of its
+// lines beside one counting pass over its text, and the CSV and iCalendar
+// exports of its 80,000 items beside a flushed write of the same bytes.
 #include "Measure.h"
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "Workload.h"
 #include "app/Session.h"
+#include "project/TaskText.h"
 
 using namespace measure;
 
@@ -75,6 +77,34 @@ void BM_PrepareCalendar(benchmark::State &state)
     p.planned(state);
 }
 BENCHMARK(BM_PrepareCalendar)->Name("PrepareCalendar")->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// What follows each pause in typing: the edit of one line of a sub-goal of
+// 10,000 lines (a character added to a middle line, or taken away again),
+// then the document's plan of that one sub-goal worked out again.
+void BM_ReplanOne(benchmark::State &state)
+{
+    PlannedProject p(state);
+    ProjectDocument &document = p.s.document;
+    if (!p.planned(state))
+        return;
+    const qsizetype length = document.subGoal(0).tasks.size();
+    const qsizetype at = document.subGoal(0).tasks.indexOf(u'\n', length / 2);
+    bool added = false;
+    const auto editAndReplan = [&] {
+        const bool edited = added ? document.editTasks(0, at, 1, {}, length) : document.editTasks(0, at, 0, u"x", length + 1);
+        added = !added;
+        benchmark::DoNotOptimize(edited);
+        benchmark::DoNotOptimize(document.schedule().goals.at(0).end());
+    };
+    paired(state, "replan/10000", nullptr, editAndReplan,
+           [&] { benchmark::DoNotOptimize(TaskText::count(document.subGoal(0).tasks)); });
+    // The line edited is in the plan as it stands.
+    const int line = int(QStringView(document.subGoal(0).tasks).first(at).count(u'\n')) + 1;
+    const ScheduledTask *task = document.schedule().taskOnLine(0, line);
+    check(state, task && task->line.endsWith(u'x') == added, QStringLiteral("the plan does not hold the edited line"));
+    p.planned(state);
+}
+BENCHMARK(BM_ReplanOne)->Name("ReplanOne")->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 void BM_Export(benchmark::State &state)
 {

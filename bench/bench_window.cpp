@@ -1,5 +1,7 @@
 // The window's cases: a key release in the task box until the card shows
 // its new counts, and start-up and resident memory in a fresh process.
+#include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -68,10 +70,13 @@ bool showAndPaint(QWidget &w)
 
 // ---- A keystroke in txtGoalTasks, through the real window, beside a bare
 // QPlainTextEdit of the same size and font given the same keystroke: the
-// box's own cost is the floor, and Tarvo's is what it adds to it.
+// box's own cost is the floor, and Tarvo's is what it adds to it. With the
+// second argument 1, the schedule panel is open and the project planned,
+// so the list shows every line as a row.
 void BM_Keystroke(benchmark::State &state)
 {
     const int lines = int(state.range(0));
+    const bool panel = state.range(1) == 1;
     TempAppFolder app;
     ScriptedModals modals;
     Form1 w(app.path(), modals, modals);
@@ -81,6 +86,10 @@ void BM_Keystroke(benchmark::State &state)
     QString name = QStringLiteral("Benchmark");
     s.dashboard.txtSubGoal_KeyPress(13, name);
     s.dashboard.lblGoal_Click(1);
+    if (panel) {
+        s.schedule.setDtpStartDate(QDate(2027, 3, 1));
+        w.findChild<QAction *>(QStringLiteral("mnuSchedule"))->trigger();
+    }
     auto *box = w.findChild<QPlainTextEdit *>(QStringLiteral("txtGoalTasks"));
     auto *completed = w.findChild<QLabel *>(QStringLiteral("lblTasks_Completed_1"));
     auto *total = w.findChild<QLabel *>(QStringLiteral("lblTasks_Total_1"));
@@ -120,7 +129,14 @@ void BM_Keystroke(benchmark::State &state)
         else
             QTest::keyClick(edit, Qt::Key_Backspace);
     };
-    Samples &stroke = samples()["keystroke/" + std::to_string(lines)];
+    if (panel) {
+        // The plan of every line, shown in the list, before the first key.
+        auto *list = w.findChild<QAbstractItemView *>(QStringLiteral("ListView2"));
+        if (!check(state, spinUntil([&] { return list && list->isVisible() && list->model()->rowCount() == lines; }),
+                   QStringLiteral("the schedule list does not show the %1 rows").arg(lines)))
+            return;
+    }
+    Samples &stroke = samples()["keystroke/" + std::to_string(lines) + (panel ? "/panel" : "")];
     bool dash = true, bareFirst = false;
     for (auto _ : state) {
         double tBare = 0, tTarvo = 0;
@@ -160,7 +176,7 @@ void BM_Keystroke(benchmark::State &state)
 }
 BENCHMARK(BM_Keystroke)
     ->Name("Keystroke")
-    ->Arg(1000)->Arg(100000)
+    ->Args({1000, 0})->Args({100000, 0})->Args({100000, 1})
     ->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // ---- Start-up and memory, in a fresh process started from this program.

@@ -1,6 +1,7 @@
 // The main window as a person uses it: real widgets, real keys and clicks.
 #include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -401,6 +402,8 @@ void TestMainWindow::undoAndRedo_data()
     QTest::newRow("project name") << "name" << "&Undo Project Name";
     QTest::newRow("start date") << "start" << "&Undo Start Date";
     QTest::newRow("working week") << "week" << "&Undo Working Week";
+    QTest::newRow("a day off") << "dayoff" << "&Undo Days Off";
+    QTest::newRow("sequence") << "sequence" << "&Undo Sequence of “Two”";
 }
 
 // Each kind of change to the dashboard is taken back and done again whole,
@@ -416,6 +419,10 @@ void TestMainWindow::undoAndRedo()
     t.click("lblGoal_1");
     QTest::keyClicks(t.get<QPlainTextEdit>("txtGoalTasks"), "first task --");
     t.click("chkDueDate");
+    t.click("lblGoal_2");   // Two starts after One: a deletion of One takes the link, an undo brings it back
+    auto *startsAfter = t.get<QComboBox>("cboStartsAfter");
+    QTest::keyClick(startsAfter, Qt::Key_Down);
+    QCOMPARE(s.document.subGoal(1).after, s.document.subGoal(0).key);
     t.click("lblGoal_0");
     s.taskFiles.flush();
     const Project before = s.document.project();
@@ -435,15 +442,22 @@ void TestMainWindow::undoAndRedo()
         if (change == "delete")
             t.modals.answer(Msg::Yes);
         t.click(change == "delete" ? "lblDelete" : "chkDueDate");
+    } else if (change == "sequence") {
+        t.click("lblGoal_2");
+        QTest::keyClick(startsAfter, Qt::Key_Up);   // "(none)"
     } else if (change == "name") {
         QTest::keyClicks(t.get<QLineEdit>("txtProjectName"), " and more");   // one step, not one a key
     } else {
         QAction *schedule = t.get<QAction>("mnuSchedule");
         schedule->trigger();
-        if (change == "start")
+        if (change == "start") {
             t.get<QDateEdit>("dtpStartDate")->setDate(QDate(2027, 3, 1));
-        else
+        } else if (change == "dayoff") {
+            t.get<QDateEdit>("dtpDayOff")->setDate(QDate(2027, 4, 2));
+            t.click("cmdAddDayOff");
+        } else {
             t.click("chkWorkDay_6");
+        }
     }
     const Project after = s.document.project();
     QVERIFY(!(after == before));

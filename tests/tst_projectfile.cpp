@@ -226,6 +226,15 @@ void TestProjectFile::readersAgree_data()
     for (int n = 1; n <= 9; ++n)
         nine += QString("Goal%1=k-%1\r\nGoal%1_Name=\r\nGoal%1_Due=\r\nGoal%1_Tasks=0\r\n").arg(n);
     row("nine goals", nine);
+    const QString sequence = "Goal2=4-5-6\r\nGoal2_Name=M\r\nGoal2_Due=\r\nGoal2_After=1-2-3\r\nGoal2_Tasks=0\r\n";
+    const QString daysOff = "DaysOff=2026-04-03,2026-04-06\r\n[Goals]";
+    row("days off and a sequence as written", QString(head).replace("[Goals]", daysOff) + goal + tasks + sequence);
+    row("days off before the week",
+        QString(head).replace("WorkWeek=", "DaysOff=2026-04-03\r\nWorkWeek=") + goal + tasks);
+    row("days off unsorted, twice, and no date",
+        QString(head).replace("[Goals]", "DaysOff=2026-04-06,x,2026-04-03,2026-04-06\r\n[Goals]") + goal + tasks);
+    row("after below the count",
+        head + goal + tasks + QString(sequence).replace("After=1-2-3\r\nGoal2_Tasks=0", "Tasks=0\r\nGoal2_After=1-2-3"));
     QTest::newRow("not UTF-8") << (head + goal + tasks).toUtf8().replace("a --", "caf\xE9 --");
     QTest::newRow("a UTF-8 sequence cut short") << (head + goal + tasks).toUtf8().replace("b", "\xE6\x97");
 }

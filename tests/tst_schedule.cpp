@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "Planner.h"
+#include "Plans.h"
 #include "app/widgets/Form1.h"
 #include "events/CalendarExport.h"
 #include "project/DueDate.h"
@@ -20,55 +20,7 @@
 #include <libical/ical.h>
 #endif
 
-namespace {
-
-const QDate kMonday(2027, 3, 1);
-
-WorkWeek week(const char *days)   // "1111100": Monday to Friday
-{
-    WorkWeek w{};
-    for (int d = 0; d < 7; ++d)
-        w[d] = days[d] == '1';
-    return w;
-}
-
-Project oneGoal(const QString &tasks, const QString &due = {})
-{
-    return Project{"Launch", {{"4521-877-6010", "Design", due, tasks}}, {}};
-}
-
-// Each task as "line:first..last", in plan order.
-QString planOf(const Schedule &schedule)
-{
-    QStringList out;
-    for (qsizetype row = 0; row < schedule.size(); ++row) {
-        const ScheduledTask &t = schedule.at(row);
-        out << QStringLiteral("%1:%2..%3").arg(t.lineNumber).arg(t.start.toString(Qt::ISODate), t.end.toString(Qt::ISODate));
-    }
-    return out.join(u' ');
-}
-
-// A project opened from its file, as the user opens it.
-struct State : Planner {
-    explicit State(const Project &project)
-    {
-        app.write("projects/p.gpj", Gpj::write(project).toUtf8());
-        QVERIFY(s.project.LoadProject(app.file("projects/p.gpj")));
-    }
-    // The list's rows as "Subject|Start Date|End Date".
-    QStringList rows() const
-    {
-        QStringList out;
-        for (qsizetype row : s.events.shownRows()) {
-            const ScheduledTask &task = s.document.schedule().at(row);
-            out << EventList::columnText(project(), task, 0) + u'|' + EventList::columnText(project(), task, 1) + u'|'
-                       + EventList::columnText(project(), task, 3);
-        }
-        return out;
-    }
-};
-
-} // namespace
+using namespace plans;
 
 class TestSchedule : public QObject {
     Q_OBJECT
@@ -78,6 +30,8 @@ private slots:
     void taskLines();
     void plans_data();
     void plans();
+    void replanAfterEdits_data();
+    void replanAfterEdits();
     void liveListAndLateCards();
     void prepareSetsTheStart();
     void tasksPastTheCalendarsEnd();
@@ -93,38 +47,62 @@ private slots:
 void TestSchedule::taskLines_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("days");   // in a five-day week
     QTest::addColumn<bool>("parallel");
+    QTest::addColumn<bool>("done");
     QTest::addColumn<QString>("subject");
-    QTest::newRow("plain") << "Brief" << 1 << false << "Brief";
-    QTest::newRow("+ N") << "Brief + 2" << 2 << false << "Brief";
-    QTest::newRow("+ N days") << "Sketches + 3 days" << 3 << false << "Sketches";
-    QTest::newRow("+ N Days, tips' example") << " Do This + 7 Days" << 7 << false << "Do This";
-    QTest::newRow("+ N day, any case") << "Call + 1 DAY" << 1 << false << "Call";
-    QTest::newRow("odd spacing") << "Plan   +7days  " << 7 << false << "Plan";
-    QTest::newRow("tabs as blanks") << "Plan\t+\t12\tdays" << 12 << false << "Plan";
-    QTest::newRow("leading zeros") << "Plan + 0007" << 7 << false << "Plan";
-    QTest::newRow("+ 9999") << "Long + 9999" << 9999 << false << "Long";
-    QTest::newRow("+ 0 is none") << "Plan + 0" << 1 << false << "Plan + 0";
-    QTest::newRow("+ 10000 is none") << "Plan + 10000" << 1 << false << "Plan + 10000";
-    QTest::newRow("no blank before +") << "Call+44" << 1 << false << "Call+44";
-    QTest::newRow("not at the end") << "Do + 3 things" << 1 << false << "Do + 3 things";
-    QTest::newRow("other word") << "Meet + 3 Sunday" << 1 << false << "Meet + 3 Sunday";
-    QTest::newRow("+ at the start") << "+ 3" << 3 << false << "";
-    QTest::newRow("parallel") << "// Moodboard" << 1 << true << "Moodboard";
-    QTest::newRow("parallel, indented, done") << "   //  Mock   up + 2 days --" << 2 << true << "Mock up";
-    QTest::newRow("// inside is no mark") << "See a // b" << 1 << false << "See a // b";
-    QTest::newRow("done") << "Review --" << 1 << false << "Review";
-    QTest::newRow("done after the duration") << "Draw logo + 3--" << 3 << false << "Draw logo";
+    QTest::addColumn<QString>("notUnderstood");
+    QTest::newRow("plain") << "Brief" << 1 << false << false << "Brief" << "";
+    QTest::newRow("+ N") << "Brief + 2" << 2 << false << false << "Brief" << "";
+    QTest::newRow("+ N days") << "Sketches + 3 days" << 3 << false << false << "Sketches" << "";
+    QTest::newRow("+ N Days, tips' example") << " Do This + 7 Days" << 7 << false << false << "Do This" << "";
+    QTest::newRow("+ N day, any case") << "Call + 1 DAY" << 1 << false << false << "Call" << "";
+    QTest::newRow("odd spacing") << "Plan   +7days  " << 7 << false << false << "Plan" << "";
+    QTest::newRow("tabs as blanks") << "Plan\t+\t12\tdays" << 12 << false << false << "Plan" << "";
+    QTest::newRow("leading zeros") << "Plan + 0007" << 7 << false << false << "Plan" << "";
+    QTest::newRow("+ 9999") << "Long + 9999" << 9999 << false << false << "Long" << "";
+    QTest::newRow("+ N weeks") << "Build + 2 weeks" << 10 << false << false << "Build" << "";
+    QTest::newRow("+ N week") << "Build + 1 week" << 5 << false << false << "Build" << "";
+    QTest::newRow("+ N w") << "Build + 3 w" << 15 << false << false << "Build" << "";
+    QTest::newRow("+NW, no blanks, any case") << "Build +2W" << 10 << false << false << "Build" << "";
+    QTest::newRow("weeks, parallel, done") << "// Test + 2 Weeks --" << 10 << true << true << "Test" << "";
+    QTest::newRow("an earlier + is text") << "A + B + 3 days" << 3 << false << false << "A + B" << "";
+    QTest::newRow("+ at the start") << "+ 3" << 3 << false << false << "" << "";
+    QTest::newRow("no blank before +") << "Call+44" << 1 << false << false << "Call+44" << "";
+    QTest::newRow("no blank before the last +") << "C++" << 1 << false << false << "C++" << "";
+    // A "+" standing alone that begins no duration: one day, and said.
+    QTest::newRow("+ three days") << "Plan + three days" << 1 << false << false << "Plan + three days" << "+ three days";
+    QTest::newRow("+ 2 fortnights") << "Plan + 2 fortnights" << 1 << false << false << "Plan + 2 fortnights"
+                                    << "+ 2 fortnights";
+    QTest::newRow("+ 0") << "Plan + 0" << 1 << false << false << "Plan + 0" << "+ 0";
+    QTest::newRow("+ 10000") << "Plan + 10000" << 1 << false << false << "Plan + 10000" << "+ 10000";
+    QTest::newRow("+ 2.5 days") << "Plan + 2.5 days" << 1 << false << false << "Plan + 2.5 days" << "+ 2.5 days";
+    QTest::newRow("not at the end") << "Do + 3 things" << 1 << false << false << "Do + 3 things" << "+ 3 things";
+    QTest::newRow("other word") << "Meet + 3 Sunday" << 1 << false << false << "Meet + 3 Sunday" << "+ 3 Sunday";
+    QTest::newRow("a lone + at the end") << "Plan  +" << 1 << false << false << "Plan +" << "+";
+    QTest::newRow("after a glued +") << "Call+44 + soon --" << 1 << false << true << "Call+44 + soon" << "+ soon";
+    QTest::newRow("parallel") << "// Moodboard" << 1 << true << false << "Moodboard" << "";
+    QTest::newRow("parallel, indented, done") << "   //  Mock   up + 2 days --" << 2 << true << true << "Mock up" << "";
+    QTest::newRow("// inside is no mark") << "See a // b" << 1 << false << false << "See a // b" << "";
+    QTest::newRow("done") << "Review --" << 1 << false << true << "Review" << "";
+    QTest::newRow("done after the duration") << "Draw logo + 3--" << 3 << false << true << "Draw logo" << "";
 }
 
 void TestSchedule::taskLines()
 {
     QFETCH(QString, line);
     const TaskLineParts parts = readTaskLine(line);
-    QTEST(parts.days, "days");
+    QTEST(parts.days(5), "days");
     QTEST(parts.parallel, "parallel");
+    QTEST(parts.done, "done");
     QTEST(parts.subject, "subject");
+    QTEST(parts.notUnderstood, "notUnderstood");
+    // Planned, the line says the same.
+    const Schedule plan = scheduleProject(Project{"P", {{"1-2-3", "G", "", line}}, {kMonday, std::nullopt}});
+    if (plan.size() == 1) {
+        QCOMPARE(plan.at(0).done, parts.done);
+        QCOMPARE(plan.at(0).unclear, !parts.notUnderstood.isEmpty());
+    }
 }
 
 void TestSchedule::plans_data()
@@ -132,25 +110,49 @@ void TestSchedule::plans_data()
     QTest::addColumn<QString>("tasks");
     QTest::addColumn<QDate>("start");
     QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("daysOff");
     QTest::addColumn<QString>("plan");
     QTest::newRow("worked example") << "Brief + 2\nSketches + 3 days\n// Moodboard\nReview --\n" << kMonday
-                                    << "1111100" << "1:2027-03-01..2027-03-02 2:2027-03-03..2027-03-05 "
-                                                    "3:2027-03-03..2027-03-03 4:2027-03-08..2027-03-08";
-    QTest::newRow("over a weekend") << "Ann + 6" << kMonday << "1111100" << "1:2027-03-01..2027-03-08";
-    QTest::newRow("parallel chain") << "Ann + 2\n// Bob + 4\n// Cy\nDan" << kMonday << "1111100"
+                                    << "1111100" << "" << "1:2027-03-01..2027-03-02 2:2027-03-03..2027-03-05 "
+                                                          "3:2027-03-03..2027-03-03 4:2027-03-08..2027-03-08";
+    QTest::newRow("over a weekend") << "Ann + 6" << kMonday << "1111100" << "" << "1:2027-03-01..2027-03-08";
+    QTest::newRow("parallel chain") << "Ann + 2\n// Bob + 4\n// Cy\nDan" << kMonday << "1111100" << ""
                                     << "1:2027-03-01..2027-03-02 2:2027-03-01..2027-03-04 3:2027-03-01..2027-03-01 "
                                        "4:2027-03-05..2027-03-05";
-    QTest::newRow("first line parallel") << "// Ann + 2\nBob" << kMonday << "1111100"
+    QTest::newRow("first line parallel") << "// Ann + 2\nBob" << kMonday << "1111100" << ""
                                          << "1:2027-03-01..2027-03-02 2:2027-03-03..2027-03-03";
-    QTest::newRow("waits for the longest branch") << "Ann\n// Bob + 5\nCy" << kMonday << "1111100"
+    QTest::newRow("waits for the longest branch") << "Ann\n// Bob + 5\nCy" << kMonday << "1111100" << ""
                                                   << "1:2027-03-01..2027-03-01 2:2027-03-01..2027-03-05 "
                                                      "3:2027-03-08..2027-03-08";
-    QTest::newRow("Saturdays only") << "Ann + 2\nBob" << kMonday << "0000010"
+    QTest::newRow("Saturdays only") << "Ann + 2\nBob" << kMonday << "0000010" << ""
                                     << "1:2027-03-06..2027-03-13 2:2027-03-20..2027-03-20";
-    QTest::newRow("starts on a Saturday") << "Ann + 3" << QDate(2027, 3, 6) << "1111100" << "1:2027-03-08..2027-03-10";
-    QTest::newRow("blank and one-character lines") << "Ann\n\n x \nBob" << kMonday << "1111100"
+    QTest::newRow("starts on a Saturday") << "Ann + 3" << QDate(2027, 3, 6) << "1111100" << "" << "1:2027-03-08..2027-03-10";
+    QTest::newRow("blank and one-character lines") << "Ann\n\n x \nBob" << kMonday << "1111100" << ""
                                                    << "1:2027-03-01..2027-03-01 4:2027-03-02..2027-03-02";
-    QTest::newRow("no working day") << "Ann\nBob" << kMonday << "0000000" << "";
+    QTest::newRow("no working day") << "Ann\nBob" << kMonday << "0000000" << "" << "";
+    QTest::newRow("done keeps its days") << "Ann + 2 --\nBob --\nCy" << kMonday << "1111100" << ""
+                                         << "1:2027-03-01..2027-03-02 2:2027-03-03..2027-03-03 3:2027-03-04..2027-03-04";
+    QTest::newRow("weeks of a three-day week") << "Ann + 2 weeks\nBob" << kMonday << "1010100" << ""
+                                               << "1:2027-03-01..2027-03-12 2:2027-03-15..2027-03-15";
+    // Days off: skipped wherever they fall among the working days.
+    QTest::newRow("a day off inside a task") << "Ann + 3\nBob" << kMonday << "1111100" << "2027-03-02"
+                                             << "1:2027-03-01..2027-03-04 2:2027-03-05..2027-03-05";
+    QTest::newRow("a run of days off") << "Ann + 2\nBob" << kMonday << "1111100" << "2027-03-02,2027-03-03,2027-03-04"
+                                       << "1:2027-03-01..2027-03-05 2:2027-03-08..2027-03-08";
+    QTest::newRow("a day off on the start date") << "Ann\n// Bob" << kMonday << "1111100" << "2027-03-01"
+                                                 << "1:2027-03-02..2027-03-02 2:2027-03-02..2027-03-02";
+    QTest::newRow("a week off from the start") << "Ann" << kMonday << "1111100"
+                                               << "2027-03-01,2027-03-02,2027-03-03,2027-03-04,2027-03-05"
+                                               << "1:2027-03-08..2027-03-08";
+    QTest::newRow("a day off between tasks") << "Ann\nBob" << kMonday << "1111100" << "2027-03-02"
+                                             << "1:2027-03-01..2027-03-01 2:2027-03-03..2027-03-03";
+    QTest::newRow("a day off on a weekend") << "Ann + 6" << kMonday << "1111100" << "2027-03-06,2027-03-07"
+                                            << "1:2027-03-01..2027-03-08";
+    QTest::newRow("days off after a long task's whole weeks") << "Ann + 15" << kMonday << "1111100"
+                                                               << "2027-03-16,2027-03-19,2027-03-22"
+                                                               << "1:2027-03-01..2027-03-24";
+    QTest::newRow("a day off in a task of a week") << "Ann + 1 week" << kMonday << "1111100" << "2027-03-03"
+                                                << "1:2027-03-01..2027-03-08";
 }
 
 void TestSchedule::plans()
@@ -158,7 +160,50 @@ void TestSchedule::plans()
     QFETCH(QString, tasks);
     QFETCH(QDate, start);
     QFETCH(QString, days);
-    QTEST(planOf(scheduleProject(oneGoal(tasks), start, week(qPrintable(days)))), "plan");
+    QFETCH(QString, daysOff);
+    Project project = oneGoal(tasks);
+    project.settings = {start, week(qPrintable(days))};
+    for (const QString &day : daysOff.split(u',', Qt::SkipEmptyParts))
+        project.settings.daysOff.append(QDate::fromString(day, Qt::ISODate));
+    QTEST(planOf(scheduleProject(project)), "plan");
+}
+
+void TestSchedule::replanAfterEdits_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const QString text = "Brief + 2\n// Side\nCall\nSketches + 1 week --\nCall\nReview + oops\n";
+    QTest::newRow("typed at the end") << text << text + "Go live";
+    QTest::newRow("inserted at the top") << text << "New + 3\n" + text;
+    QTest::newRow("deleted in the middle") << text << QString(text).remove("Call\nSketches + 1 week --\n");
+    QTest::newRow("a line changed") << text << QString(text).replace("// Side", "Side + 4");
+    QTest::newRow("done marked") << text << QString(text).replace("Brief + 2", "Brief + 2 --");
+    QTest::newRow("equal lines moved") << text << "Call\nCall\n" + QString(text).remove("Call\n");
+    QTest::newRow("a blank line added") << text << "\n" + text;
+    QTest::newRow("all new") << text << "One\nTwo + 2\n";
+    QTest::newRow("all gone") << text << "";
+}
+
+// Worked out again after an edit, lending it the plan before, a sub-goal's
+// plan is the one worked out from nothing.
+void TestSchedule::replanAfterEdits()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    const auto described = [](const GoalPlan &plan) {
+        QStringList out;
+        for (const ScheduledTask &t : plan.tasks)
+            out << QStringLiteral("%1 %2 %3|%4|%5..%6 %7%8%9%10 %11x%12 %13")
+                       .arg(t.subGoal).arg(t.lineNumber).arg(t.subject, t.line, t.start.toString(Qt::ISODate),
+                                                            t.end.toString(Qt::ISODate))
+                       .arg(t.done).arg(t.late).arg(t.parallel).arg(t.weeks).arg(t.count).arg(t.lineNumber)
+                       .arg(t.unclear);
+        return out.join(u'\n') + QStringLiteral(" | %1 %2 %3").arg(plan.leftOut).arg(plan.end().toString()).arg(plan.lineCount);
+    };
+    const WorkCalendar calendar;
+    const GoalPlan old = planSubGoal({"1-2-3", "G", "05/03/2027", before}, 2, kMonday, calendar);
+    const SubGoal edited{"1-2-3", "G", "05/03/2027", after};
+    QCOMPARE(described(planSubGoal(edited, 2, kMonday, calendar, &old)), described(planSubGoal(edited, 2, kMonday, calendar)));
 }
 
 // The list follows the plan as the project stands; Prepare Calendar works
@@ -228,7 +273,7 @@ void TestSchedule::tasksPastTheCalendarsEnd()
     // Sundays only: 9,999 of them from 9990 run past 9999, and so does all after.
     Project project = oneGoal("Soon\nForever + 9999\n// Beside\nAfter\n");
     project.settings = {QDate(9990, 1, 1), week("0000001")};
-    const Schedule schedule = scheduleProject(project, project.settings.start, *project.settings.workWeek);
+    const Schedule schedule = scheduleProject(project);
     QCOMPARE(planOf(schedule), QStringLiteral("1:9990-01-07..9990-01-07"));
     QCOMPARE(schedule.leftOut(), 3);
     State f(project);
@@ -345,14 +390,29 @@ void TestSchedule::icalendarReadByLibical()
 
 void TestSchedule::settingsInTheProjectFile()
 {
-    const Project plain = oneGoal("A\n");
+    // A project that uses none of the settings is written as before they existed.
+    Project plain = oneGoal("Brief + 2\nReview --\n", "04/03/2027");
+    plain.subGoals.append({"812-1290-377", "Content", "", "Copy\n"});
     const QString plainText = Gpj::write(plain);
-    QVERIFY(plainText.startsWith("[Project]\r\nName=Launch\r\n[Goals]\r\n"));
+    QCOMPARE(plainText, QStringLiteral("[Project]\r\nName=Launch\r\n[Goals]\r\n"
+                                       "Goal1=4521-877-6010\r\nGoal1_Name=Design\r\nGoal1_Due=04/03/2027\r\n"
+                                       "Goal1_Tasks=2\r\nGoal1_Task1=Brief + 2\r\nGoal1_Task2=Review --\r\n"
+                                       "Goal2=812-1290-377\r\nGoal2_Name=Content\r\nGoal2_Due=\r\n"
+                                       "Goal2_Tasks=1\r\nGoal2_Task1=Copy\r\n"));
+    // Each used: its own line, in its place, read back by both readers.
     Project set = plain;
-    set.settings = {kMonday, week("0000010")};
-    QCOMPARE(Gpj::write(set), QString(plainText).replace("[Goals]", "Start=2027-03-01\r\nWorkWeek=0000010\r\n[Goals]"));
-    QVERIFY(Gpj::read(IniIndex(Gpj::write(set))).project == set);
-    const QString odd = QString(plainText).replace("[Goals]", "Start=1.3.2027\r\nWorkWeek=11111\r\n[Goals]");
+    set.settings = {kMonday, week("0000010"), {QDate(2027, 4, 2), QDate(2027, 4, 5)}};
+    set.subGoals[1].after = set.subGoals[0].key;
+    const QString setText = Gpj::write(set);
+    QCOMPARE(setText, QString(plainText)
+                          .replace("[Goals]", "Start=2027-03-01\r\nWorkWeek=0000010\r\nDaysOff=2027-04-02,2027-04-05\r\n[Goals]")
+                          .replace("Goal2_Due=\r\n", "Goal2_Due=\r\nGoal2_After=4521-877-6010\r\n"));
+    QVERIFY(Gpj::read(IniIndex(setText)).project == set);
+    QVERIFY(Gpj::readFile(setText.toUtf8()).project == set);
+    Project daysOffOnly = plain;
+    daysOffOnly.settings.daysOff = {QDate(2027, 4, 2)};
+    QCOMPARE(Gpj::write(daysOffOnly), QString(plainText).replace("[Goals]", "DaysOff=2027-04-02\r\n[Goals]"));
+    const QString odd = QString(plainText).replace("[Goals]", "Start=1.3.2027\r\nWorkWeek=11111\r\nDaysOff=x,2.4.2027\r\n[Goals]");
     QVERIFY(Gpj::read(IniIndex(odd)).project == plain);
 
     // Through the commands: set, saved, gone with New, back with Open.
@@ -361,14 +421,21 @@ void TestSchedule::settingsInTheProjectFile()
     f.s.schedule.setDtpStartDate(kMonday);
     QVERIFY(f.s.document.isModified());
     f.s.schedule.setChkWorkDay(6, true);
+    f.s.schedule.cmdAddDayOff_Click(QDate(2027, 4, 5));
+    f.s.schedule.cmdAddDayOff_Click(QDate(2027, 4, 2));
+    f.s.schedule.cmdAddDayOff_Click(QDate(2027, 4, 5));   // once only
+    QCOMPARE(f.s.schedule.lstDaysOff(), (QList<QDate>{QDate(2027, 4, 2), QDate(2027, 4, 5)}));
     QVERIFY(f.s.project.SaveProject(f.app.file("projects/launch.gpj")));
-    QVERIFY(f.app.read("projects/launch.gpj").startsWith("[Project]\r\nName=Launch\r\nStart=2027-03-01\r\nWorkWeek=1111110\r\n"));
+    QVERIFY(f.app.read("projects/launch.gpj").startsWith("[Project]\r\nName=Launch\r\nStart=2027-03-01\r\n"
+                                                          "WorkWeek=1111110\r\nDaysOff=2027-04-02,2027-04-05\r\n[Goals]"));
     f.s.project.NewProject();
     QCOMPARE(f.s.schedule.dtpStartDate(), QDate::currentDate());
-    QVERIFY(f.s.schedule.chkWorkDay(1) && !f.s.schedule.chkWorkDay(6));
+    QVERIFY(f.s.schedule.chkWorkDay(1) && !f.s.schedule.chkWorkDay(6) && f.s.schedule.lstDaysOff().isEmpty());
     QVERIFY(f.s.project.LoadProject(f.app.file("projects/launch.gpj")));
     QCOMPARE(f.s.schedule.dtpStartDate(), kMonday);
     QVERIFY(f.s.schedule.chkWorkDay(6));
+    f.s.schedule.cmdRemoveDayOff_Click({QDate(2027, 4, 2), QDate(2027, 4, 3)});
+    QCOMPARE(f.s.schedule.lstDaysOff(), QList<QDate>{QDate(2027, 4, 5)});
 }
 
 void TestSchedule::panelInTheMainWindow()

@@ -154,11 +154,11 @@ void TestShell::printedLinesAndMessages()
     ScriptedModals &modals = p.modals;
     p.s.events.cmdPrint_Click();
     QCOMPARE(modals.printed.size(), 1);
+    // The table of the rows shown, under the project's name and today's date.
     QCOMPARE(modals.printed[0],
-             (QStringList{"", "", "", "ListView Print Sample Heading", "",
-                          "Meeting 01/03/2027  02/03/2027  True Design  False",
-                          "Short 03/03/2027  03/03/2027  True Design  False",
-                          "Copy 01/03/2027  01/03/2027  True Content  False"}));
+             printedLines(p.project(), p.s.document.schedule(), p.s.events.shownRows(), QDate::currentDate()));
+    QCOMPARE(modals.printed[0].first(), QStringLiteral("Schedule of Launch"));
+    QCOMPARE(modals.printed[0].last(), QStringLiteral("Copy     Content   01/03/2027  01/03/2027"));
     QCOMPARE(modals.asked.last().text, QStringLiteral("Print Job Finished"));
     QCOMPARE(modals.asked.last().title, QStringLiteral("Tarvo"));
     QCOMPARE(modals.asked.last().style, Msg::OkOnly);
@@ -184,19 +184,28 @@ void TestShell::printsToARealPrinter()
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(app.file("out.pdf"));
-    QStringList lines = {"", "", "", "ListView Print Sample Heading", ""};
-    for (int i = 1; i <= 120; ++i) // more than a page
-        lines << QStringLiteral("Item %1 Start End").arg(i);
+    QStringList lines = {"Schedule of Launch", "", "Subject   End"};
+    for (int i = 1; i <= 120; ++i) // more than a page; narrow and wide letters
+        lines << QStringLiteral("%1  %2").arg(i % 2 ? "iiiiiiii" : "WWWWWWWW").arg(i, 3);
     QString error;
     QVERIFY(printLinesOnPrinter(printer, lines, &error));
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {app.file("out.pdf"), QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), app.file("out.pdf"), QStringLiteral("-")});
     QVERIFY(pdftotext.waitForFinished());
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    QVERIFY(text.contains(QStringLiteral("ListView Print Sample Heading")));
-    QVERIFY(text.contains(QStringLiteral("Item 1 Start End")));
-    QVERIFY(text.contains(QStringLiteral("Item 120 Start End")));
-    QVERIFY(text.count(u'\f') >= 2); // it went on to a second page
+    const QStringList text = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+    QVERIFY(text.contains(QStringLiteral("Schedule of Launch")));
+    // A fixed-width font: the second column starts at the same place on every line.
+    const auto column = [&text](const QString &cell) {
+        for (const QString &line : text) {
+            if (line.contains(cell))
+                return line.indexOf(cell);
+        }
+        return qsizetype(-1);
+    };
+    QVERIFY(column("  1") > 0);
+    QCOMPARE(column("  2"), column("  1"));
+    QCOMPARE(column("120"), column("  1"));
+    QVERIFY(text.join(u'\n').count(u'\f') >= 2); // it went on to a second page
 }
 
 QTEST_MAIN(TestShell)

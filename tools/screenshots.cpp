@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,11 +97,12 @@ Project wallPlan()
              {"1-1-5", "Suppliers", "", lines({"Flour mill visit --", "Organic butter", "Coffee roaster"})},
              {"1-1-6", "Team", due(55), lines({"Write the job ad --", "Interview bakers", "Hire a counter assistant",
                                                "Rota for week one"})},
-             {"1-1-7", "Shop front", due(60), lines({"Paint the front", "Window lettering", "Chalkboard menu",
-                                                     "Bench outside"})},
+             {"1-1-7", "Shop front", due(60), lines({"Paint the front + 9 weeks", "Window lettering",
+                                                     "Chalkboard menu", "Bench outside"})},
              {"1-1-8", "Opening day", due(90), lines({"Invite the street", "Free tasting table", "Local paper",
                                                       "Photos for the website", "Opening hours on the door",
-                                                      "Thank-you cards", "Celebrate"})}}};
+                                                      "Thank-you cards", "Celebrate"})}},
+            {today, std::nullopt}};   // planned from today: the shop front ends late
 }
 
 void addSubGoal(Form1 &w, const QString &name)
@@ -124,23 +127,32 @@ void typeTasks(Form1 &w, const QString &text)
     }
 }
 
-// The schedule panel under the cards: a small plan from the two notations,
-// with Launch ending after its due date.
+// The schedule panel under the cards: a small plan from the notations, a
+// day off, a done task, Launch in sequence after Design and ending after
+// its due date, and the slack under each card.
 void shootSchedule(const QString &folder, SilentModals &modals)
 {
     Form1 w(folder, modals, modals);
+    w.resize(1280, 940);
     const auto due = [](int day) { return DueDate::text(QDate(2027, 3, day)); };
-    const Project plan{QStringLiteral("Website 2027"),
-                       {{QStringLiteral("101-301-302"), QStringLiteral("Design"), due(12),
-                         QStringLiteral("Brief + 2 --\nSketches + 3 days\n// Moodboard\nReview\n")},
-                        {QStringLiteral("102-308-313"), QStringLiteral("Content"), due(31),
-                         QStringLiteral("Write about page + 4\n// Collect photos + 2\nProofread + 2\n")},
-                        {QStringLiteral("103-315-324"), QStringLiteral("Launch"), due(5),
-                         QStringLiteral("Set up hosting + 2\nTest on phones + 3\nGo live\n")}},
-                       {QDate(2027, 3, 1), std::nullopt}};
+    Project plan{QStringLiteral("Website 2027"),
+                 {{QStringLiteral("101-301-302"), QStringLiteral("Design"), due(12),
+                   QStringLiteral("Brief + 2 --\nSketches + 3 days\n// Moodboard\nReview\n")},
+                  {QStringLiteral("102-308-313"), QStringLiteral("Content"), due(31),
+                   QStringLiteral("Write about page + 1 week\n// Collect photos + 2\nProofread + 2\n")},
+                  {QStringLiteral("103-315-324"), QStringLiteral("Launch"), due(15),
+                   QStringLiteral("Set up hosting + 2\nTest on phones + 3\nGo live\n")}},
+                 {QDate(2027, 3, 1), std::nullopt, {QDate(2027, 3, 3)}}};
+    plan.subGoals[2].after = plan.subGoals[0].key;
     w.session().document.assign(plan, DocumentChange::Cause::Load);
+    w.session().dashboard.lblGoal_Click(3);   // the side bar shows what Launch starts after
     w.findChild<QAction *>(QStringLiteral("mnuSchedule"))->trigger();
     QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("cmdPrepareCalendar")), Qt::LeftButton);
+    w.show();
+    QTest::qWait(50);
+    // The side bar scrolled down to the sub-goal Launch starts after.
+    w.findChild<QScrollArea *>(QStringLiteral("sidebarScroll"))
+        ->ensureWidgetVisible(w.findChild<QWidget *>(QStringLiteral("cboStartsAfter")));
     shoot(w, QStringLiteral("main-schedule"));
 }
 
@@ -166,7 +178,8 @@ int main(int argc, char **argv)
 
     Form1 w(folder.path(), modals, modals);
     // The screen here is small; the pictures show the window at its designed size.
-    w.resize(1280, 680 + w.menuBar()->sizeHint().height());
+    w.resize(1280, w.findChild<QWidget *>(QStringLiteral("picSidebar"))->height() + w.menuBar()->sizeHint().height()
+                       + w.statusBar()->sizeHint().height());
     shoot(w, QStringLiteral("main-empty"));
 
     QTest::keyClicks(w.findChild<QWidget *>(QStringLiteral("txtProjectName")), QStringLiteral(" 2027"));

@@ -4,6 +4,7 @@ Session::Session(const QString &appFolder, Ask &ask, Output &output, QLockFile *
     : ask(ask), output(output), folders(appFolder), tmp(folders.tmp(), lock), taskFiles(folders, tmp, document, problems),
       recovery(folders, tmp, document, problems), base(folders),
       project(folders, document, taskFiles, recovery, base, ask, tools), tasks(document, taskFiles, ask), dueDates(document),
+      startsAfter(document, ask),
       dashboard(document, tasks, ask, tools, folders), events(document, ask, output), schedule(document, events, ask),
       plan(document, ask, output), shell(folders, ask, output, tools), sync(document, project, base)
 {

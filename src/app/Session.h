@@ -17,6 +17,7 @@
 #include "project/TaskFiles.h"
 #include "project/TmpFolder.h"
 #include "tasks/DueDates.h"
+#include "tasks/StartsAfter.h"
 #include "tasks/Tasks.h"
 
 class Ask;
@@ -50,6 +51,7 @@ public:
     ProjectCommands project;     // New, Open, Save and Save As
     TaskList tasks;              // the task box
     DueDates dueDates;           // the due-date check box and calendar
+    StartsAfter startsAfter;     // the sub-goal the selected one starts after
     Dashboard dashboard;         // adding, renaming, selecting, deleting sub-goals
     EventList events;            // the calendar event list
     ScheduleCommands schedule;   // start date, working week, Prepare Calendar, exports

@@ -131,6 +131,26 @@ inline QString taskLinesCopied(qsizetype n)
                   : QStringLiteral("The task lines of the %1 items are on the clipboard.").arg(n);
 }
 inline QString endsAfterDueDate(const QString &due) { return QStringLiteral("Ends after the due date, %1").arg(due); }
+// A "+" mark that is no duration, on its row of the list.
+inline QString notUnderstood(const QString &text)
+{
+    return QStringLiteral("\u201C%1\u201D was not understood, so this task lasts one day. End the line with "
+                          "\u201C+ 3\u201D, \u201C+ 3 days\u201D or \u201C+ 2 weeks\u201D.").arg(text);
+}
+// Before the subject of a done task in the exports, when they include it.
+inline QString donePrefix() { return QStringLiteral("Done: "); }
+// The list's print: a title, then a table with these columns after the
+// one that ticks done tasks.
+inline QString scheduleOf(const QString &project) { return QStringLiteral("Schedule of ") + project; }
+inline QStringList printedColumns()
+{
+    return {QStringLiteral("Subject"), QStringLiteral("Sub-Goal"), QStringLiteral("Start"), QStringLiteral("End")};
+}
+// The panel's captions set in code.
+inline QString includeDoneTasks() { return QStringLiteral("Include done tasks"); }
+inline QString daysOffLabel() { return QStringLiteral("Days off:"); }
+inline QString addDayOff() { return QStringLiteral("Add"); }
+inline QString removeDayOff() { return QStringLiteral("Remove"); }
 inline QString exportCsvTitle() { return QStringLiteral("Export CSV"); }
 inline QString exportIcsTitle() { return QStringLiteral("Export iCalendar"); }
 inline QString csvFilter() { return QStringLiteral("CSV files (*.csv)"); }
@@ -153,6 +173,35 @@ inline QString stepProjectName() { return QStringLiteral("Project Name"); }
 inline QString stepStartDate() { return QStringLiteral("Start Date"); }
 inline QString stepWorkingWeek() { return QStringLiteral("Working Week"); }
 inline QString alreadyRunning() { return QStringLiteral("Tarvo is already running from this folder."); }
+inline QString stepDaysOff() { return QStringLiteral("Days Off"); }
+inline QString stepStartsAfter(const QString &name) { return QStringLiteral("Sequence of ") + quoted(name); }
+
+// Sub-goals in sequence: the side bar's cboStartsAfter.
+inline QString startsAfterLabel() { return QStringLiteral("Starts after:"); }
+inline QString startsAfterNone() { return QStringLiteral("(none)"); }
+inline QString sequenceTitle() { return QStringLiteral("Sequence"); }
+inline QString sequenceLoop(const QString &name, const QString &other)
+{
+    return QStringLiteral("%1 cannot start after %2: %2 already waits for %1 to end, so neither could ever start. "
+                          "Nothing was changed.").arg(quoted(name), quoted(other));
+}
+
+// A card's slack under its due-date band, and why the band is red.
+inline QString slackSpare(qint64 days)
+{
+    if (days == 0)
+        return QStringLiteral("On time, no day to spare");
+    return days == 1 ? QStringLiteral("1 day to spare") : QStringLiteral("%1 days to spare").arg(days);
+}
+inline QString slackLate(qint64 days)
+{
+    return days == 1 ? QStringLiteral("Late by 1 working day") : QStringLiteral("Late by %1 working days").arg(days);
+}
+inline QString dueDatePassed() { return QStringLiteral("The due date has passed with tasks still pending."); }
+inline QString planEndsAfterDue(const QString &end)
+{
+    return QStringLiteral("The plan ends after the due date, on %1.").arg(end);
+}
 
 // Another copy of the open project: a synced folder, another device.
 inline QString updatedFromDisk() { return QStringLiteral("Updated from disk"); }
@@ -245,6 +294,7 @@ inline QString pdfFilter() { return QStringLiteral("PDF files (*.pdf)"); }
 inline QString pdfSuffix() { return QStringLiteral(".pdf"); }
 inline QString printedOn(const QString &date) { return QStringLiteral("Printed on ") + date; }
 inline QString overdue() { return QStringLiteral("Overdue"); }
+inline QString endsLate() { return QStringLiteral("Ends late"); }
 inline QString doneTick() { return QStringLiteral("\u2713"); }   // before a completed task
 inline QString andMore(qsizetype n) { return QStringLiteral("\u2026 and %1 more").arg(n); }
 inline QString doneOfAll(qsizetype done, qsizetype all) { return QStringLiteral("%1 / %2").arg(done).arg(all); }
@@ -255,6 +305,7 @@ inline QString planNotPrinted(const QString &target, const QString &reason)
 {
     return QStringLiteral("The plan could not be printed on \"%1\": %2").arg(target, reason);
 }
+inline QString printerNotStarted() { return QStringLiteral("The printer could not be started."); }
 inline QString deviceNotOpened() { return QStringLiteral("it could not be opened."); }
 inline QString pageNotStarted() { return QStringLiteral("a new page could not be started."); }
 inline QString pagesNotFinished() { return QStringLiteral("the pages could not be finished."); }

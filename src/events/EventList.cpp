@@ -7,6 +7,7 @@
 #include "base/Ask.h"
 #include "base/Output.h"
 #include "base/Texts.h"
+#include "events/Plan.h"
 #include "project/DueDate.h"
 #include "project/ProjectDocument.h"
 
@@ -107,9 +108,17 @@ QList<CalendarEvent> EventList::events() const
     events.reserve(m_document.schedule().size());
     const Project &project = m_document.project();
     forEachShown([&](qsizetype, const ScheduledTask &task, const QString &uid) {
-        events.append({task.subject, project.subGoals.at(task.subGoal).name, uid, task.start, task.end});
+        if (task.done && !m_includeDone)
+            return;
+        events.append({task.done ? Texts::donePrefix() + task.subject : task.subject,
+                       project.subGoals.at(task.subGoal).name, uid, task.start, task.end});
     });
     return events;
+}
+
+void EventList::setChkIncludeDone(bool include)
+{
+    m_includeDone = include;
 }
 
 void EventList::cmdConvertToList_Click()
@@ -153,7 +162,7 @@ void EventList::bringAllBack()
 void EventList::cmdPrint_Click()
 {
     QString error;
-    const QStringList lines = printedLines(m_document.project(), m_document.schedule(), shownRows());
+    const QStringList lines = printedLines(m_document.project(), m_document.schedule(), shownRows(), QDate::currentDate());
     switch (m_output.printLines(lines, &error)) {
     case PrintOutcome::Cancelled:
         return;
@@ -166,15 +175,54 @@ void EventList::cmdPrint_Click()
     }
 }
 
-QStringList printedLines(const Project &project, const Schedule &schedule, const QList<qsizetype> &rows)
+namespace {
+
+constexpr qsizetype kSubjectWidth = 40;   // characters of the widest subject printed
+constexpr qsizetype kNameWidth = 16;      // of a sub-goal's name: as long as a name may be typed
+
+// text as one printed line of at most width characters.
+QString cell(const QString &text, qsizetype width)
 {
-    QStringList lines = {QString(), QString(), QString(), QStringLiteral("ListView Print Sample Heading"), QString()};
+    const QString line = plainLine(text);
+    return line.size() <= width ? line : line.first(width - 1) + QChar(0x2026);
+}
+
+// The cells side by side, each padded to its column's width, two blanks
+// apart; a column empty throughout (no task done) left out, and no blanks
+// at the end.
+QString tableLine(const QStringList &cells, const QList<qsizetype> &widths)
+{
+    QString line;
+    for (qsizetype c = 0; c < cells.size(); ++c) {
+        if (widths[c] > 0)
+            line += (line.isEmpty() ? QString() : QStringLiteral("  ")) + cells[c].leftJustified(widths[c]);
+    }
+    while (line.endsWith(u' '))
+        line.chop(1);
+    return line;
+}
+
+} // namespace
+
+QStringList printedLines(const Project &project, const Schedule &schedule, const QList<qsizetype> &rows,
+                         const QDate &day)
+{
+    QList<QStringList> table = {QStringList{QString()} + Texts::printedColumns()};
     for (qsizetype row : rows) {
         const ScheduledTask &task = schedule.at(row);
-        QString line = EventList::columnText(project, task, 0);
-        for (int c = 1; c < EventList::columnHeaders().size(); ++c)
-            line += u' ' + EventList::columnText(project, task, c);
-        lines.append(line);
+        table.append({task.done ? Texts::doneTick() : QString(), cell(task.subject, kSubjectWidth),
+                      cell(project.subGoals.value(task.subGoal).name, kNameWidth), DueDate::text(task.start),
+                      DueDate::text(task.end)});
     }
+    QList<qsizetype> widths(table.first().size(), 0);
+    for (const QStringList &cells : std::as_const(table)) {
+        for (qsizetype c = 0; c < cells.size(); ++c)
+            widths[c] = std::max(widths[c], cells[c].size());
+    }
+    QStringList lines = {cell(Texts::scheduleOf(project.name), 2 * kSubjectWidth), Texts::printedOn(DueDate::text(day)),
+                         QString(), tableLine(table.first(), widths)};
+    lines.append(QString(lines.last().size(), u'-'));
+    for (qsizetype r = 1; r < table.size(); ++r)
+        lines.append(tableLine(table.at(r), widths));
     return lines;
 }

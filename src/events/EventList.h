@@ -22,6 +22,8 @@ QStringList eventUids(const QString &key, const QList<ScheduledTask> &tasks);
 // nine columns a calendar imports, less the rows the user took out. It
 // follows the plan as it changes; what was taken out stays out until
 // Prepare Calendar brings every row back, or another project is opened.
+// Done tasks stay in the list; the exports leave them out unless
+// chkIncludeDone is ticked, a choice of this view and not of the project.
 class EventList : public QObject {
     Q_OBJECT
 public:
@@ -33,13 +35,18 @@ public:
 
     // The rows shown, as positions in the document's schedule.
     QList<qsizetype> shownRows() const;
-    // The shown rows as calendar events, for the exports.
+    // The shown rows as calendar events, for the exports: done tasks only
+    // with chkIncludeDone, their subject then starting with "Done: ".
     QList<CalendarEvent> events() const;
+
+    bool chkIncludeDone() const { return m_includeDone; }
+    void setChkIncludeDone(bool include);
 
     void cmdConvertToList_Click();
     // rows: positions among the shown rows, in any order.
     void cmdRemoveSelected_Click(const QList<int> &rows);
     void cmdRemove_Click();
+    // Prints the shown rows as a table under the project's name and today's date.
     void cmdPrint_Click();
     void bringAllBack();
 
@@ -55,9 +62,12 @@ private:
     Ask &m_ask;
     Output &m_output;
     QSet<QString> m_removed;   // uids
+    bool m_includeDone = false;
 };
 
-// The lines a print of the list holds: three empty lines, the heading, an
-// empty line, then per row its text and, for each further column, a blank
-// and that column's text.
-QStringList printedLines(const Project &project, const Schedule &schedule, const QList<qsizetype> &rows);
+// The lines a print of the list holds, for a fixed-width font: the
+// project's name and the day as a title, then a table of the rows with a
+// header, each column as wide as its widest text (a long subject or name
+// cut with "…"), a done task ticked in the first column.
+QStringList printedLines(const Project &project, const Schedule &schedule, const QList<qsizetype> &rows,
+                         const QDate &day);

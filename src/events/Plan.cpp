@@ -13,6 +13,13 @@ Plan planOf(const ProjectDocument &document, const QDate &day)
     return plan;
 }
 
+QString lateMark(const Lateness &lateness)
+{
+    if (lateness.overdue)
+        return Texts::overdue();
+    return lateness.overruns ? Texts::endsLate() : QString();
+}
+
 QString plainLine(QString text)
 {
     for (QChar &c : text) {

@@ -27,6 +27,10 @@ struct PlanTask {
     int lineNumber = 0;   // its line in the task text, counted from 0, every line counted
 };
 
+// The mark beside a late sub-goal's due date: "Overdue" when the date has
+// passed with tasks pending, "Ends late" when only its plan runs past it,
+// "" when it is on time.
+QString lateMark(const Lateness &lateness);
 // A text as one printed line: line breaks and other control characters
 // become blanks.
 QString plainLine(QString text);

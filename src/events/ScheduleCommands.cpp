@@ -1,5 +1,7 @@
-// The schedule panel: start date, working week, Prepare Calendar, exports.
+// The schedule panel: start date, working week, days off, Prepare Calendar, exports.
 #include "events/ScheduleCommands.h"
+
+#include <algorithm>
 
 #include "base/Ask.h"
 #include "base/Texts.h"
@@ -59,6 +61,25 @@ void ScheduleCommands::setChkWorkDay(int day, bool working)
     week[day - 1] = working;
     settings.workWeek = week;
     m_document.setSettings(settings);
+}
+
+const QList<QDate> &ScheduleCommands::lstDaysOff() const { return m_document.project().settings.daysOff; }
+
+void ScheduleCommands::cmdAddDayOff_Click(const QDate &day)
+{
+    ProjectSettings settings = m_document.project().settings;
+    const auto at = std::lower_bound(settings.daysOff.begin(), settings.daysOff.end(), day);
+    if (!day.isValid() || (at != settings.daysOff.end() && *at == day))
+        return;
+    settings.daysOff.insert(at, day);
+    m_document.setSettings(settings);
+}
+
+void ScheduleCommands::cmdRemoveDayOff_Click(const QList<QDate> &days)
+{
+    ProjectSettings settings = m_document.project().settings;
+    settings.daysOff.removeIf([&days](const QDate &day) { return days.contains(day); });
+    m_document.setSettings(settings);   // no change when none was a day off
 }
 
 void ScheduleCommands::cmdPrepareCalendar_Click()

@@ -133,31 +133,6 @@ QString taskText(const QList<QStringView> &lines)
     return text;
 }
 
-// The settings keys: the date as yyyy-mm-dd, the week as seven "1" or "0"
-// from Monday on. Anything else reads as not set.
-constexpr QStringView kDateForm = u"yyyy-MM-dd";
-
-QString weekText(const WorkWeek &week)
-{
-    QString text;
-    for (bool working : week)
-        text += working ? u'1' : u'0';
-    return text;
-}
-
-std::optional<WorkWeek> readWeek(QStringView text)
-{
-    if (text.size() != 7)
-        return std::nullopt;
-    WorkWeek week{};
-    for (int d = 0; d < 7; ++d) {
-        if (text[d] != u'0' && text[d] != u'1')
-            return std::nullopt;
-        week[d] = text[d] == u'1';
-    }
-    return week;
-}
-
 // A file exactly as Tarvo writes it, read in one pass without an index:
 // every line ends with CR LF and holds the next key of the layout, in the
 // letter case written, once. For such a file the general reader gives the
@@ -176,12 +151,10 @@ public:
         QStringView next;
         if (!peek(next))
             return std::nullopt;
-        QStringView start, week;
-        if (next.startsWith(u"Start=") && !entry(u"Start", start))
+        QStringView start, week, daysOff;
+        if (!optionalEntry(u"Start", start) || !optionalEntry(u"WorkWeek", week) || !optionalEntry(u"DaysOff", daysOff))
             return std::nullopt;
-        if (peek(next) && next.startsWith(u"WorkWeek=") && !entry(u"WorkWeek", week))
-            return std::nullopt;
-        project.settings = Gpj::readSettings(start, week);
+        project.settings = Gpj::readSettings(start, week, daysOff);
         if (!line(u"[Goals]"))
             return std::nullopt;
         for (int n = 1; m_pos < m_text.size(); ++n) {
@@ -195,9 +168,10 @@ private:
     bool readGoal(int n, Project &project)
     {
         SubGoal goal;
-        QStringView key, name, due, count;
+        QStringView key, name, due, after, count;
         if (!entry(Gpj::goalKey(n), key) || key.isEmpty() || !entry(Gpj::goalKey(n, u"_Name"), name)
-            || !entry(Gpj::goalKey(n, u"_Due"), due) || !entry(Gpj::goalKey(n, u"_Tasks"), count))
+            || !entry(Gpj::goalKey(n, u"_Due"), due) || !optionalEntry(Gpj::goalKey(n, u"_After"), after)
+            || !entry(Gpj::goalKey(n, u"_Tasks"), count))
             return false;
         // The count as the writer writes it: plain digits, no leading zero.
         if (count.isEmpty() || count.size() > 15 || (count.size() > 1 && count[0] == u'0')
@@ -223,6 +197,7 @@ private:
         goal.key = key.toString();
         goal.name = name.toString();
         goal.due = due.toString();
+        goal.after = after.toString();
         goal.tasks = taskText(tasks);
         project.subGoals.append(std::move(goal));
         return true;
@@ -249,6 +224,14 @@ private:
         QStringView got;
         return nextLine(got) && got == expected;
     }
+    // A key written only when set: read when the next line holds it.
+    bool optionalEntry(QStringView key, QStringView &value)
+    {
+        QStringView next;
+        if (!peek(next) || next.size() <= key.size() || !next.startsWith(key) || next[key.size()] != u'=')
+            return true;
+        return entry(key, value);
+    }
     bool entry(QStringView key, QStringView &value)
     {
         QStringView got;
@@ -274,11 +257,6 @@ ReadResult readFile(const QByteArray &bytes)
     return read(IniIndex(text));
 }
 
-ProjectSettings readSettings(QStringView start, QStringView workWeek)
-{
-    return {QDate::fromString(start, kDateForm), readWeek(workWeek)};
-}
-
 QString goalKey(int n, QStringView suffix)
 {
     return QStringLiteral("Goal") + QString::number(n) + suffix.toString();
@@ -296,12 +274,8 @@ void writeInto(const Project &project, QString &out)
     out.reserve(size);
     appendLine(out, u"[Project]");
     appendEntry(out, u"Name", project.name);
-    // Written only once set, so an older project's file stays as it was.
-    const ProjectSettings &settings = project.settings;
-    if (settings.start.isValid() && settings.start.year() >= 1 && settings.start.year() <= 9999)
-        appendEntry(out, u"Start", settings.start.toString(kDateForm));
-    if (settings.workWeek)
-        appendEntry(out, u"WorkWeek", weekText(*settings.workWeek));
+    for (const auto &[key, value] : settingsEntries(project.settings))
+        appendEntry(out, key, value);
     appendLine(out, u"[Goals]");
     for (qsizetype i = 0; i < project.subGoals.size(); ++i) {
         const SubGoal &goal = project.subGoals.at(i);
@@ -309,6 +283,8 @@ void writeInto(const Project &project, QString &out)
         appendEntry(out, goalKey(n), goal.key);
         appendEntry(out, goalKey(n, u"_Name"), goal.name);
         appendEntry(out, goalKey(n, u"_Due"), goal.due);
+        if (!goal.after.isEmpty())
+            appendEntry(out, goalKey(n, u"_After"), goal.after);
         appendEntry(out, goalKey(n, u"_Tasks"), QString::number(lines.at(i)));
         appendTaskEntries(out, goalKey(n, u"_Task"), goal.tasks, lines.at(i));
     }
@@ -327,7 +303,8 @@ ReadResult read(const IniIndex &index)
     const QStringView goals = u"GOALS";
     result.noProjectSections = !index.hasSection(u"PROJECT") && !index.hasSection(goals);
     result.project.name = index.value(u"PROJECT", u"Name");
-    result.project.settings = readSettings(index.valueView(u"PROJECT", u"Start"), index.valueView(u"PROJECT", u"WorkWeek"));
+    result.project.settings = readSettings(index.valueView(u"PROJECT", u"Start"), index.valueView(u"PROJECT", u"WorkWeek"),
+                                           index.valueView(u"PROJECT", u"DaysOff"));
     for (int n = 1; n <= Rules::kSubGoalCards; ++n) {
         SubGoal goal;
         goal.key = index.value(goals, goalKey(n));
@@ -335,6 +312,7 @@ ReadResult read(const IniIndex &index)
             break;
         goal.name = index.value(goals, goalKey(n, u"_Name"));
         goal.due = index.value(goals, goalKey(n, u"_Due"));
+        goal.after = index.value(goals, goalKey(n, u"_After"));
         // Only the lines the file holds are read: a count beyond the last
         // task line present would only add empty lines, which are no tasks.
         const QString stem = goalKey(n, u"_Task");

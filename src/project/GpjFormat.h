@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <utility>
 
 #include "project/Project.h"
 
@@ -14,9 +15,11 @@ class IniIndex;
 // Layout (every line ends with CR LF):
 //   [Project]
 //   Name=<project name>
-//   Start=<yyyy-mm-dd>  WorkWeek=<seven "1"/"0", Monday first>   (each only when set)
+//   Start=<yyyy-mm-dd>  WorkWeek=<seven "1"/"0", Monday first>
+//   DaysOff=<yyyy-mm-dd>,<yyyy-mm-dd>...                        (each only when set)
 //   [Goals]
 //   Goal<n>=<key>  Goal<n>_Name=<name>  Goal<n>_Due=<due text>
+//   Goal<n>_After=<key of the sub-goal it starts after>         (only when set)
 //   Goal<n>_Tasks=<T>  Goal<n>_Task1=<line> ... Goal<n>_Task<T>=<line>
 namespace Gpj {
 
@@ -44,9 +47,13 @@ ReadResult read(const IniIndex &index);
 // does. A file as Tarvo writes it is read in one pass without an index; any
 // other goes through the index, with the same result.
 ReadResult readFile(const QByteArray &bytes);
-// The settings from the values of "Start" and "WorkWeek"; what is not in
-// their form reads as not set.
-ProjectSettings readSettings(QStringView start, QStringView workWeek);
+// The settings from the values of "Start", "WorkWeek" and "DaysOff"; what
+// is not in their form reads as not set (a day off that is no date is left
+// out, and the days come sorted, each once).
+ProjectSettings readSettings(QStringView start, QStringView workWeek, QStringView daysOff = {});
+// The settings' keys and values in the order written, each only when set,
+// so a project that sets none is written as before they existed.
+QList<std::pair<QStringView, QString>> settingsEntries(const ProjectSettings &settings);
 
 // The integer part of a plain decimal number; anything else is 0. Numbers
 // too large to hold saturate.

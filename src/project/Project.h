@@ -15,6 +15,7 @@ struct SubGoal {
     QString name;
     QString due;     // the due-date text as stored; "" = no due date
     QString tasks;   // the task text, lines separated by LF (see TaskText.h)
+    QString after = {};   // key of the sub-goal it starts after; "" = none
 
     friend bool operator==(const SubGoal &, const SubGoal &) = default;
 };
@@ -25,8 +26,9 @@ using WorkWeek = std::array<bool, 7>;
 // What the user set for the plan. Unset parts are not stored, so a project
 // that never set them is written exactly as before they existed.
 struct ProjectSettings {
-    QDate start;                        // invalid = not set: no plan yet
-    std::optional<WorkWeek> workWeek;   // not set: Monday to Friday
+    QDate start;                                       // invalid = not set: no plan yet
+    std::optional<WorkWeek> workWeek = std::nullopt;   // not set: Monday to Friday
+    QList<QDate> daysOff = {};   // not worked (holidays, leave); sorted, each once
 
     friend bool operator==(const ProjectSettings &, const ProjectSettings &) = default;
 };
@@ -34,7 +36,7 @@ struct ProjectSettings {
 struct Project {
     QString name;
     QList<SubGoal> subGoals;   // in card order: card 1 first
-    ProjectSettings settings;
+    ProjectSettings settings = {};
 
     friend bool operator==(const Project &, const Project &) = default;
 };

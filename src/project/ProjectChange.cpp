@@ -7,7 +7,7 @@ namespace ProjectChange {
 namespace {
 bool sameOutline(const SubGoal &a, const SubGoal &b)
 {
-    return a.key == b.key && a.name == b.name && a.due == b.due;
+    return a.key == b.key && a.name == b.name && a.due == b.due && a.after == b.after;
 }
 } // namespace
 
@@ -90,13 +90,17 @@ QString describe(const Project &before, const Project &after)
         return Texts::stepDelete(before.subGoals[i].name);
     if (i < n) {
         const SubGoal &was = before.subGoals[i];
-        return was.name != after.subGoals[i].name ? Texts::stepRename(was.name) : Texts::stepDueDate(was.name);
+        if (was.name != after.subGoals[i].name)
+            return Texts::stepRename(was.name);
+        return was.due != after.subGoals[i].due ? Texts::stepDueDate(was.name) : Texts::stepStartsAfter(was.name);
     }
     if (before.name != after.name)
         return Texts::stepProjectName();
     if (before.settings.start != after.settings.start)
         return Texts::stepStartDate();
-    return Texts::stepWorkingWeek();
+    if (before.settings.workWeek != after.settings.workWeek)
+        return Texts::stepWorkingWeek();
+    return Texts::stepDaysOff();
 }
 
 } // namespace ProjectChange

@@ -5,14 +5,15 @@
 
 // What an undo step is about. A step is the project before and after one
 // command; these tell whether a command changed the project's outline (what
-// undo takes back: sub-goals, names, due dates, the project's name and
-// settings; not the task text, which the task box undoes itself) and name
-// the change for the Edit menu.
+// undo takes back: sub-goals, names, due dates, sequence, the project's
+// name and settings; not the task text, which the task box undoes itself)
+// and name the change for the Edit menu.
 namespace ProjectChange {
 
 bool sameOutline(const Project &a, const Project &b);
 // "Add “Design”", "Delete “Design”", "Rename “Design”", "Due Date of
-// “Design”", "Project Name", "Start Date", "Working Week".
+// “Design”", "Sequence of “Design”", "Project Name", "Start Date",
+// "Working Week", "Days Off".
 QString describe(const Project &before, const Project &after);
 // Only the project's name changed: typing it is one step, not one a key.
 bool onlyNameChanged(const Project &before, const Project &after);

@@ -5,6 +5,7 @@
 #include "base/Rules.h"
 #include "base/Texts.h"
 #include "project/DueDate.h"
+#include "project/Sequence.h"
 
 namespace {
 TaskCounts operator+(TaskCounts a, TaskCounts b) { return {a.total + b.total, a.completed + b.completed}; }
@@ -64,11 +65,16 @@ Lateness ProjectDocument::lateness(int index, const QDate &today) const
     const SubGoal &goal = m_project.subGoals.at(index);
     late.due = goal.due.isEmpty() ? QDate() : DueDate::parse(goal.due);
     if (index < m_plan.goals.size())
-        late.planEnd = m_plan.goals.at(index).end();
+        late.planEnd = m_plan.goals.at(index).lastPendingDay;   // done work is never late
     if (!late.due.isValid())
         return late;
     late.overdue = late.due < today && m_counts.at(index).pending() > 0;
-    late.overruns = late.planEnd.isValid() && late.planEnd > late.due;
+    if (!late.planEnd.isValid())
+        return late;
+    late.overruns = late.planEnd > late.due;
+    const WorkCalendar calendar = WorkCalendar::of(m_project.settings);
+    late.slack = late.overruns ? -calendar.workingDaysAfter(late.due, late.planEnd)
+                               : calendar.workingDaysAfter(late.planEnd, late.due);
     return late;
 }
 
@@ -114,6 +120,13 @@ void ProjectDocument::removeSubGoal(int index)
         return;
     DocumentChange change{DocumentChange::Outline | DocumentChange::Selection | DocumentChange::Plan};
     change.before = m_project;
+    // What started after it starts with the project now; an undo brings
+    // both back, since both are in before.
+    const QString key = m_project.subGoals.at(index).key;
+    for (SubGoal &goal : m_project.subGoals) {
+        if (goal.after == key)
+            goal.after.clear();
+    }
     m_project.subGoals.removeAt(index);
     m_counts.removeAt(index);
     m_holdsCr.removeAt(index);
@@ -129,8 +142,24 @@ void ProjectDocument::setDueDate(int index, const QString &due)
     DocumentChange change{DocumentChange::Outline | DocumentChange::Plan};
     change.before = m_project;
     m_project.subGoals[index].due = due;
-    replanAll();
+    replanGoal(index);   // its late flags; no other sub-goal moves
     edited(std::move(change));
+}
+
+bool ProjectDocument::setStartsAfter(int index, const QString &afterKey)
+{
+    if (!isSubGoal(index))
+        return false;
+    if (m_project.subGoals.at(index).after == afterKey)
+        return true;
+    if (!afterKey.isEmpty() && (indexOfKey(afterKey) < 0 || Sequence::wouldLoop(m_project, index, afterKey)))
+        return false;
+    DocumentChange change{DocumentChange::Outline | DocumentChange::Plan};
+    change.before = m_project;
+    m_project.subGoals[index].after = afterKey;
+    replanGoal(index);
+    edited(std::move(change));
+    return true;
 }
 
 void ProjectDocument::setTasks(int index, const QString &text)
@@ -271,17 +300,40 @@ void ProjectDocument::recountAll()
 void ProjectDocument::replanAll()
 {
     m_planTimer.stop();
-    m_stale.fill(false, m_project.settings.start.isValid() ? subGoalCount() : 0);
-    m_plan = scheduleProject(m_project, m_project.settings.start, m_project.settings.workWeek.value_or(kDefaultWorkWeek));
+    m_plan = scheduleProject(m_project);
+    m_stale.fill(false, m_plan.goals.size());
+}
+
+void ProjectDocument::replanGoal(int index)
+{
+    if (index < m_stale.size())
+        m_stale[index] = true;
+    replanStale();
 }
 
 void ProjectDocument::replanStale()
 {
-    const WorkWeek week = m_project.settings.workWeek.value_or(kDefaultWorkWeek);
-    for (int i = 0; i < m_stale.size() && i < m_plan.goals.size(); ++i) {
-        if (m_stale.at(i)) {
-            m_plan.goals[i] = planSubGoal(m_project.subGoals.at(i), i, m_project.settings.start, week);
-            m_stale[i] = false;
+    if (!m_stale.contains(true))
+        return;
+    const WorkCalendar calendar = WorkCalendar::of(m_project.settings);
+    const QList<int> links = Sequence::links(m_project);
+    // In plan order: a sub-goal whose end moved moves those after it, which
+    // come later in the order.
+    for (int i : Sequence::planOrder(links)) {
+        if (!m_stale.at(i))
+            continue;
+        m_stale[i] = false;
+        const QDate oldEnd = m_plan.goals.at(i).end();
+        const qsizetype oldLeftOut = m_plan.goals.at(i).leftOut;
+        // The plan before the edit lends it the lines the edit left alone.
+        GoalPlan plan = planSubGoal(m_project.subGoals.at(i), i, sequenceStart(m_project, m_plan, links.at(i)), calendar,
+                                    &m_plan.goals.at(i));
+        m_plan.goals[i] = std::move(plan);
+        if (m_plan.goals.at(i).end() == oldEnd && m_plan.goals.at(i).leftOut == oldLeftOut)
+            continue;
+        for (qsizetype j = 0; j < links.size(); ++j) {
+            if (links.at(j) == i)
+                m_stale[j] = true;
         }
     }
 }

@@ -15,9 +15,9 @@
 struct DocumentChange {
     enum Part : unsigned {
         Tasks = 0x01,       // the task text of subGoal
-        Outline = 0x02,     // sub-goals added, removed or renamed; due dates
+        Outline = 0x02,     // sub-goals added, removed or renamed; due dates; sequence
         Name = 0x04,        // the project's name
-        Settings = 0x08,    // start date and working week
+        Settings = 0x08,    // start date, working week and days off
         Selection = 0x10,   // the selected card
         File = 0x20,        // the file it belongs to, or whether it is saved
         Plan = 0x40,        // the schedule was worked out anew
@@ -40,7 +40,7 @@ struct DocumentChange {
     Cause cause = Cause::Edit;
     // A change the user can take back (the outline, the name, the
     // settings, a merge): the project before it.
-    std::optional<Project> before;
+    std::optional<Project> before = std::nullopt;
 
     bool has(Part part) const { return (parts & part) != 0; }
 };
@@ -48,9 +48,12 @@ struct DocumentChange {
 // Why a sub-goal's due-date band is red.
 struct Lateness {
     QDate due;              // invalid: no due date, or one that reads as no date
-    QDate planEnd;          // the last day of its plan; invalid: no plan
+    QDate planEnd;          // the last day of its pending tasks' plan; invalid: none
     bool overdue = false;   // the date has passed with tasks still pending
     bool overruns = false;  // the plan ends after the date
+    // Working days from the plan's end to the date: to spare when positive,
+    // late by when negative. Nothing without a date or a plan.
+    std::optional<qint64> slack;
     bool late() const { return overdue || overruns; }
     friend bool operator==(const Lateness &, const Lateness &) = default;
 };
@@ -102,6 +105,10 @@ public:
     // The main goal is selected afterwards.
     void removeSubGoal(int index);
     void setDueDate(int index, const QString &due);
+    // Sub-goal index starts after the sub-goal keyed afterKey ends ("":
+    // with the project). False, changing nothing, when that would close a
+    // loop or no other sub-goal has the key.
+    bool setStartsAfter(int index, const QString &afterKey);
     void setTasks(int index, const QString &text);
     // One edit of a task text: removed characters at position `at` replaced
     // by inserted, leaving a text of lengthAfter characters. Costs what the
@@ -133,7 +140,10 @@ private:
     void tasksChanged(int index);
     void recountAll();
     void replanAll();
+    // Works out the sub-goals whose plan waits, and those after them whose
+    // start moved with it.
     void replanStale();
+    void replanGoal(int index);
 
     Project m_project;
     int m_selectedCard = 0;

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
+#include "base/Rules.h"
 #include "component/KestrelFile.h"
 #include "project/DueDate.h"
+#include "project/Sequence.h"
 #include "project/TaskText.h"
 
 namespace {
@@ -15,6 +17,7 @@ constexpr int kMaxDays = 9999;
 const QDate kLastCalendarDay(9999, 12, 30);
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 QStringView trimmedEnd(QStringView v)
 {
@@ -23,16 +26,37 @@ QStringView trimmedEnd(QStringView v)
     return v;
 }
 
-// Where the duration mark of text begins, and its days; -1 when text ends
-// in none. The "+" must stand alone, after a blank or at the start, so a
-// phone number such as "Call+44" is no duration.
-qsizetype durationMark(QStringView text, int &days)
+// The words a duration mark may end with.
+struct Unit {
+    QStringView word;
+    bool weeks;
+};
+constexpr Unit kUnits[] = {{u"days", false}, {u"day", false}, {u"weeks", true}, {u"week", true}, {u"w", true}};
+
+// A "+" that may begin a mark stands at the start or after a blank, so a
+// phone number such as "Call+44" is no mark.
+bool standsAlone(QStringView text, qsizetype plus) { return plus == 0 || text[plus - 1].isSpace(); }
+
+// Where the duration mark of text begins, with its count and unit; -1 when
+// text ends in none.
+qsizetype durationMark(QStringView text, int &count, bool &weeks)
 {
     QStringView v = trimmedEnd(text);
-    if (v.endsWith(u"days", Qt::CaseInsensitive))
-        v.chop(4);
-    else if (v.endsWith(u"day", Qt::CaseInsensitive))
-        v.chop(3);
+    // The letters at the end: none, or one of the units.
+    qsizetype letters = 0;
+    while (letters < v.size() && letters < 6 && isAsciiLetter(v[v.size() - 1 - letters]))
+        ++letters;
+    bool inWeeks = false;
+    if (letters > 0) {
+        const QStringView word = v.last(letters);
+        const auto unit = std::find_if(std::begin(kUnits), std::end(kUnits), [word](const Unit &u) {
+            return u.word.size() == word.size() && u.word.compare(word, Qt::CaseInsensitive) == 0;
+        });
+        if (unit == std::end(kUnits))
+            return -1;
+        inWeeks = unit->weeks;
+        v.chop(letters);
+    }
     v = trimmedEnd(v);
     qsizetype digits = v.size();
     while (digits > 0 && isAsciiDigit(v[digits - 1]))
@@ -41,10 +65,7 @@ qsizetype durationMark(QStringView text, int &days)
         return -1;
     const QStringView number = v.sliced(digits);
     const QStringView before = trimmedEnd(v.first(digits));
-    if (!before.endsWith(u'+'))
-        return -1;
-    const qsizetype plus = before.size() - 1;
-    if (plus > 0 && !before[plus - 1].isSpace())
+    if (!before.endsWith(u'+') || !standsAlone(before, before.size() - 1))
         return -1;
     qsizetype first = 0;   // leading zeros are no digits of the count
     while (first < number.size() - 1 && number[first] == u'0')
@@ -54,32 +75,19 @@ qsizetype durationMark(QStringView text, int &days)
     const int n = number.sliced(first).toInt();
     if (n < 1 || n > kMaxDays)
         return -1;
-    days = n;
-    return plus;
+    count = n;
+    weeks = inWeeks;
+    return before.size() - 1;
 }
 
-int dayIndex(const QDate &date) { return date.dayOfWeek() - 1; }
-
-QDate firstWorkingDayFrom(QDate date, const WorkWeek &week)
+// The last "+" of text that stands alone; -1 when none does.
+qsizetype lastLonePlus(QStringView text)
 {
-    while (!isWorkingDay(week, date))
-        date = date.addDays(1);
-    return date;
-}
-
-// The nth working day counting start, itself a working day: whole weeks
-// at once, so a task of 9,999 days costs no more than one of a day.
-QDate nthWorkingDay(const QDate &start, int n, const WorkWeek &week, int perWeek)
-{
-    int rest = n - 1;
-    QDate date = start.addDays(qint64(rest / perWeek) * 7);
-    rest %= perWeek;
-    while (rest > 0) {
-        date = date.addDays(1);
-        if (isWorkingDay(week, date))
-            --rest;
+    for (qsizetype i = text.lastIndexOf(u'+'); i >= 0; i = i > 0 ? text.first(i).lastIndexOf(u'+') : -1) {
+        if (standsAlone(text, i))
+            return i;
     }
-    return date;
+    return -1;
 }
 
 // Most lines carry no mark and no extra blank: their subject is the line
@@ -98,8 +106,7 @@ bool isPlainLine(QStringView line)
 }
 
 struct Placer {
-    const WorkWeek &week;
-    int perWeek;
+    const WorkCalendar &calendar;
     QDate firstDay;
     QDate previousStart;   // of the task before; invalid before the first
     QDate latestEnd;       // among the sub-goal's tasks so far
@@ -111,8 +118,8 @@ struct Placer {
         if (parallel)
             start = previousStart.isValid() ? previousStart : firstDay;
         else
-            start = latestEnd.isValid() ? firstWorkingDayFrom(latestEnd.addDays(1), week) : firstDay;
-        end = nthWorkingDay(start, days, week, perWeek);
+            start = latestEnd.isValid() ? calendar.firstWorkingDayFrom(latestEnd.addDays(1)) : firstDay;
+        end = calendar.nthWorkingDay(start, days);
         if (end > kLastCalendarDay)
             return false;
         previousStart = start;
@@ -120,6 +127,54 @@ struct Placer {
             latestEnd = end;
         return true;
     }
+};
+
+// The task of a line: read afresh, or taken from the plan before an edit
+// when that held the same line, at the same number or moved by as many
+// lines as the edit added or took away. Two cursors walk the plan before
+// once.
+class LineReader {
+public:
+    LineReader(const GoalPlan *before, qsizetype lineCount)
+        : m_before(before ? &before->tasks : nullptr), m_shift(before ? lineCount - before->lineCount : 0)
+    {
+    }
+
+    ScheduledTask read(int index, int lineNumber, QStringView line)
+    {
+        const ScheduledTask *kept = find(m_same, lineNumber, line);
+        if (!kept)
+            kept = find(m_moved, lineNumber - m_shift, line);
+        if (kept) {
+            ScheduledTask task = *kept;   // its strings shared, not copied
+            task.subGoal = index;
+            task.lineNumber = lineNumber;
+            return task;
+        }
+        QString written = line.toString();
+        TaskLineParts parts = isPlainLine(written) ? TaskLineParts{false, false, 1, false, written, {}}
+                                                   : readTaskLine(written);
+        return {index, lineNumber, std::move(parts.subject), std::move(written), {}, {}, parts.done, false,
+                parts.parallel, parts.weeks, !parts.notUnderstood.isEmpty(), qint16(parts.count)};
+    }
+
+private:
+    // The task of the plan before on line number, when it holds line.
+    const ScheduledTask *find(qsizetype &cursor, qsizetype number, QStringView line) const
+    {
+        if (!m_before)
+            return nullptr;
+        while (cursor < m_before->size() && m_before->at(cursor).lineNumber < number)
+            ++cursor;
+        if (cursor == m_before->size())
+            return nullptr;
+        const ScheduledTask &task = m_before->at(cursor);
+        return task.lineNumber == number && task.line == line ? &task : nullptr;
+    }
+
+    const QList<ScheduledTask> *m_before;
+    qsizetype m_shift;
+    qsizetype m_same = 0, m_moved = 0;
 };
 
 } // namespace
@@ -136,32 +191,17 @@ TaskLineParts readTaskLine(QStringView line)
         text.remove(lead, 2);
     // A done mark may follow the duration ("Draw logo + 3 --"): marking a
     // task done must not change the plan.
-    text.replace(QStringLiteral("--"), QStringLiteral(" "));
-    const qsizetype mark = durationMark(text, parts.days);
+    static const QString doneMark = Rules::kDoneMark.toString();
+    const qsizetype length = text.size();
+    text.replace(doneMark, QStringLiteral(" "));
+    parts.done = text.size() != length;   // one pass finds and blanks the marks
+    const qsizetype mark = durationMark(text, parts.count, parts.weeks);
     if (mark >= 0)
         text.truncate(mark);
+    else if (const qsizetype plus = lastLonePlus(text); plus >= 0)
+        parts.notUnderstood = QStringView(text).sliced(plus).toString().simplified();
     parts.subject = std::move(text).simplified();   // in place
     return parts;
-}
-
-bool hasWorkingDay(const WorkWeek &week)
-{
-    for (bool working : week)
-        if (working)
-            return true;
-    return false;
-}
-
-bool isWorkingDay(const WorkWeek &week, const QDate &date) { return week[dayIndex(date)]; }
-
-QDate GoalPlan::end() const
-{
-    QDate last;
-    for (const ScheduledTask &task : tasks) {
-        if (!last.isValid() || task.end > last)
-            last = task.end;
-    }
-    return last;
 }
 
 qsizetype Schedule::size() const
@@ -200,43 +240,62 @@ const ScheduledTask *Schedule::taskOnLine(int subGoal, int lineNumber) const
     return it != tasks.end() && it->lineNumber == lineNumber ? &*it : nullptr;
 }
 
-GoalPlan planSubGoal(const SubGoal &goal, int index, const QDate &start, const WorkWeek &week)
+GoalPlan planSubGoal(const SubGoal &goal, int index, const QDate &start, const WorkCalendar &calendar,
+                     const GoalPlan *before)
 {
     GoalPlan result;
-    const int perWeek = int(std::count(week.begin(), week.end(), true));
-    if (perWeek == 0 || !start.isValid())
+    if (!calendar.hasWorkingDay() || !start.isValid())
         return result;
-    const QDate firstDay = firstWorkingDayFrom(start, week);
+    const QDate firstDay = start > kLastCalendarDay ? start : calendar.firstWorkingDayFrom(start);
     const QDate due = goal.due.isEmpty() ? QDate() : DueDate::parse(goal.due);
-    result.tasks.reserve(KestrelFile::lineCount(goal.tasks));
-    Placer plan{week, perWeek, firstDay, {}, {}};
+    const qsizetype lines = KestrelFile::lineCount(goal.tasks);
+    result.tasks.reserve(lines);
+    result.lineCount = int(lines);
+    Placer plan{calendar, firstDay, {}, {}};
+    LineReader reader(before, lines);
     int lineNumber = 0;
     bool full = firstDay > kLastCalendarDay;
     KestrelFile::forEachLine(goal.tasks, [&](QStringView line, bool) {
         ++lineNumber;
         if (!TaskText::isTaskLine(line))
             return;
-        QString written = line.toString();
-        TaskLineParts parts = isPlainLine(written) ? TaskLineParts{false, 1, written} : readTaskLine(written);
-        ScheduledTask task{index, lineNumber, std::move(parts.subject), std::move(written), {}, {}, false};
+        ScheduledTask task = reader.read(index, lineNumber, line);
         // Past the calendar's end, so is every later task of the sub-goal.
-        if (full || !plan.place(parts.parallel, parts.days, task.start, task.end)) {
+        const int days = task.weeks ? task.count * calendar.daysPerWeek() : task.count;
+        if (full || !plan.place(task.parallel, days, task.start, task.end)) {
             full = true;
             ++result.leftOut;
             return;
         }
-        task.late = due.isValid() && task.end > due;
+        task.late = !task.done && due.isValid() && task.end > due;
+        if (!task.done && task.end > result.lastPendingDay)
+            result.lastPendingDay = task.end;
         result.tasks.append(std::move(task));
     });
+    result.lastDay = plan.latestEnd;
     return result;
 }
 
-Schedule scheduleProject(const Project &project, const QDate &start, const WorkWeek &week)
+QDate sequenceStart(const Project &project, const Schedule &schedule, int after)
+{
+    if (after < 0 || after >= schedule.goals.size())
+        return project.settings.start;
+    const GoalPlan &before = schedule.goals.at(after);
+    // The other's tasks run past the calendar's end: so does all that follows it.
+    if (before.leftOut > 0)
+        return kLastCalendarDay.addDays(1);
+    return before.end().isValid() ? before.end().addDays(1) : project.settings.start;
+}
+
+Schedule scheduleProject(const Project &project)
 {
     Schedule schedule;
-    if (!hasWorkingDay(week) || !start.isValid())
+    const WorkCalendar calendar = WorkCalendar::of(project.settings);
+    if (!calendar.hasWorkingDay() || !project.settings.start.isValid())
         return schedule;
-    for (qsizetype g = 0; g < project.subGoals.size(); ++g)
-        schedule.goals.append(planSubGoal(project.subGoals.at(g), int(g), start, week));
+    schedule.goals.resize(project.subGoals.size());
+    const QList<int> links = Sequence::links(project);
+    for (int g : Sequence::planOrder(links))
+        schedule.goals[g] = planSubGoal(project.subGoals.at(g), g, sequenceStart(project, schedule, links.at(g)), calendar);
     return schedule;
 }

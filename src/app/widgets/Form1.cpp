@@ -106,6 +106,7 @@ void Form1::build()
     SetEditMargins(10, 20, m_ui->txtGoalTasks);
     Kit::fillBackground(m_ui->txtGoalTasks, Qt::white);   // the inner margins show as part of the box
     Kit::setTextColour(m_ui->chkDueDate, Qt::white);      // the caption only: the check mark keeps its colour
+    m_ui->lblStartsAfter->setText(Texts::startsAfterLabel());
     m_ui->txtGoalTasks->setTabChangesFocus(true);         // a tab is no task character; Tab leaves the box
     // What a screen reader calls the parts that show no name of their own.
     sidebarScroll->setAccessibleName(Texts::sidebarName());
@@ -192,6 +193,10 @@ void Form1::connectSidebar()
         m_history->asCalendarMove([this, &s] {
             s.dueDates.Calendar1_DateChange(m_ui->Calendar1->selectedDate(), m_ui->chkDueDate->isChecked());
         });
+    });
+    connect(ui.cboStartsAfter, &QComboBox::activated, this, [this, &s](int item) {
+        command([&s, item] { s.startsAfter.cboStartsAfter_Click(item); });
+        showStartsAfter();   // a choice refused shows the link as it stays
     });
     for (QWidget *box : {static_cast<QWidget *>(ui.txtSubGoal), static_cast<QWidget *>(ui.txtGoalTasks),
                          static_cast<QWidget *>(ui.txtProjectName)})

@@ -61,6 +61,7 @@ private:
     void showTaskBox();
     // selected: the card was just selected, so the calendar starts afresh.
     void showDueDate(bool selected);
+    void showStartsAfter();
     void showCards();
     void showProblem(const QString &problem);
     void showDiskNote(const QString &note);

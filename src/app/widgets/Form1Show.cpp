@@ -52,8 +52,10 @@ void Form1::documentChanged(const DocumentChange &change)
         // lose its cursor and its undo.
         if (selectedTasks && !m_typingTasks)
             showTaskBox();
-        if (change.has(DocumentChange::Outline))
+        if (change.has(DocumentChange::Outline)) {
             showDueDate(false);
+            showStartsAfter();
+        }
     }
     if (change.parts == DocumentChange::Tasks && document.isSubGoal(change.subGoal)) {
         // A keystroke changes one card's counters and nothing else.
@@ -107,7 +109,8 @@ void Form1::showSelection()
     for (QWidget *part : {static_cast<QWidget *>(ui.lblDelete), static_cast<QWidget *>(ui.lblNewGoal),
                           static_cast<QWidget *>(ui.lblGoalTasks), static_cast<QWidget *>(ui.txtGoalTasks),
                           static_cast<QWidget *>(ui.lblTaskInstructions), static_cast<QWidget *>(ui.lblDueDate),
-                          static_cast<QWidget *>(ui.Calendar1), static_cast<QWidget *>(ui.chkDueDate)})
+                          static_cast<QWidget *>(ui.Calendar1), static_cast<QWidget *>(ui.chkDueDate),
+                          static_cast<QWidget *>(ui.lblStartsAfter), static_cast<QWidget *>(ui.cboStartsAfter)})
         Kit::setShown(part, subGoal);
     // The name box holds the selected sub-goal's name, ready to be changed;
     // back on the main goal it is empty, ready for a new one.
@@ -117,6 +120,7 @@ void Form1::showSelection()
     if (subGoal) {
         showTaskBox();
         showDueDate(true);
+        showStartsAfter();
     }
 }
 
@@ -149,6 +153,22 @@ void Form1::showDueDate(bool selected)
     if (!due.isEmpty() || selected)
         ui.Calendar1->setSelectedDate(date.isValid() ? date : QDate::currentDate());
     m_showing = false;
+}
+
+void Form1::showStartsAfter()
+{
+    QComboBox *box = m_ui->cboStartsAfter;
+    const QList<StartsAfter::Choice> choices = m_session->startsAfter.choices();
+    QList<StartsAfter::Choice> shown;
+    for (int i = 0; i < box->count(); ++i)
+        shown.append({box->itemText(i), box->itemData(i).toString()});
+    const QSignalBlocker block(box);
+    if (shown != choices) {
+        box->clear();
+        for (const StartsAfter::Choice &choice : choices)
+            box->addItem(choice.name, choice.key);
+    }
+    box->setCurrentIndex(m_session->startsAfter.chosen());
 }
 
 void Form1::showCards()

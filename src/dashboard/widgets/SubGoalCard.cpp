@@ -7,11 +7,31 @@
 
 #include "base/widgets/WidgetKit.h"
 #include "base/Texts.h"
+#include "project/DueDate.h"
 #include "ui_SubGoalCard.h"
 
 namespace {
 // The flat colour inside the card artwork, where the counters stand.
 const QColor kCardColour(0xf4, 0xf6, 0xfb);
+
+// "3 days to spare", "Late by 2 working days"; "" without a due date or a plan.
+QString slackText(const Lateness &lateness)
+{
+    if (!lateness.slack)
+        return {};
+    return *lateness.slack < 0 ? Texts::slackLate(-*lateness.slack) : Texts::slackSpare(*lateness.slack);
+}
+
+// Why the band is red, in the band's tool tip; "" when it is not.
+QString whyLate(const Lateness &lateness)
+{
+    QStringList why;
+    if (lateness.overdue)
+        why << Texts::dueDatePassed();
+    if (lateness.overruns)
+        why << Texts::planEndsAfterDue(DueDate::text(lateness.planEnd));
+    return why.join(u'\n');
+}
 } // namespace
 
 CardBody::CardBody(QWidget *parent) : QWidget(parent)
@@ -92,6 +112,7 @@ SubGoalCard::SubGoalCard(QWidget *parent) : CardBody(parent), m_ui(std::make_uni
         {m_ui->lblTasks_Completed, Kit::font("Trebuchet MS", 9.75), QColor(0, 64, 0)},
         {m_ui->lblTasks_Pending, Kit::font("Trebuchet MS", 9.75), QColor(128, 0, 0)},
         {m_ui->lblDueDateDate, Kit::font("Trebuchet MS", 9.75, true), Qt::white},
+        {m_ui->lblSlack, Kit::font("Trebuchet MS", 8.25, true), QColor(0, 0, 128)},
         {m_ui->lblDeleteOnMouseOver, Kit::font("Arial Black", 9.75), QColor(255, 0, 0)},
     };
     for (const auto &look : looks) {
@@ -154,6 +175,17 @@ void SubGoalCard::showCard(const CardRecord &card)
     Kit::setShown(m_ui->shDueDate, due);
     // Navy, or red when the sub-goal will not be done by its due date.
     Kit::fillBackground(m_ui->shDueDate, card.lateness.late() ? QColor(192, 0, 0) : QColor(0, 0, 128));
+    const QString why = whyLate(card.lateness);
+    for (QWidget *band : {static_cast<QWidget *>(m_ui->shDueDate), static_cast<QWidget *>(m_ui->lblDueDateDate)}) {
+        if (band->toolTip() != why)
+            band->setToolTip(why);
+    }
+    const QString slack = slackText(card.lateness);
+    if (!slack.isEmpty()) {
+        Kit::setText(m_ui->lblSlack, slack);
+        Kit::setTextColour(m_ui->lblSlack, *card.lateness.slack < 0 ? QColor(192, 0, 0) : QColor(0, 0, 128));
+    }
+    Kit::setShown(m_ui->lblSlack, due && !slack.isEmpty());
     Kit::setShown(m_ui->shActive, card.selected);
     if (card.selected)
         m_ui->shActive->raise();
@@ -170,5 +202,7 @@ void SubGoalCard::describe(const CardRecord &card)
                       Texts::pendingCounter(card.counts.pending())};
     if (!card.due.isEmpty())
         parts.append(Texts::dueDateCaption(card.due));
+    if (const QString slack = slackText(card.lateness); !slack.isEmpty())
+        parts.append(slack);
     setAccessibleName(parts.join(QStringLiteral(", ")));
 }

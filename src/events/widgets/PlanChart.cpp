@@ -45,7 +45,8 @@ void drawDueBand(Sheet &sheet, double &y, const QRectF &inner, const SubGoal &go
 {
     const QFont font = planFont(8.5, true);
     const QFontMetricsF fm = sheet.metrics(font);
-    const bool late = lateness.overdue;
+    // Red as on the card: the date has passed, or the plan runs past it.
+    const bool late = lateness.late();
     const QRectF band(inner.left(), y, inner.width(), fm.height() + sheet.mm(1.6));
     sheet.painter.setPen(Qt::NoPen);
     sheet.painter.setBrush(late ? PlanInk::overdueBand : PlanInk::navy);
@@ -54,9 +55,9 @@ void drawDueBand(Sheet &sheet, double &y, const QRectF &inner, const SubGoal &go
     const double baseline = band.top() + sheet.mm(0.8) + fm.ascent();
     double room = band.width() - 2 * pad;
     if (late) {
-        const double markWidth = fm.horizontalAdvance(Texts::overdue());
-        drawLine(sheet, font, Qt::white, {band.right() - pad, baseline}, Texts::overdue(), markWidth + 1,
-                 Qt::AlignRight);
+        const QString mark = lateMark(lateness);
+        const double markWidth = fm.horizontalAdvance(mark);
+        drawLine(sheet, font, Qt::white, {band.right() - pad, baseline}, mark, markWidth + 1, Qt::AlignRight);
         room -= markWidth + sheet.mm(3);
     }
     drawLine(sheet, font, Qt::white, {band.left() + pad, baseline}, Texts::dueDateCaption(plainLine(goal.due)), room);

@@ -146,11 +146,11 @@ void PlanLists::drawRow(Sheet &sheet, const Row &row, double x) const
     case Kind::Due: {
         const QString due = Texts::dueDateCaption(plainLine(goal.due));
         drawLine(sheet, font, PlanInk::navy, baseline, due, m_columnWidth);
-        if (m_plan.lateness.value(row.goal).overdue) {
+        if (const Lateness lateness = m_plan.lateness.value(row.goal); lateness.late()) {
             QFont bold = font;
             bold.setBold(true);
             const double at = fm.horizontalAdvance(due) + sheet.mm(3);
-            drawLine(sheet, bold, PlanInk::overdueBand, baseline + QPointF(at, 0), Texts::overdue(), m_columnWidth - at);
+            drawLine(sheet, bold, PlanInk::overdueBand, baseline + QPointF(at, 0), lateMark(lateness), m_columnWidth - at);
         }
         break;
     }

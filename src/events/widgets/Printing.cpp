@@ -1,19 +1,26 @@
 #include "events/widgets/Printing.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrintDialog>
+
+#include "base/Texts.h"
 
 bool printLinesOnPrinter(QPrinter &printer, const QStringList &lines, QString *error)
 {
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error)
-            *error = QStringLiteral("The printer could not be started.");
+            *error = Texts::printerNotStarted();
         return false;
     }
-    painter.setFont(QFont(QStringLiteral("Verdana"), 10));
+    // Fixed-width, so the columns of a table printed as lines stay in line.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSizeF(9);
+    painter.setFont(font);
     const QFontMetrics metrics(painter.font(), &printer);
     const int lineHeight = metrics.lineSpacing();
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());

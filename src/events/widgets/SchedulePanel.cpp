@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QListWidget>
 #include <QSignalBlocker>
 
 #include "events/EventList.h"
@@ -45,15 +46,32 @@ public:
             return {};
         const ScheduledTask &task = m_schedule.at(m_rows.at(index.row()));
         switch (role) {
-        case Qt::DisplayRole: return EventList::columnText(m_project, task, index.column());
-        case Qt::ForegroundRole: return task.late ? QVariant(QColor(192, 0, 0)) : QVariant();
-        case Qt::ToolTipRole:
-            return task.late ? QVariant(Texts::endsAfterDueDate(m_project.subGoals.value(task.subGoal).due)) : QVariant();
+        case Qt::DisplayRole: {
+            const QString text = EventList::columnText(m_project, task, index.column());
+            // Done: ticked, and grey below.
+            return task.done && index.column() == 0 ? Texts::doneTick() + u' ' + text : text;
+        }
+        case Qt::ForegroundRole:
+            if (task.done)
+                return QColor(128, 128, 128);
+            return task.late ? QVariant(QColor(192, 0, 0)) : QVariant();
+        case Qt::ToolTipRole: return toolTip(task);
         default: return {};
         }
     }
 
 private:
+    // Why a row is red, and a "+" mark that was not understood.
+    QVariant toolTip(const ScheduledTask &task) const
+    {
+        QStringList tips;
+        if (task.late)
+            tips << Texts::endsAfterDueDate(m_project.subGoals.value(task.subGoal).due);
+        if (task.unclear)
+            tips << Texts::notUnderstood(readTaskLine(task.line).notUnderstood);
+        return tips.isEmpty() ? QVariant() : QVariant(tips.join(u'\n'));
+    }
+
     Project m_project;
     Schedule m_schedule;
     QList<qsizetype> m_rows;
@@ -77,9 +95,16 @@ ScheduleDock::ScheduleDock(const ProjectDocument &document, ScheduleCommands &sc
     for (int c = 0; c < 9; ++c)
         m_ui->ListView2->setColumnWidth(c, widths[c]);
     m_ui->dtpStartDate->setDisplayFormat(DueDate::format());
+    m_ui->dtpDayOff->setDisplayFormat(DueDate::format());
+    m_ui->dtpDayOff->setDate(QDate::currentDate());
+    m_ui->lblDaysOff->setText(Texts::daysOffLabel());
+    m_ui->cmdAddDayOff->setText(Texts::addDayOff());
+    m_ui->cmdRemoveDayOff->setText(Texts::removeDayOff());
+    m_ui->chkIncludeDone->setText(Texts::includeDoneTasks());
     // The day names white on the dark box; the tick keeps its dark colour
     // on the white square, which a style-sheet colour would also turn white.
-    for (QCheckBox *day : workDays()) {
+    const QList<QCheckBox *> boxes = workDays() << m_ui->chkIncludeDone;
+    for (QCheckBox *day : boxes) {
         QPalette palette = day->palette();
         palette.setColor(QPalette::WindowText, Qt::white);
         day->setPalette(palette);
@@ -128,6 +153,22 @@ void ScheduleDock::connectControls()
         connect(days[day - 1], &QCheckBox::clicked, this,
                 [&schedule, day](bool checked) { schedule.setChkWorkDay(day, checked); });
     }
+    connect(ui.cmdAddDayOff, &QPushButton::clicked, this,
+            [this, &schedule] { schedule.cmdAddDayOff_Click(m_ui->dtpDayOff->date()); });
+    connect(ui.cmdRemoveDayOff, &QPushButton::clicked, this,
+            [this, &schedule] { schedule.cmdRemoveDayOff_Click(selectedDaysOff()); });
+    connect(ui.chkIncludeDone, &QCheckBox::clicked, this, [this, &events](bool checked) {
+        events.setChkIncludeDone(checked);
+        m_ui->chkIncludeDone->setChecked(events.chkIncludeDone());
+    });
+}
+
+QList<QDate> ScheduleDock::selectedDaysOff() const
+{
+    QList<QDate> days;
+    for (const QListWidgetItem *item : m_ui->lstDaysOff->selectedItems())
+        days.append(item->data(Qt::UserRole).toDate());
+    return days;
 }
 
 void ScheduleDock::documentChanged(const DocumentChange &change)
@@ -151,6 +192,24 @@ void ScheduleDock::showSettings()
     for (int day = 1; day <= 7; ++day) {
         if (days[day - 1]->isChecked() != schedule.chkWorkDay(day))
             days[day - 1]->setChecked(schedule.chkWorkDay(day));
+    }
+    showDaysOff();
+}
+
+void ScheduleDock::showDaysOff()
+{
+    QListWidget *list = m_ui->lstDaysOff;
+    const QList<QDate> &daysOff = m_schedule.lstDaysOff();
+    QList<QDate> shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown.append(list->item(i)->data(Qt::UserRole).toDate());
+    if (shown == daysOff)
+        return;
+    list->clear();
+    for (const QDate &day : daysOff) {
+        // The weekday too: a day off on a day not worked anyway changes nothing.
+        auto *item = new QListWidgetItem(QLocale().toString(day, QStringLiteral("ddd ")) + DueDate::text(day), list);
+        item->setData(Qt::UserRole, day);
     }
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <QDockWidget>
 #include <memory>
 
@@ -25,8 +26,10 @@ public:
 private:
     void connectControls();
     void showSettings();
+    void showDaysOff();
     void showList();
     QList<int> selectedRows() const;
+    QList<QDate> selectedDaysOff() const;
     QList<QCheckBox *> workDays() const;
 
     const ProjectDocument &m_document;
