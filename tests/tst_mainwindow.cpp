@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDockWidget>
+#include <QSvgRenderer>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,8 @@
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "app/widgets/Form1.h"
+#include "dashboard/widgets/CardBody.h"
+#include "dashboard/widgets/CardCanvas.h"
 #include "project/DueDate.h"
 #include "project/OpenDialog.h"
 #include "project/TaskText.h"
@@ -68,7 +72,8 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
     void opensInItsDesignedState();
-    void resizeKeepsTheCanvasCentred();
+    void resizeScalesAndCentresTheCards_data();
+    void resizeScalesAndCentresTheCards();
     void addingAndSelectingWithKeysAndClicks();
     void typingTasksUpdatesTheCard();
     void mousePasteReachesTheTaskFile();
@@ -90,6 +95,10 @@ private slots:
     void deleteEscDeleteChangesNoTask();
     void addNewGoesToTheNameBox();
     void calendarMovesAreOneStep();
+    void textIsFittedNeverCut_data();
+    void textIsFittedNeverCut();
+    void theScheduleLeavesARowOfCards();
+    void aMissingPictureLeavesTheCardAsItWas();
 };
 
 void TestMainWindow::opensInItsDesignedState()
@@ -120,29 +129,46 @@ void TestMainWindow::opensInItsDesignedState()
                                     "&Print Plan...|Ctrl+P", "&Export PDF...|", "-", "E&xit|"}));
 }
 
-void TestMainWindow::resizeKeepsTheCanvasCentred()
+void TestMainWindow::resizeScalesAndCentresTheCards_data()
 {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<double>("least");   // the cards' scale, at least
+    QTest::addColumn<double>("most");    // and at most
+    QTest::newRow("too small: the area scrolls") << QSize(700, 500) << 1.0 << 1.0;
+    QTest::newRow("as designed") << QSize(1280, 720) << 1.0 << 1.1;
+    QTest::newRow("a big screen") << QSize(1600, 1000) << 1.3 << 1.6;
+    QTest::newRow("never more than twice") << QSize(3000, 2000) << 2.0 << 2.0;
+}
+
+// The cards grow with the card area, fonts and all, up to twice their
+// size, and stay centred in it; the task box takes the side bar's spare
+// height; a window too small scrolls rather than cuts.
+void TestMainWindow::resizeScalesAndCentresTheCards()
+{
+    QFETCH(QSize, size);
+    QFETCH(double, least);
+    QFETCH(double, most);
     Window t;
+    t.addSubGoal("One");
+    t.w.setMinimumSize(0, 0);
+    t.w.resize(size);
+    QTest::qWait(20);
     QWidget *container = t.get("picContainer");
-    QWidget *canvas = t.get("Picture1");
-    t.w.resize(1300, t.w.height());
-    QTest::qWait(10);
-    const int width = container->width(), left = canvas->x();
-    QCOMPARE(width, (t.w.frameGeometry().width() * 15 - 5310 - 700) / 15);
-    QVERIFY(qAbs(left - (width - canvas->width()) / 2) <= 1);
-
-    t.w.resize(1400, t.w.height());
-    QTest::qWait(10);
-    QVERIFY(qAbs(container->width() - (width + 100)) <= 1);
-    QVERIFY(qAbs(canvas->x() - (left + 50)) <= 1);
-
-    // Too narrow for the canvas: the card area scrolls to all of it.
-    t.w.setMinimumWidth(0);
-    t.w.resize(700, t.w.height());
-    QTest::qWait(10);
-    QVERIFY(canvas->x() >= 0 && container->width() >= canvas->x() + canvas->width());
+    auto *canvas = t.get<CardCanvas>("Picture1");
+    QVERIFY2(canvas->scale() >= least && canvas->scale() <= most, qPrintable(QString::number(canvas->scale())));
+    QVERIFY(qAbs(canvas->x() - (container->width() - canvas->width()) / 2) <= 1);
+    QVERIFY(qAbs(t.get("picGoal_1")->width() - 202 * canvas->scale()) <= 2);
+    QVERIFY(qAbs(t.get("lblTasks_Total_1")->font().pointSizeF() - 9.75 * canvas->scale()) < 0.01);
     auto *area = t.get<QScrollArea>("cardScroll");
-    QCOMPARE(area->horizontalScrollBar()->maximum(), container->width() - area->viewport()->width());
+    QVERIFY(container->width() >= canvas->x() + canvas->width());
+    QCOMPARE(area->horizontalScrollBar()->maximum(), std::max(0, container->width() - area->viewport()->width()));
+    t.click("lblGoal_1");
+    QWidget *tasks = t.get("txtGoalTasks");
+    QWidget *sidebar = t.get("picSidebar");
+    QVERIFY(tasks->height() >= 156);
+    if (t.w.centralWidget()->height() > 716)   // room to spare: the side bar runs to the foot
+        QCOMPARE(sidebar->height(), t.w.centralWidget()->height());
+    QVERIFY(t.get("cboStartsAfter")->geometry().bottom() <= sidebar->height());
 }
 
 void TestMainWindow::addingAndSelectingWithKeysAndClicks()
@@ -505,7 +531,8 @@ void TestMainWindow::theKeyboardReachesTheCards()
     QVERIFY(t.get("picGoal_3")->hasFocus());
     QTest::keyClick(t.get("picGoal_3"), Qt::Key_Down);   // card 5 is free: past it to nothing
     QVERIFY(t.get("picGoal_3")->hasFocus());
-    QVERIFY(t.get("picGoal_3")->accessibleName().startsWith("Three, Tasks: 0"));
+    QCOMPARE(t.get("picGoal_3")->accessibleName(), QStringLiteral("Three"));
+    QCOMPARE(t.get("picGoal_3")->accessibleDescription(), QStringLiteral("Three, 0 of 0 done"));
 
     // Enter selects as a click on the caption does; Delete asks.
     QTest::keyClick(t.get("picGoal_3"), Qt::Key_Return);
@@ -720,6 +747,89 @@ void TestMainWindow::calendarMovesAreOneStep()
     t.get<QAction>("mnuUndo")->trigger();   // the tick
     QVERIFY(t.s().document.subGoal(0).due.isEmpty());
     QCOMPARE(t.get<QAction>("mnuUndo")->text(), QStringLiteral("&Undo Add “One”"));
+}
+
+namespace {
+// The text shows whole in the label, or cut short with "…" and the whole
+// text in its tool tip; never cut off without a mark.
+bool shownWhole(const QLabel *label, const QString &text)
+{
+    const QFontMetricsF metrics(label->font());
+    const QRectF room = label->contentsRect();
+    const bool fits = label->wordWrap()
+                          ? metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text()).height() <= room.height()
+                          : metrics.horizontalAdvance(label->text()) <= room.width();
+    return fits && (label->text() == text || (label->text().endsWith(u'…') && label->toolTip().contains(text)));
+}
+} // namespace
+
+void TestMainWindow::textIsFittedNeverCut_data()
+{
+    QTest::addColumn<QString>("name");   // the project's name
+    QTest::addColumn<QString>("goal");   // a sub-goal's
+    QTest::addColumn<QString>("due");    // its due-date text as stored
+    QTest::addColumn<double>("scale");
+    QTest::newRow("short") << "Garden" << "Design" << "10/03/2027" << 1.0;
+    QTest::newRow("forty characters") << QString("Open the new bakery on the high street!!") << "Sixteen letters!"
+                                      << "Wednesday, 10 March 2027" << 1.0;
+    QTest::newRow("forty wide ones") << QString(40, u'W') << QString(16, u'M') << QString(40, u'8') << 1.0;
+    QTest::newRow("forty wide ones, larger") << QString(40, u'W') << QString(16, u'M') << QString(40, u'8') << 2.0;
+}
+
+// Long names and dates are fitted or cut short with a tool tip, never cut;
+// the due-date band stays inside its card.
+void TestMainWindow::textIsFittedNeverCut()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, goal);
+    QFETCH(QString, due);
+    QFETCH(double, scale);
+    Window t;
+    t.s().document.assign({name, {{"1-2-3", goal, due, "a1"}}, {}}, DocumentChange::Cause::Load);
+    t.get<CardCanvas>("Picture1")->setScale(scale);
+    QVERIFY(shownWhole(t.get<QLabel>("lblGoal_0"), name));
+    QVERIFY(shownWhole(t.get<QLabel>("lblGoal_1"), goal));
+    QVERIFY(shownWhole(t.get<QLabel>("lblDueDateDate_1"), "Due Date: " + due));
+    QWidget *card = t.get("picGoal_1");
+    const int frame = qRound(3 * scale);   // the card's drawn border
+    QVERIFY(card->rect().adjusted(frame, frame, -frame, -frame).contains(t.get("shDueDate_1")->geometry()));
+}
+
+// Whatever the schedule panel takes, a row of cards stays in view.
+void TestMainWindow::theScheduleLeavesARowOfCards()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.get<QAction>("mnuSchedule")->trigger();
+    auto *dock = t.w.findChild<QDockWidget *>("frmSchedule");
+    t.w.resizeDocks({dock}, {2000}, Qt::Vertical);   // dragged up as far as it goes
+    t.w.setMinimumSize(0, 0);
+    t.w.resize(800, 500);
+    QTest::qWait(20);
+    auto *area = t.get<QScrollArea>("cardScroll");
+    const QRect card(t.get("picGoal_1")->mapTo(area->viewport(), QPoint()), t.get("picGoal_1")->size());
+    QVERIFY2(area->viewport()->height() >= card.height(), qPrintable(QString::number(area->viewport()->height())));
+    area->ensureWidgetVisible(t.get("picGoal_1"), 0, 0);
+    QVERIFY(area->viewport()->rect().contains(QRect(t.get("picGoal_1")->mapTo(area->viewport(), QPoint()), card.size())));
+}
+
+// A picture that cannot be read leaves the card as it was, and nothing fails.
+void TestMainWindow::aMissingPictureLeavesTheCardAsItWas()
+{
+    TempAppFolder app;
+    QFile::remove(app.file("imgs/greencircle.svg"));
+    ScriptedModals modals;
+    Form1 w(app.path(), modals, modals);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.session().document.assign({"P", {{"1-2-3", "One", "", "a1"}}, {}}, DocumentChange::Cause::Load);
+    auto *card = w.findChild<CardBody *>("picGoal_1");
+    const QSvgRenderer *pending = card->picture();
+    QVERIFY(pending && pending->isValid());
+    w.session().document.setTasks(0, "a1 --");   // all done: the green picture, which is missing
+    QCOMPARE(card->picture(), pending);
+    QCOMPARE(w.findChild<QLabel *>("lblTasks_Pending_1")->text(), QStringLiteral("Pending: 0"));
+    QVERIFY(!card->grab().isNull());
 }
 
 QTEST_MAIN(TestMainWindow)

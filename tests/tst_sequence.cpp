@@ -253,7 +253,7 @@ void TestSequence::slack()
     State f(project);
     const CardRecord record = cardRecord(f.s.document, 1, QDate(2027, 2, 1));
     SubGoalCard card;
-    card.setIndex(1, QPixmap(), {});
+    card.setIndex(1, {});
     card.show();
     card.showCard(record);
     auto *label = card.findChild<QLabel *>("lblSlack_1");

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -158,6 +159,31 @@ void shootSchedule(const QString &folder, SilentModals &modals)
 
 } // namespace
 
+// The same window on a screen scaled to 200 %: this program again, in a
+// process of its own, since the scale is set before the application starts.
+void shootScaled()
+{
+    QProcess scaled;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    scaled.setProcessEnvironment(env);
+    scaled.setProcessChannelMode(QProcess::ForwardedChannels);
+    scaled.start(QCoreApplication::applicationFilePath(), {g_out, QStringLiteral("--scaled")});
+    scaled.waitForFinished(120000);
+}
+
+int shootScaledWindow(const QString &folder, SilentModals &modals)
+{
+    Form1 w(folder, modals, modals);
+    w.resize(1280, 800);
+    addSubGoal(w, QStringLiteral("Design"));
+    addSubGoal(w, QStringLiteral("Content"));
+    clickCard(w, 1);
+    typeTasks(w, QStringLiteral("Pick colours --\nDraw logo + 3"));
+    shoot(w, QStringLiteral("main-1280x800-at-200-percent"));
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -169,6 +195,8 @@ int main(int argc, char **argv)
     QTemporaryDir folder;
     copyPictures(folder.path());
     SilentModals modals;
+    if (argc > 2 && QByteArray(argv[2]) == "--scaled")
+        return shootScaledWindow(folder.path(), modals);
 
     {
         frmSplash splash(folder.path(), [] { return nullptr; });
@@ -210,10 +238,11 @@ int main(int argc, char **argv)
 
     // A small window scrolls; a tall one keeps the side bar down to its foot.
     w.setMinimumSize(0, 0);
-    for (const QSize size : {QSize(800, 500), QSize(1600, 1000)}) {
+    for (const QSize size : {QSize(800, 500), QSize(1280, 800), QSize(1920, 1080)}) {
         w.resize(size);
         shoot(w, QStringLiteral("main-%1x%2").arg(size.width()).arg(size.height()));
     }
+    shootScaled();
 
     shootSchedule(folder.path(), modals);
 

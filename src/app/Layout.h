@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 
 // Geometry rules of the main window, in twips (15 twips to a pixel).
 namespace Layout {
@@ -11,6 +12,15 @@ inline int picContainerWidth(int windowWidth, int containerLeft, int previousWid
 {
     const int width = windowWidth - containerLeft - 700;
     return width < 0 ? previousWidth : width;
+}
+
+// How much larger than designed the cards are drawn in an area: as large as
+// the area lets them, never smaller than designed (the area scrolls
+// instead), nor more than twice the size.
+inline double cardScale(double areaWidth, double areaHeight, double designWidth, double designHeight)
+{
+    const double fit = std::min(areaWidth / designWidth, areaHeight / designHeight);
+    return std::clamp(fit, 1.0, 2.0);
 }
 
 // The card canvas stays centred in the card area.

@@ -8,7 +8,7 @@ TempAppFolder::TempAppFolder()
 {
     const QString source = qEnvironmentVariable("TARVO_SOURCE_DIR") + QStringLiteral("/imgs");
     QDir().mkpath(path() + QStringLiteral("/imgs"));
-    const QStringList pictures = QDir(source).entryList({QStringLiteral("*.gif")}, QDir::Files);
+    const QStringList pictures = QDir(source).entryList({QStringLiteral("*.svg")}, QDir::Files);
     for (const QString &name : pictures)
         QFile::copy(source + u'/' + name, path() + QStringLiteral("/imgs/") + name);
 }

@@ -136,6 +136,12 @@ void Form1::buildArea()
     auto *sidebar = new QWidget;
     m_ui->setupUi(sidebar);
     sidebarScroll->setWidget(sidebar);
+    m_sidebarHeight = sidebar->height();
+    m_taskBoxGeometry = m_ui->txtGoalTasks->geometry();
+    for (QWidget *part : sidebar->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (part->y() > m_taskBoxGeometry.bottom())
+            m_belowTaskBox.insert(part, part->pos());
+    }
     // The side bar's colour runs down to the window's foot.
     Kit::fillBackground(sidebarScroll->viewport(), QColor(64, 64, 64));
 
@@ -150,6 +156,8 @@ void Form1::buildArea()
     Picture1 = new CardCanvas(m_session->folders.app(), picContainer);
     Picture1->move(px(315), px(90));
     cardScroll->setWidget(picContainer);
+    // Whatever a dock takes, one row of cards stays in view.
+    central->setMinimumHeight(px(45) + px(90) + px(2895) + 8);
     central->installEventFilter(this);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -43,6 +44,8 @@ private:
     void connectCards();
     void buildMenu();
     void applyLayout();
+    int layOutSidebar();   // returns its width
+    void layOutCards(int left);
     // Runs a command of a menu or a button. A task file that could not be
     // written is said in a box before it, once: while typing, only the
     // status line tells.
@@ -75,6 +78,9 @@ private:
     QString m_unreported;         // a problem the status line told and no box yet
 
     QScrollArea *sidebarScroll = nullptr;   // the side bar, full height; scrolls when short
+    int m_sidebarHeight = 0;                // as designed
+    QRect m_taskBoxGeometry;                // as designed; it grows with a tall window
+    QHash<QWidget *, QPoint> m_belowTaskBox; // what moves down when it grows
     QScrollArea *cardScroll = nullptr;      // the card area; scrolls when small
     QWidget *picContainer = nullptr;
     CardCanvas *Picture1 = nullptr;

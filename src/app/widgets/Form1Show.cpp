@@ -199,22 +199,45 @@ void Form1::resizeEvent(QResizeEvent *event)
 
 void Form1::applyLayout()
 {
+    const int sidebarWidth = layOutSidebar();
+    layOutCards(std::max(px(5310), sidebarWidth + px(5310 - 5190)));
+}
+
+int Form1::layOutSidebar()
+{
+    // The side bar runs the window's full height; the task box takes what
+    // a tall window has to spare, a short one scrolls the side bar.
     QWidget *central = centralWidget();
     const int height = central->height();
-    // The side bar runs the window's full height; a short window scrolls it.
     QWidget *sidebar = sidebarScroll->widget();
-    const bool sidebarScrolls = height < sidebar->height();
-    const int sidebarWidth = sidebar->width() + (sidebarScrolls ? sidebarScroll->verticalScrollBar()->sizeHint().width() : 0);
-    sidebarScroll->setGeometry(0, 0, sidebarWidth, height);
+    const int spare = std::max(0, height - m_sidebarHeight);
+    sidebar->resize(sidebar->width(), m_sidebarHeight + spare);
+    QRect box = m_taskBoxGeometry;
+    box.setHeight(box.height() + spare);
+    m_ui->txtGoalTasks->setGeometry(box);
+    for (auto it = m_belowTaskBox.cbegin(); it != m_belowTaskBox.cend(); ++it)
+        it.key()->move(it.value() + QPoint(0, spare));
+    const bool scrolls = height < m_sidebarHeight;
+    const int width = sidebar->width() + (scrolls ? sidebarScroll->verticalScrollBar()->sizeHint().width() : 0);
+    sidebarScroll->setGeometry(0, 0, width, height);
+    return width;
+}
 
-    // The card area follows the window's width and keeps the canvas centred
-    // in it; a window too small for the canvas scrolls the area instead of
-    // cutting the canvas off.
+void Form1::layOutCards(int left)
+{
+    // The cards grow with the card area up to twice their size and stay
+    // centred in it; a window too small for them scrolls the area instead
+    // of cutting them off.
+    QWidget *central = centralWidget();
+    const int top = px(45);
+    const QSize area(std::max(0, central->width() - left), std::max(0, central->height() - top));
+    const QSize design(px(13425), px(9960));
+    const double scale = Layout::cardScale(area.width(), area.height(), design.width(), design.height());
+    Picture1->setScale(scale);
     const int tw = Layout::kTwipsPerPixel;
-    const int left = std::max(px(5310), sidebarWidth + px(5310 - 5190));
     const int rule = Layout::picContainerWidth(frameGeometry().width() * tw, left * tw, picContainer->width() * tw) / tw;
-    const int width = std::max(rule, Picture1->width());
-    picContainer->resize(width, picContainer->height());
-    Picture1->move(Layout::picture1Left(width * tw, Picture1->width() * tw) / tw, Picture1->y());
-    cardScroll->setGeometry(left, px(45), std::max(0, central->width() - left), std::max(0, height - px(45)));
+    const int width = std::max({rule, Picture1->width(), area.width()});
+    picContainer->resize(width, std::max(qRound(design.height() * scale), area.height()));
+    Picture1->move(Layout::picture1Left(width * tw, Picture1->width() * tw) / tw, qRound(px(90) * scale));
+    cardScroll->setGeometry(left, top, area.width(), area.height());
 }

@@ -1,5 +1,6 @@
 #include "base/widgets/WidgetKit.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -65,6 +66,72 @@ void setText(QLabel *label, const QString &text)
 {
     if (label->text() != text)
         label->setText(text);
+}
+
+namespace {
+
+constexpr char kBaseSize[] = "tarvoBasePointSize";
+constexpr double kSmallest = 0.75;   // of the base size: smaller is no longer read at a glance
+
+double basePointSize(QWidget *widget)
+{
+    const QVariant base = widget->property(kBaseSize);
+    return base.isValid() ? base.toDouble() : widget->font().pointSizeF();
+}
+
+bool fits(const QLabel *label, const QFont &font, const QString &text)
+{
+    const QFontMetricsF metrics(font);
+    const QRectF room = label->contentsRect();
+    if (!label->wordWrap())
+        return metrics.horizontalAdvance(text) <= room.width();
+    return metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), text).height() <= room.height();
+}
+
+QString elided(const QLabel *label, const QFont &font, const QString &text)
+{
+    const QFontMetricsF metrics(font);
+    const double width = label->contentsRect().width();
+    const int lines = label->wordWrap() ? std::max(1, int(label->contentsRect().height() / metrics.lineSpacing())) : 1;
+    QString shown = metrics.elidedText(text, Qt::ElideRight, width * lines);
+    while (shown.size() > 1 && !fits(label, font, shown))
+        shown = metrics.elidedText(text, Qt::ElideRight, metrics.horizontalAdvance(shown) - metrics.averageCharWidth());
+    return shown;
+}
+
+} // namespace
+
+void setBasePointSize(QWidget *widget, double points)
+{
+    widget->setProperty(kBaseSize, points);
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+void fitText(QLabel *label, const QString &text)
+{
+    const double base = basePointSize(label);
+    label->setProperty(kBaseSize, base);
+    QFont font = label->font();
+    QString shown = text;
+    QString tip;
+    double size = base;
+    for (; size >= base * kSmallest; size -= 0.25) {
+        font.setPointSizeF(size);
+        if (fits(label, font, text))
+            break;
+    }
+    if (size < base * kSmallest) {
+        font.setPointSizeF(base * kSmallest);
+        shown = elided(label, font, text);
+        tip = text;
+    }
+    if (label->font() != font)
+        label->setFont(font);
+    setText(label, shown);
+    if (label->toolTip() != tip)
+        label->setToolTip(tip);
 }
 
 } // namespace Kit

@@ -37,6 +37,13 @@ void centreOnScreen(QWidget &window);
 // Changes only what differs, so showing the same state again costs nothing.
 void setShown(QWidget *widget, bool shown);
 void setText(QLabel *label, const QString &text);
+// Shows text whole in the label: at its own font size when it fits, a
+// little smaller when that makes it fit, else cut short with "…" and the
+// whole text in the tool tip. Never cut off without a mark. The label's
+// own size (its base size) is kept as the size to come back to.
+void fitText(QLabel *label, const QString &text);
+// The size fitText starts from; scaling a window changes it.
+void setBasePointSize(QWidget *widget, double points);
 } // namespace Kit
 
 // Sets an edit box's inner left and right margins, in pixels.

@@ -1,17 +1,18 @@
 #include "dashboard/widgets/CardCanvas.h"
 
 #include <QMouseEvent>
+#include <QSvgRenderer>
 
 #include "base/widgets/WidgetKit.h"
 #include "dashboard/widgets/SubGoalCard.h"
 #include "ui_CardCanvas.h"
 
-namespace {
-QPixmap picture(const QString &appFolder, const char *name)
+QSvgRenderer *CardCanvas::picture(const QString &appFolder, const char *name)
 {
-    return QPixmap(appFolder + QStringLiteral("/imgs/") + QString::fromLatin1(name));
+    // Drawn, not bitmaps: the cards stay sharp at any size and scaling. A
+    // picture missing or unreadable leaves the card as it was.
+    return new QSvgRenderer(appFolder + QStringLiteral("/imgs/") + QString::fromLatin1(name), this);
 }
-} // namespace
 
 CardCanvas::CardCanvas(const QString &appFolder, QWidget *parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::CardCanvas>())
@@ -19,18 +20,19 @@ CardCanvas::CardCanvas(const QString &appFolder, QWidget *parent)
     m_ui->setupUi(this);
     setMouseTracking(true);
     Kit::fillBackground(this, Qt::white);
-    m_ui->Picture2->setPicture(picture(appFolder, "maingoal.gif"));
+    m_ui->lblGoal_0->setFont(Kit::font("Trebuchet MS", 11.25, true, true));
+    Kit::setTextColour(m_ui->lblGoal_0, QColor(0, 0, 128));
+    m_ui->Picture2->setPicture(picture(appFolder, "maingoal.svg"));
     connect(m_ui->lblGoal_0, &ClickLabel::clicked, this, [this] { emit captionClicked(0); });
     connect(m_ui->Picture2, &CardBody::activated, this, [this] { emit cardActivated(0); });
     connect(m_ui->Picture2, &CardBody::stepRequested, this, [this](int dx, int dy) { step(0, dx, dy); });
 
-    const QPixmap artwork = picture(appFolder, "card.gif");
-    const StatusPictures status{picture(appFolder, "bluecircle.gif"), picture(appFolder, "greencircle.gif")};
+    const StatusPictures status{picture(appFolder, "bluecircle.svg"), picture(appFolder, "greencircle.svg")};
     m_cards = {nullptr, m_ui->picGoal_1, m_ui->picGoal_2, m_ui->picGoal_3, m_ui->picGoal_4,
                m_ui->picGoal_5, m_ui->picGoal_6, m_ui->picGoal_7, m_ui->picGoal_8};
     for (int k = 1; k <= Rules::kSubGoalCards; ++k) {
         SubGoalCard *card = m_cards[k];
-        card->setIndex(k, artwork, status);
+        card->setIndex(k, status);
         connect(card, &CardBody::mouseMoved, this, [this, k] { picGoal_MouseMove(k); });
         connect(card->caption(), &ClickLabel::clicked, this, [this, k] { emit captionClicked(k); });
         connect(card->deleteMark(), &ClickLabel::clicked, this, [this, k] { emit deleteMarkClicked(k); });
@@ -39,6 +41,36 @@ CardCanvas::CardCanvas(const QString &appFolder, QWidget *parent)
         connect(card, &CardBody::deleteRequested, this, [this, k] { emit deleteMarkClicked(k); });
         connect(card, &CardBody::stepRequested, this, [this, k](int dx, int dy) { step(k, dx, dy); });
     }
+    rememberDesign();
+}
+
+void CardCanvas::rememberDesign()
+{
+    m_design.insert(this, {geometry(), 0});
+    for (const QWidget *widget : findChildren<QWidget *>())
+        m_design.insert(widget, {widget->geometry(), widget->font().pointSizeF()});
+}
+
+void CardCanvas::setScale(double factor)
+{
+    if (qFuzzyCompare(factor, m_scale))
+        return;
+    m_scale = factor;
+    const auto scaled = [factor](const QRect &r) {
+        return QRect(qRound(r.x() * factor), qRound(r.y() * factor), qRound(r.width() * factor),
+                     qRound(r.height() * factor));
+    };
+    resize(scaled(m_design.value(this).rect).size());
+    for (auto it = m_design.cbegin(); it != m_design.cend(); ++it) {
+        auto *widget = const_cast<QWidget *>(it.key());
+        if (widget == this)
+            continue;
+        widget->setGeometry(scaled(it->rect));
+        Kit::setBasePointSize(widget, it->points * factor);
+    }
+    for (int k = 1; k <= Rules::kSubGoalCards; ++k)
+        m_cards[k]->fitTexts();
+    Kit::fitText(m_ui->lblGoal_0, m_mainName);
 }
 
 CardCanvas::~CardCanvas() = default;
@@ -52,7 +84,10 @@ void CardCanvas::showCards(const CardRecords &cards)
 void CardCanvas::showCard(int index, const CardRecord &card)
 {
     if (index == 0) {
-        Kit::setText(m_ui->lblGoal_0, card.name);
+        if (m_mainName != card.name || m_ui->lblGoal_0->text().isEmpty()) {
+            m_mainName = card.name;
+            Kit::fitText(m_ui->lblGoal_0, card.name);   // 40 characters stay whole, on two lines
+        }
         m_ui->Picture2->setAccessibleName(card.name);
     } else if (index <= Rules::kSubGoalCards) {
         m_cards[index]->showCard(card);

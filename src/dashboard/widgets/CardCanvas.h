@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -6,6 +7,7 @@
 #include "base/Rules.h"
 #include "dashboard/Cards.h"
 
+class QSvgRenderer;
 class SubGoalCard;
 namespace Ui { class CardCanvas; }
 
@@ -21,6 +23,12 @@ public:
 
     void showCards(const CardRecords &cards);
     void showCard(int index, const CardRecord &card);
+
+    // The canvas and everything on it at factor times the designed size,
+    // fonts too; texts are fitted again.
+    void setScale(double factor);
+    double scale() const { return m_scale; }
+    QSize designSize() const { return m_design.value(this).rect.size(); }
 
     // The mouse over a card shows its delete mark; over the canvas between
     // the cards, none.
@@ -40,7 +48,16 @@ private:
     // a direction of the grid.
     void step(int from, int columns, int rows);
 
+    QSvgRenderer *picture(const QString &appFolder, const char *name);
+    void rememberDesign();
+
+    struct Design {
+        QRect rect;
+        double points = 0;
+    };
     std::unique_ptr<Ui::CardCanvas> m_ui;
     std::array<SubGoalCard *, Rules::kSubGoalCards + 1> m_cards{};   // [0] unused
     QString m_mainName;
+    QHash<const QWidget *, Design> m_design;   // every widget's designed place and font size
+    double m_scale = 1.0;
 };

@@ -1,9 +1,7 @@
 #include "dashboard/widgets/SubGoalCard.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QStyle>
+#include <QLocale>
+#include <QSvgRenderer>
 
 #include "base/widgets/WidgetKit.h"
 #include "base/Texts.h"
@@ -33,68 +31,6 @@ QString whyLate(const Lateness &lateness)
     return why.join(u'\n');
 }
 } // namespace
-
-CardBody::CardBody(QWidget *parent) : QWidget(parent)
-{
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void CardBody::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space: emit activated(); break;
-    case Qt::Key_Delete: emit deleteRequested(); break;
-    case Qt::Key_Left: emit stepRequested(-1, 0); break;
-    case Qt::Key_Right: emit stepRequested(1, 0); break;
-    case Qt::Key_Up: emit stepRequested(0, -1); break;
-    case Qt::Key_Down: emit stepRequested(0, 1); break;
-    default: QWidget::keyPressEvent(event); return;
-    }
-    event->accept();
-}
-
-void CardBody::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void CardBody::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    update();
-}
-
-void CardBody::setPicture(const QPixmap &picture)
-{
-    m_picture = picture;
-    m_scaled = QPixmap();
-    update();
-}
-
-void CardBody::paintEvent(QPaintEvent *event)
-{
-    if (m_picture.isNull())
-        return;
-    // Scaled once: a counter repainted over the card then only copies.
-    if (m_scaled.size() != size())
-        m_scaled = m_picture.scaled(size());
-    QPainter painter(this);
-    painter.drawPixmap(event->rect(), m_scaled, event->rect());
-    if (hasFocus()) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(0, 90, 200), 2, Qt::DashLine));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 8, 8);
-    }
-}
-
-void CardBody::mouseMoveEvent(QMouseEvent *event)
-{
-    emit mouseMoved();
-    event->accept();
-}
 
 SubGoalCard::SubGoalCard(QWidget *parent) : CardBody(parent), m_ui(std::make_unique<Ui::SubGoalCard>())
 {
@@ -134,14 +70,31 @@ SubGoalCard::SubGoalCard(QWidget *parent) : CardBody(parent), m_ui(std::make_uni
 
 SubGoalCard::~SubGoalCard() = default;
 
-void SubGoalCard::setIndex(int k, const QPixmap &artwork, const StatusPictures &status)
+void SubGoalCard::setIndex(int k, const StatusPictures &status)
 {
     const QString n = QString::number(k);
     setObjectName(QStringLiteral("picGoal_") + n);
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         child->setObjectName(child->objectName() + u'_' + n);
     m_status = status;
-    setPicture(status.pending.isNull() ? artwork : status.pending);
+    setPicture(status.pending);
+}
+
+void SubGoalCard::fitTexts()
+{
+    if (!m_shown)
+        return;
+    Kit::fitText(m_ui->lblGoal, m_shown->name);
+    if (!m_shown->due.isEmpty()) {
+        Kit::fitText(m_ui->lblDueDateDate, Texts::dueDateCaption(m_shown->due));
+        // The whole date when it had to be cut, and why the band is red.
+        QStringList tip{m_ui->lblDueDateDate->toolTip(), whyLate(m_shown->lateness)};
+        tip.removeAll(QString());
+        m_ui->lblDueDateDate->setToolTip(tip.join(u'\n'));
+    }
+    const QString slack = slackText(m_shown->lateness);
+    if (!slack.isEmpty())
+        Kit::fitText(m_ui->lblSlack, slack);
 }
 
 ClickLabel *SubGoalCard::caption() const { return m_ui->lblGoal; }
@@ -158,33 +111,28 @@ void SubGoalCard::showCard(const CardRecord &card)
     if (m_shown && *m_shown == card)
         return;
     const bool counted = !m_shown || m_shown->counts != card.counts;
+    const bool worded = !m_shown || m_shown->name != card.name || m_shown->due != card.due
+                        || m_shown->lateness != card.lateness;
     m_shown = card;
-    Kit::setText(m_ui->lblGoal, card.name);
     if (counted) {
         Kit::setText(m_ui->lblTasks_Total, Texts::tasksCounter(card.counts.total));
         Kit::setText(m_ui->lblTasks_Completed, Texts::completedCounter(card.counts.completed));
         Kit::setText(m_ui->lblTasks_Pending, Texts::pendingCounter(card.counts.pending()));
-        const QPixmap &picture = card.counts.allDone() ? m_status.done : m_status.pending;
-        if (!picture.isNull())
-            setPicture(picture);
+        setPicture(card.counts.allDone() ? m_status.done : m_status.pending);
     }
+    if (worded)
+        fitTexts();   // measuring text is not for every keystroke
     const bool due = !card.due.isEmpty();
-    if (due)
-        Kit::setText(m_ui->lblDueDateDate, Texts::dueDateCaption(card.due));
     Kit::setShown(m_ui->lblDueDateDate, due);
     Kit::setShown(m_ui->shDueDate, due);
     // Navy, or red when the sub-goal will not be done by its due date.
     Kit::fillBackground(m_ui->shDueDate, card.lateness.late() ? QColor(192, 0, 0) : QColor(0, 0, 128));
     const QString why = whyLate(card.lateness);
-    for (QWidget *band : {static_cast<QWidget *>(m_ui->shDueDate), static_cast<QWidget *>(m_ui->lblDueDateDate)}) {
-        if (band->toolTip() != why)
-            band->setToolTip(why);
-    }
+    if (m_ui->shDueDate->toolTip() != why)
+        m_ui->shDueDate->setToolTip(why);
     const QString slack = slackText(card.lateness);
-    if (!slack.isEmpty()) {
-        Kit::setText(m_ui->lblSlack, slack);
+    if (!slack.isEmpty())
         Kit::setTextColour(m_ui->lblSlack, *card.lateness.slack < 0 ? QColor(192, 0, 0) : QColor(0, 0, 128));
-    }
     Kit::setShown(m_ui->lblSlack, due && !slack.isEmpty());
     Kit::setShown(m_ui->shActive, card.selected);
     if (card.selected)
@@ -197,12 +145,17 @@ void SubGoalCard::showCard(const CardRecord &card)
 
 void SubGoalCard::describe(const CardRecord &card)
 {
-    // What a screen reader says of the card: all it shows in words.
-    QStringList parts{card.name, Texts::tasksCounter(card.counts.total), Texts::completedCounter(card.counts.completed),
-                      Texts::pendingCounter(card.counts.pending())};
-    if (!card.due.isEmpty())
-        parts.append(Texts::dueDateCaption(card.due));
-    if (const QString slack = slackText(card.lateness); !slack.isEmpty())
-        parts.append(slack);
-    setAccessibleName(parts.join(QStringLiteral(", ")));
+    // What a screen reader says of the card: "Design, due 12 March 2027,
+    // 3 of 5 done, late by 2 working days".
+    QStringList parts{card.name};
+    if (!card.due.isEmpty()) {
+        const QDate due = DueDate::parse(card.due);
+        parts.append(Texts::dueOn(due.isValid() ? QLocale().toString(due, QLocale::LongFormat) : card.due));
+    }
+    parts.append(Texts::doneOf(card.counts.completed, card.counts.total));
+    if (card.lateness.slack && !card.due.isEmpty())
+        parts.append(*card.lateness.slack < 0 ? Texts::lateBy(-*card.lateness.slack) : Texts::toSpare(*card.lateness.slack));
+    if (accessibleName() != card.name)
+        setAccessibleName(card.name);
+    setAccessibleDescription(parts.join(QStringLiteral(", ")));
 }
