@@ -99,6 +99,7 @@ private slots:
     void textIsFittedNeverCut();
     void theScheduleLeavesARowOfCards();
     void aMissingPictureLeavesTheCardAsItWas();
+    void tabGoesWhereReadmeSays();
 };
 
 void TestMainWindow::opensInItsDesignedState()
@@ -830,6 +831,29 @@ void TestMainWindow::aMissingPictureLeavesTheCardAsItWas()
     QCOMPARE(card->picture(), pending);
     QCOMPARE(w.findChild<QLabel *>("lblTasks_Pending_1")->text(), QStringLiteral("Pending: 0"));
     QVERIFY(!card->grab().isNull());
+}
+
+// The Tab order README's keyboard table tells, with a sub-goal selected.
+void TestMainWindow::tabGoesWhereReadmeSays()
+{
+    Window t;
+    t.addSubGoal("One");
+    t.addSubGoal("Two");
+    t.click("lblGoal_1");
+    t.get("txtProjectName")->setFocus();
+    QStringList order;
+    for (int i = 0; i < 9; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(t.w.windowHandle(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, (QStringList{"txtProjectName", "txtSubGoal", "txtGoalTasks", "chkDueDate", "qt_calendar_calendarview",
+                                 "cboStartsAfter", "Picture2", "picGoal_1", "picGoal_2"}));
+    // From a card just selected with Enter, Tab goes on to its tasks.
+    t.get("picGoal_2")->setFocus();
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_Return);
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_Tab);
+    QVERIFY(t.get("txtGoalTasks")->hasFocus());
+    QCOMPARE(t.s().document.selectedCard(), 2);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,5 +1,6 @@
 #include "app/widgets/Form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -133,6 +134,7 @@ void Form1::buildArea()
     sidebarScroll->setObjectName(QStringLiteral("sidebarScroll"));
     sidebarScroll->setFrameShape(QFrame::NoFrame);
     sidebarScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sidebarScroll->setFocusPolicy(Qt::NoFocus);   // Tab goes to what is in it
     auto *sidebar = new QWidget;
     m_ui->setupUi(sidebar);
     sidebarScroll->setWidget(sidebar);
@@ -148,6 +150,7 @@ void Form1::buildArea()
     cardScroll = new QScrollArea(central);
     cardScroll->setObjectName(QStringLiteral("cardScroll"));
     cardScroll->setFrameShape(QFrame::NoFrame);
+    cardScroll->setFocusPolicy(Qt::NoFocus);
     Kit::fillBackground(cardScroll->viewport(), Qt::white);
     picContainer = new QWidget;
     picContainer->setObjectName(QStringLiteral("picContainer"));
@@ -245,9 +248,12 @@ void Form1::connectCards()
         if (k != 0)
             m_ui->txtGoalTasks->setFocus();
     });
-    // Enter or Space on a card selects it and leaves the focus there.
-    connect(Picture1, &CardCanvas::cardActivated, this, [&s](int k) { s.dashboard.lblGoal_Click(k); });
-    // Tab from a card goes on to the selected card's tasks.
+    // Enter or Space on a card selects it and leaves the focus there; Tab
+    // then goes on to its tasks.
+    connect(Picture1, &CardCanvas::cardActivated, this, [this, &s](int k) {
+        s.dashboard.lblGoal_Click(k);
+        m_activatedCard = QApplication::focusWidget();
+    });
     for (QWidget *card : Picture1->findChildren<CardBody *>())
         card->installEventFilter(this);
     connect(Picture1, &CardCanvas::deleteMarkClicked, this,
@@ -303,9 +309,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         applyLayout();
     if (watched == m_ui->txtSubGoal && event->type() == QEvent::KeyPress)
         return txtSubGoal_KeyPress(static_cast<QKeyEvent *>(event));
-    if (event->type() == QEvent::KeyPress && qobject_cast<CardBody *>(watched)
+    if (watched == m_activatedCard && event->type() == QEvent::FocusOut)
+        m_activatedCard = nullptr;
+    if (watched == m_activatedCard && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_Tab)
         && m_ui->txtGoalTasks->isVisible()) {
+        m_activatedCard = nullptr;
         m_ui->txtGoalTasks->setFocus(Qt::TabFocusReason);
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -76,6 +77,7 @@ private:
     bool m_showing = false;       // the window is setting its controls: their signals are no user's
     bool m_typingTasks = false;   // the change comes from the task box itself
     QString m_unreported;         // a problem the status line told and no box yet
+    QPointer<QWidget> m_activatedCard;   // selected by Enter or Space: Tab goes on to its tasks
 
     QScrollArea *sidebarScroll = nullptr;   // the side bar, full height; scrolls when short
     int m_sidebarHeight = 0;                // as designed
