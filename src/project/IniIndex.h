@@ -66,15 +66,29 @@ public:
     };
 
 private:
+    // A stem's numbered keys, one entry per number present: room kept by
+    // number would let a small file of high numbers ask for gigabytes.
     struct Numbered {
-        QList<QStringView> values;   // [n] = value of stem + n; null when absent
-        qint64 highest = 0;
+        struct Entry {
+            qint64 number;
+            QStringView value;
+        };
+        QList<Entry> entries;   // in number order, the first line of each number, once the index is built
+        bool inOrder = true;    // the lines came in rising order, as Tarvo writes them
     };
     struct Section {
         QHash<Name, QStringView> values;   // keys not held in `numbered`
         QHash<Name, Numbered> numbered;    // by stem
     };
+    // The stem of the last numbered key, its entries, and its name as written.
+    struct LastStem {
+        Numbered *numbered = nullptr;
+        QStringView name;
+    };
+    void addEntry(Section &section, QStringView key, QStringView value, LastStem &lastStem) const;
     const Section *section(QStringView name) const;
+    static void putInOrder(Numbered &numbered);
+    static QStringView numberedValue(const Numbered &numbered, qint64 number);
 
     QString m_path;
     QString m_text;                    // every view points into it
