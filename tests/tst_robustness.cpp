@@ -79,6 +79,7 @@ private slots:
     void numberedKeys_data();
     void numberedKeys();
     void numberedKeysCostWhatTheyHold();
+    void hugeTaskCountCostsWhatTheFileHolds();
 };
 
 // Numbered keys as the loader reads them, whatever order the file gives.
@@ -131,6 +132,23 @@ void TestRobustness::numberedKeysCostWhatTheyHold()
         },
         512 * kMB);
     QVERIFY2(growth >= 0 && growth < 64 * kMB, qPrintable(grewBy(growth)));
+}
+
+// A count of two thousand million before one long task line: room for
+// the count, bounded only by the file's size, was 16 bytes a character.
+void TestRobustness::hugeTaskCountCostsWhatTheFileHolds()
+{
+    constexpr qint64 kLine = 8 * kMB;
+    const QByteArray file = "[Project]\r\nName=P\r\n[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=N\r\nGoal1_Due=\r\n"
+                            "Goal1_Tasks=2000000000\r\nGoal1_Task1=" + QByteArray(kLine, 'x') + "\r\n";
+    const qint64 growth = peakGrowthOf(
+        [&] {
+            const Gpj::ReadResult read = Gpj::readFile(file);
+            return read.project.subGoals.size() == 1 && read.project.subGoals[0].tasks.size() == kLine + 2;
+        },
+        1024 * kMB);
+    // The text decoded, and the task text built from it: a few bytes a character.
+    QVERIFY2(growth >= 0 && growth < 12 * kLine, qPrintable(grewBy(growth)));
 }
 
 QTEST_GUILESS_MAIN(TestRobustness)

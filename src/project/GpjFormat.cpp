@@ -163,7 +163,7 @@ std::optional<WorkWeek> readWeek(QStringView text)
 // same project; any other file is nothing here and goes to the index.
 class StrictReader {
 public:
-    explicit StrictReader(QStringView text) : m_text(text) {}
+    explicit StrictReader(QStringView text) : m_text(text), m_linesLeft(countEither(text, u'\n', u'\n')) {}
 
     std::optional<Project> read()
     {
@@ -205,7 +205,8 @@ private:
         const qint64 lines = count.toLongLong();
         const QString stem = Gpj::goalKey(n, u"_Task");
         QList<QStringView> tasks;
-        tasks.reserve(qsizetype(std::min<qint64>(lines, m_text.size())));
+        // Room for what the rest of the file can hold, whatever the count says.
+        tasks.reserve(qsizetype(std::min<qint64>(lines, m_linesLeft)));
         for (qint64 k = 1; k <= lines; ++k) {
             QStringView raw;
             if (!nextLine(raw) || !raw.startsWith(stem))
@@ -233,6 +234,7 @@ private:
         if (!peek(line))
             return false;
         m_pos += line.size() + 2;
+        --m_linesLeft;
         return true;
     }
     bool peek(QStringView &line) const
@@ -259,6 +261,7 @@ private:
 
     QStringView m_text;
     qsizetype m_pos = 0;
+    qsizetype m_linesLeft;   // line breaks after m_pos
 };
 
 } // namespace
