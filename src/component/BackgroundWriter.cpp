@@ -14,9 +14,10 @@ BackgroundWriter::~BackgroundWriter()
     m_thread.join();
 }
 
-void BackgroundWriter::write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability)
+void BackgroundWriter::write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability,
+                             KestrelFile::AtLink atLink)
 {
-    queue({path, std::move(make), durability});
+    queue({path, std::move(make), durability, atLink});
 }
 
 void BackgroundWriter::writeText(const QString &path, const QString &text, KestrelFile::Durability durability)
@@ -87,7 +88,7 @@ void BackgroundWriter::perform(Job &job)
     if (job.make) {
         QByteArray bytes = job.make();
         job.make = nullptr;   // lets go of what the bytes were made from
-        KestrelFile::writeBytes(bytes, job.path, job.durability, &error);
+        KestrelFile::writeBytes(bytes, job.path, job.durability, &error, job.atLink);
     } else {
         QFile::remove(job.path);
     }

@@ -24,7 +24,8 @@ public:
     BackgroundWriter &operator=(const BackgroundWriter &) = delete;
 
     // make gives the bytes; it runs on the writer's thread.
-    void write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability);
+    void write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability,
+               KestrelFile::AtLink atLink = KestrelFile::AtLink::Follow);
     // The text in UTF-8. The text is shared, not copied; the conversion
     // lets go of it first thing.
     void writeText(const QString &path, const QString &text, KestrelFile::Durability durability);
@@ -41,6 +42,7 @@ private:
         QString path;
         std::function<QByteArray()> make;   // empty: remove the file
         KestrelFile::Durability durability = KestrelFile::Durability::Scratch;
+        KestrelFile::AtLink atLink = KestrelFile::AtLink::Follow;
     };
     void queue(Job job);
     void run();

@@ -101,7 +101,7 @@ void Recovery::update()
     m_last = project;
     m_lastFile = m_s.CurrentProjectFile;
     m_writer.write(m_path, [project = std::move(project), file = m_lastFile] { return snapshotBytes(project, file); },
-                   KestrelFile::Durability::Flushed);
+                   KestrelFile::Durability::Flushed, KestrelFile::AtLink::Replace);
 }
 
 void Recovery::writeNow()
