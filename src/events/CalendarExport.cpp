@@ -90,13 +90,37 @@ private:
 
 // ---------------------------------------------------------------- CSV
 
+// A "-" as a bullet: alone, or a blank after it and then words that hold
+// none of a formula's operators, calls or references. Such a field can
+// neither compute nor call anything, so a calendar shows it as typed. A
+// lone word holding a digit would still be a number or a cell ("- 5",
+// "- A1"), and "-1+2" or "-A1" have no blank: those stay formulas.
+bool isBullet(QStringView field)
+{
+    if (field.size() == 1)
+        return true;
+    if (field[1] != u' ')
+        return false;
+    const QStringView rest = field.sliced(2).trimmed();
+    constexpr QStringView kFormulaCharacters = u"=+-*/^&<>%()[]{}|!:@\"";
+    bool digit = false;
+    for (QChar c : rest) {
+        if (kFormulaCharacters.contains(c))
+            return false;
+        digit = digit || c.isDigit();
+    }
+    return !digit || rest.contains(u' ');
+}
+
 // A spreadsheet runs a cell that starts with one of these as a formula.
 bool startsLikeFormula(QStringView field)
 {
     if (field.isEmpty())
         return false;
     const QChar c = field.front();
-    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+    if (c == u'-')
+        return !isBullet(field);
+    return c == u'=' || c == u'+' || c == u'@' || c == u'\t' || c == u'\r';
 }
 
 // Needs room for 3 + 3 × its length.
