@@ -1,5 +1,6 @@
 #pragma once
 #include <QStringView>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #if defined(__SSE2__)
@@ -49,17 +50,17 @@ inline char *putAsciiRun(char *d, const char16_t *&p, const char16_t *end)
     return d;
 }
 
-// Writes the character at text[i] at d, moving i past a surrogate pair; a
-// lone surrogate becomes lone.
-inline char *putChar(char *d, QStringView text, qsizetype &i, char32_t lone = 0xFFFD)
+// Writes the character at p at d and moves p past it (two units for a
+// surrogate pair); a lone surrogate becomes lone. At most four bytes.
+inline char *putUnit(char *d, const char16_t *&p, const char16_t *end, char32_t lone)
 {
-    char32_t c = text[i].unicode();
+    char32_t c = *p++;
     if (c < 0x80) {   // nearly every character of a task line
         *d++ = char(c);
         return d;
     }
-    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-        c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+    if (QChar::isHighSurrogate(c) && p < end && QChar::isLowSurrogate(*p))
+        c = QChar::surrogateToUcs4(char16_t(c), *p++);
     else if (QChar::isSurrogate(c))
         c = lone;
     if (c < 0x80) {
@@ -80,21 +81,63 @@ inline char *putChar(char *d, QStringView text, qsizetype &i, char32_t lone = 0x
     return d;
 }
 
+// The same for the character at text[i], moving i to its last unit.
+inline char *putChar(char *d, QStringView text, qsizetype &i, char32_t lone = 0xFFFD)
+{
+    const char16_t *p = text.utf16() + i;
+    d = putUnit(d, p, text.utf16() + text.size(), lone);
+    i = p - text.utf16() - 1;
+    return d;
+}
+
 // The whole text at d; needs room for kMaxBytesPerUnit × its length.
 inline char *put(char *d, QStringView text, char32_t lone = 0xFFFD)
 {
-    const char16_t *const begin = text.utf16();
-    const char16_t *const end = begin + text.size();
-    const char16_t *p = begin;
+    const char16_t *p = text.utf16();
+    const char16_t *const end = p + text.size();
     while (p < end) {
         d = putAsciiRun(d, p, end);
-        if (p == end)
-            break;
-        qsizetype i = p - begin;
-        d = putChar(d, text, i, lone);
-        p = begin + i + 1;
+        while (p < end && *p < 0x80)   // the last few of a run
+            *d++ = char(*p++);
+        if (p < end)
+            d = putUnit(d, p, end, lone);
     }
     return d;
+}
+
+// Reading: the character at p decoded at d, p moved past it; null for a
+// sequence that is not well-formed UTF-8, as Qt's decoder rejects it.
+char16_t *getChar(const char *&p, const char *end, char16_t *d);
+
+// The UTF-8 from p on decoded at d, as QStringDecoder decodes valid UTF-8,
+// for values read straight from a file's bytes. Stops at end or at a CR or
+// LF, with p there; null when the bytes before are no valid UTF-8. d needs
+// room for (end - p) + kReadSlack units.
+constexpr qsizetype kReadSlack = 16;
+inline char16_t *getUntilBreak(const char *&p, const char *end, char16_t *d)
+{
+    for (;;) {
+#if defined(__SSE2__)
+        // Sixteen bytes a step, each widened to its unit, while none is a
+        // control character up to CR or is not ASCII: a signed compare
+        // finds both at once.
+        while (end - p >= 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(d), _mm_unpacklo_epi8(bytes, _mm_setzero_si128()));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(d + 8), _mm_unpackhi_epi8(bytes, _mm_setzero_si128()));
+            const unsigned stops = unsigned(_mm_movemask_epi8(_mm_cmplt_epi8(bytes, _mm_set1_epi8(0x0E))));
+            const int run = stops ? std::countr_zero(stops) : 16;
+            p += run;
+            d += run;
+            if (run < 16)
+                break;
+        }
+#endif
+        if (p == end || *p == '\r' || *p == '\n')
+            return d;
+        if (!(d = getChar(p, end, d)))
+            return nullptr;
+    }
 }
 
 // The text's UTF-8, the bytes QString::toUtf8 gives, handed to sink in

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include "component/PieceWriter.h"
 #include "project/Project.h"
 
 class IniIndex;
@@ -20,6 +21,11 @@ class IniIndex;
 //   Goal<n>_Tasks=<T>  Goal<n>_Task1=<line> ... Goal<n>_Task<T>=<line>
 namespace Gpj {
 
+// What follows each task line in a sub-goal's text in memory, as the
+// readers build it (the writers take CR LF or a lone LF either way). The
+// file's own lines always end with CR LF.
+inline constexpr QStringView kTaskLineBreak = u"\r\n";
+
 // The whole file's text. Each task line of a sub-goal is one entry, as its
 // task file's lines are read (CR LF or a lone LF ends a line; no entry for
 // an empty remainder after the last break). A value the reader would change
@@ -28,6 +34,13 @@ namespace Gpj {
 QString write(const Project &project);
 // The same into out, keeping out's room: saving again needs as much.
 void writeInto(const Project &project, QString &out);
+// The file's bytes, the UTF-8 of write(), made straight from the project
+// in one pass and handed to sink in pieces.
+void writeUtf8(const Project &project, const PieceWriter::ByteSink &sink);
+// Saves the project to path as a document is saved (KestrelFile's
+// flushed, atomic replacement) without holding its text whole. False, with
+// the reason in *error, when it could not; the old file is then untouched.
+bool writeFile(const Project &project, const QString &path, QString *error = nullptr);
 
 struct ReadResult {
     Project project;
@@ -48,6 +61,7 @@ ReadResult readFile(const QByteArray &bytes);
 // The settings from the values of "Start" and "WorkWeek"; what is not in
 // their form reads as not set.
 ProjectSettings readSettings(QStringView start, QStringView workWeek);
+inline constexpr QStringView kDateForm = u"yyyy-MM-dd";   // the form of "Start"
 
 // The integer part of a plain decimal number; anything else is 0. Numbers
 // too large to hold saturate.

@@ -242,11 +242,6 @@ QStringView IniIndex::readValueView(QStringView raw)
     return v;
 }
 
-bool IniIndex::needsQuotes(QStringView value)
-{
-    return !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()) || enclosedInQuotes(value));
-}
-
 QString IniIndex::writeValue(const QString &value)
 {
     return needsQuotes(value) ? u'"' + value + u'"' : value;

@@ -55,7 +55,14 @@ public:
     // unless the reader would change it (a blank at either end, or a
     // matching pair of enclosing quotes), then enclosed in double quotes.
     static QString writeValue(const QString &value);
-    static bool needsQuotes(QStringView value);
+    // Asked of every task line a save writes: kept inline.
+    static bool needsQuotes(QStringView value)
+    {
+        if (value.isEmpty())
+            return false;
+        const QChar first = value.front(), last = value.back();
+        return isBlank(first) || isBlank(last) || (value.size() >= 2 && first == last && (first == u'"' || first == u'\''));
+    }
     static bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
     // A section or key name compared and hashed without regard to case.
