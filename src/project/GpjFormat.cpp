@@ -143,7 +143,6 @@ private:
         char16_t *d = begin;
         TaskKey key(stem);
         for (qint64 k = 1; k <= lines; ++k) {
-            key.next();
             if (!(d = readTask(key, d)))
                 return false;
             for (QChar c : Gpj::kTaskLineBreak)
@@ -156,13 +155,14 @@ private:
 
     // One task line, "key=value" and CR LF, its value decoded at d with
     // the reader's value rule; null when the line is not that.
-    char16_t *readTask(const TaskKey &key, char16_t *d)
+    char16_t *readTask(TaskKey &key, char16_t *d)
     {
         const char *p = m_bytes.data() + m_pos;
         const char *const end = m_bytes.data() + m_bytes.size();
         if (!startsWithKey(p, end, key))
             return nullptr;
         p += key.size();
+        key.next();
         while (p < end && isBlankByte(*p))
             ++p;
         char16_t *const value = d;

@@ -160,8 +160,8 @@ typename Out::Char *putTaskValue(Out &out, typename Out::Char *d, const char16_t
     return d;
 }
 
-// key=value for each line of a task text, key counted up from 1; gives the
-// number of lines.
+// key=value for each line of a task text, the key counted up from 1;
+// gives the number of lines.
 template <typename Out> qsizetype putTasks(Out &out, TaskKey key, QStringView tasks)
 {
     const char16_t *p = tasks.utf16();
@@ -169,8 +169,8 @@ template <typename Out> qsizetype putTasks(Out &out, TaskKey key, QStringView ta
     qsizetype count = 0;
     while (p < end) {
         ++count;
-        key.next();
         typename Out::Char *d = Out::putKey(out.room(TaskKey::kRoom), key);
+        key.next();
         d = putTaskValue(out, d, p, end);
         *d++ = '\r';
         *d++ = '\n';
