@@ -9,8 +9,9 @@
 
 #include "component/PieceWriter.h"
 
-// UTF-16 text written as UTF-8 straight into room made beforehand, for the
-// writers that make large files: no whole copy of the text is made first.
+// UTF-16 text written as UTF-8, and UTF-8 read back, straight into room
+// made beforehand, for the writers and the reader of large files: no
+// whole copy of a text is made first.
 namespace Utf8 {
 
 // Room a text needs: at most three bytes for each UTF-16 unit (a pair's

@@ -5,7 +5,6 @@
 // is written by plain stores; each knows how to store text in its form.
 #include <QByteArray>
 #include <QString>
-#include <type_traits>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -13,7 +12,6 @@
 #include "component/PieceWriter.h"
 #include "component/Utf8.h"
 #include "project/GpjKeys.h"
-
 
 // The text into a QString whose room is kept from save to save: once the
 // room is there, writing a line is copying it.

@@ -1,11 +1,12 @@
 // The ".gpj" writer. One set of rules writes both forms of the file: the
-// text (UTF-16, for the recovery snapshot and the tests) and the bytes a
-// save hands to the disk. A save of 200,000 task lines writes each byte
-// once: the task text is read a single time, eight characters at a step,
+// text (UTF-16: writeInto, the recovery snapshot) and the bytes a save can
+// hand to the disk (writeFile). A save of 200,000 task lines writes each byte
+// once: the task text is read a single time, sixteen characters a step,
 // no whole text is made first and copied, and no line costs a call.
 #include "project/GpjFormat.h"
 
 #include <charconv>
+#include <type_traits>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
