@@ -52,11 +52,12 @@ struct ReadResult {
 // stopping at the first that has no key (a group after a gap is not read).
 // Task T is read for T up to the "_Tasks" count, and never beyond the last
 // numbered task line the file holds. Each sub-goal's task text holds its
-// lines, each followed by CR LF.
+// lines, each followed by kTaskLineBreak.
 ReadResult read(const IniIndex &index);
 // The same from the file's bytes as stored, decoded as KestrelFile::decode
-// does. A file as Tarvo writes it is read in one pass without an index; any
-// other goes through the index, with the same result.
+// does. A file as Tarvo writes it (and in well-formed UTF-8) is read in one
+// pass straight from its bytes; any other is decoded and goes through the
+// index, with the same result.
 ReadResult readFile(const QByteArray &bytes);
 // The settings from the values of "Start" and "WorkWeek"; what is not in
 // their form reads as not set.
