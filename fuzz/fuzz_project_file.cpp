@@ -5,7 +5,8 @@
 //    reads: the sub-goals are the groups Goal1..n up to the first without a
 //    key (at most eight), each with that group's task lines;
 //  - written and read again, a project read from any file is the same
-//    value, and writing it again gives the same text;
+//    value, and writing it again gives the same text; the bytes a save
+//    writes are that text's UTF-8;
 //  - opened in the program, the project shown is the value read (a repeated
 //    key aside, which gets a key of its own), and saving it writes the
 //    format's text for it.
@@ -208,6 +209,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!(Gpj::readFile(bytes).project == read))
         fail("the one-pass reader and the general reader disagree");
     const QString written = Gpj::write(read);
+    QByteArray bytes8;
+    Gpj::writeUtf8(read, [&](QByteArrayView piece) { bytes8 += piece; });
+    if (bytes8 != written.toUtf8())
+        fail("the bytes a save writes are not the UTF-8 of the project's text");
     const Project again = Gpj::read(IniIndex(written)).project;
     if (!(again == read) || !(Gpj::readFile(written.toUtf8()).project == read) || Gpj::write(again) != written)
         fail("a project written and read again is not the same value");

@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "TempAppFolder.h"
 #include "component/KestrelFile.h"
@@ -18,6 +20,12 @@ private slots:
     void readsUtf8AndWindows1252();
     void writeReplacesWholeAndAtomically();
     void writeReportsFailure();
+    void writtenTextIsItsUtf8_data();
+    void writtenTextIsItsUtf8();
+    void writeKeepsWhatTheFileHad_data();
+    void writeKeepsWhatTheFileHad();
+    void writeAtALink_data();
+    void writeAtALink();
     void pathExistsTellsFoldersFromFiles();
     void randomNumberStaysInRange();
 };
@@ -164,6 +172,107 @@ void TestComponent::writeReportsFailure()
     QVERIFY(!file.WriteTextFile(QStringLiteral("x"), app.file("no-such-folder/x.txt"), &error));
     QVERIFY(!error.isEmpty());
 
+}
+
+// The text is written in pieces; its bytes are QString::toUtf8's, lone
+// surrogates and pairs at a piece's edge included.
+void TestComponent::writtenTextIsItsUtf8_data()
+{
+    QTest::addColumn<QString>("text");
+    const QString pair = QString::fromUcs4(U"\U0001F642");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("other scripts") << QStringLiteral("Café – 日本 ") + pair;
+    QTest::newRow("lone surrogates") << QString(QChar(0xDC00)) + "a" + QChar(0xD800) + "b" + QChar(0xD83D);
+    QTest::newRow("a pair across a piece's edge") << QString(32767, u'x') + pair + QString(40000, u'y');
+    QTest::newRow("a lone high surrogate at a piece's edge") << QString(32767, u'x') + QChar(0xD800) + "z";
+    QTest::newRow("begins with U+FEFF") << QChar(0xFEFF) + QStringLiteral("x");
+}
+
+void TestComponent::writtenTextIsItsUtf8()
+{
+    QFETCH(QString, text);
+    TempAppFolder app;
+    QVERIFY(KestrelFile().WriteTextFile(text, app.file("t.txt")));
+    const QByteArray mark = text.startsWith(QChar(0xFEFF)) ? "\xEF\xBB\xBF" : "";
+    QCOMPARE(app.read("t.txt"), mark + text.toUtf8());
+}
+
+using Durability = KestrelFile::Durability;
+using AtLink = KestrelFile::AtLink;
+
+// Replacing a file keeps what the user gave it. The tests run as root, for
+// whom every file is writable: the mode bits decide.
+void TestComponent::writeKeepsWhatTheFileHad_data()
+{
+    QTest::addColumn<int>("durability");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("replaced");
+    const int flushed = int(Durability::Flushed), scratch = int(Durability::Scratch);
+    QTest::newRow("project, 0644") << flushed << 0644 << true;
+    QTest::newRow("project, 0640") << flushed << 0640 << true;
+    QTest::newRow("project, 0600") << flushed << 0600 << true;
+    QTest::newRow("project, read-only 0444") << flushed << 0444 << false;
+    QTest::newRow("project, owner may not write 0464") << flushed << 0464 << false;
+    QTest::newRow("task file, read-only 0444") << scratch << 0444 << true;
+}
+
+void TestComponent::writeKeepsWhatTheFileHad()
+{
+    QFETCH(int, durability);
+    QFETCH(int, mode);
+    QFETCH(bool, replaced);
+    TempAppFolder app;
+    app.write("p.gpj", "old");
+    const QByteArray path = QFile::encodeName(app.file("p.gpj"));
+    const uid_t owner = 4242;
+    const gid_t group = 4343;
+    QVERIFY(::chown(path.constData(), owner, group) == 0 && ::chmod(path.constData(), mode_t(mode)) == 0);
+
+    QString error;
+    QCOMPARE(KestrelFile::writeBytes("new", app.file("p.gpj"), Durability(durability), &error), replaced);
+    QCOMPARE(app.read("p.gpj"), QByteArray(replaced ? "new" : "old"));
+    QCOMPARE(error, replaced ? QString() : QStringLiteral("The file is read-only."));
+    struct stat now;
+    QVERIFY(::stat(path.constData(), &now) == 0);
+    QCOMPARE(int(now.st_mode & 07777), mode);
+    if (Durability(durability) == Durability::Flushed)
+        QVERIFY(now.st_uid == owner && now.st_gid == group);
+    QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"p.gpj"});
+}
+
+// A project reached through a link is saved where the link points; a name
+// the program owns is replaced, link and all, and never written through.
+void TestComponent::writeAtALink_data()
+{
+    QTest::addColumn<int>("durability");
+    QTest::addColumn<int>("atLink");
+    QTest::addColumn<bool>("throughTheLink");
+    const int flushed = int(Durability::Flushed), scratch = int(Durability::Scratch);
+    QTest::newRow("project, followed") << flushed << int(AtLink::Follow) << true;
+    QTest::newRow("project, link replaced") << flushed << int(AtLink::Replace) << false;
+    QTest::newRow("task file, never followed") << scratch << int(AtLink::Follow) << false;
+}
+
+void TestComponent::writeAtALink()
+{
+    QFETCH(int, durability);
+    QFETCH(int, atLink);
+    QFETCH(bool, throughTheLink);
+    TempAppFolder app;
+    app.write("elsewhere.txt", "theirs");
+    QVERIFY(QFile::link(app.file("elsewhere.txt"), app.file("planted.gpj")));
+    QVERIFY(KestrelFile::writeBytes("ours", app.file("planted.gpj"), Durability(durability), nullptr, AtLink(atLink)));
+    QCOMPARE(QFileInfo(app.file("planted.gpj")).isSymLink(), throughTheLink);
+    QCOMPARE(app.read("planted.gpj"), QByteArray("ours"));
+    QCOMPARE(app.read("elsewhere.txt"), QByteArray(throughTheLink ? "ours" : "theirs"));
+
+    // Through a link to a read-only project, the project is what is refused.
+    if (throughTheLink) {
+        QVERIFY(::chmod(QFile::encodeName(app.file("elsewhere.txt")).constData(), 0444) == 0);
+        QString error;
+        QVERIFY(!KestrelFile::writeBytes("again", app.file("planted.gpj"), Durability(durability), &error));
+        QCOMPARE(error, QStringLiteral("The file is read-only."));
+    }
 }
 
 void TestComponent::pathExistsTellsFoldersFromFiles()

@@ -340,9 +340,11 @@ void TestSchedule::csvFormulaGuard_data()
 {
     QTest::addColumn<QString>("subject");
     QTest::addColumn<bool>("guarded");
-    for (const char *formula : {"=1+1", "+44 20", "-x", "@SUM(A1)", "\tx", "\rx"})
+    for (const char *formula : {"=1+1", "+44 20", "-x", "@SUM(A1)", "\tx", "\rx", "-1+2", "-A1", "--1", "-\tx",
+                                "- 1+2", "- A1", "- 5", "- cmd|' /C calc'!A0", "- HYPERLINK(x)", "- a & b", "- 50% off"})
         QTest::newRow(formula) << QString::fromLatin1(formula) << true;
-    for (const char *plain : {"x=1", " =1", "'quoted", "", "Call+44"})
+    for (const char *plain : {"x=1", " =1", "'quoted", "", "Call+44", "- bullet", "-", "- ", "- buy milk, eggs.",
+                              "- 5 apples", "- Pick colours"})
         QTest::newRow(plain) << QString::fromLatin1(plain) << false;
 }
 

@@ -10,6 +10,7 @@
 #include "app/widgets/MainWindowStart.h"
 #include "app/widgets/QtModals.h"
 #include "app/widgets/frmSplash.h"
+#include "component/QtSettingsFolder.h"
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +18,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tarvo"));
     installFontSubstitutions();
     const QString appFolder = QCoreApplication::applicationDirPath();
+    // Qt's file dialog remembers its folder in QtProject.conf: in tmp/, not ~/.config.
+    keepQtSettingsIn(appFolder + QStringLiteral("/tmp"));
 
     // A second Tarvo in this folder would empty tmp/ under the first one.
     QLockFile lock(instanceLockPath(appFolder));

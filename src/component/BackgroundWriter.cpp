@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "component/Utf8.h"
+
 BackgroundWriter::BackgroundWriter() : m_thread([this] { run(); }) {}
 
 BackgroundWriter::~BackgroundWriter()
@@ -14,22 +16,29 @@ BackgroundWriter::~BackgroundWriter()
     m_thread.join();
 }
 
-void BackgroundWriter::write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability)
+void BackgroundWriter::write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability,
+                             KestrelFile::AtLink atLink)
 {
-    queue({path, std::move(make), durability});
+    auto produce = [make = std::move(make)](const PieceWriter::ByteSink &sink) mutable {
+        const QByteArray bytes = make();
+        make = nullptr;   // lets go of what the bytes were made from
+        sink(bytes);
+    };
+    queue({path, std::move(produce), durability, atLink});
 }
 
 void BackgroundWriter::writeText(const QString &path, const QString &text, KestrelFile::Durability durability)
 {
-    write(path, [text = QString(text)]() mutable {
-        QByteArray bytes = text.toUtf8();
+    // Encoded in small pieces as they are written, the bytes QString::toUtf8
+    // gives: a text of 100,000 lines is never held a second time.
+    auto produce = [text = QString(text)](const PieceWriter::ByteSink &sink) {
         // The readers drop one leading byte-order mark; a text that itself
         // begins with U+FEFF gets one more, so it reads back unchanged.
         if (text.startsWith(QChar(0xFEFF)))
-            bytes.prepend("\xEF\xBB\xBF");
-        text.clear();
-        return bytes;
-    }, durability);
+            sink("\xEF\xBB\xBF");
+        Utf8::encodeInPieces(text, sink);
+    };
+    queue({path, std::move(produce), durability});
 }
 
 void BackgroundWriter::remove(const QString &path)
@@ -84,10 +93,9 @@ std::optional<BackgroundWriter::Job> BackgroundWriter::takeJob()
 void BackgroundWriter::perform(Job &job)
 {
     QString error;
-    if (job.make) {
-        QByteArray bytes = job.make();
-        job.make = nullptr;   // lets go of what the bytes were made from
-        KestrelFile::writeBytes(bytes, job.path, job.durability, &error);
+    if (job.produce) {
+        KestrelFile::writePieces(job.path, job.produce, job.durability, &error, job.atLink);
+        job.produce = nullptr;   // lets go of what the bytes were made from
     } else {
         QFile::remove(job.path);
     }

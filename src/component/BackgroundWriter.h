@@ -24,9 +24,10 @@ public:
     BackgroundWriter &operator=(const BackgroundWriter &) = delete;
 
     // make gives the bytes; it runs on the writer's thread.
-    void write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability);
-    // The text in UTF-8. The text is shared, not copied; the conversion
-    // lets go of it first thing.
+    void write(const QString &path, std::function<QByteArray()> make, KestrelFile::Durability durability,
+               KestrelFile::AtLink atLink = KestrelFile::AtLink::Follow);
+    // The text in UTF-8. The text is shared, not copied, and encoded in
+    // small pieces as it is written.
     void writeText(const QString &path, const QString &text, KestrelFile::Durability durability);
     void remove(const QString &path);
     // Returns once every queued job has finished. The caller does not sit
@@ -39,8 +40,9 @@ public:
 private:
     struct Job {
         QString path;
-        std::function<QByteArray()> make;   // empty: remove the file
+        std::function<void(const PieceWriter::ByteSink &)> produce;   // empty: remove the file
         KestrelFile::Durability durability = KestrelFile::Durability::Scratch;
+        KestrelFile::AtLink atLink = KestrelFile::AtLink::Follow;
     };
     void queue(Job job);
     void run();

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "component/FileNames.h"
+#include "component/SystemError.h"
 
 namespace {
 
@@ -30,61 +31,7 @@ QString decodeCp1252(const QByteArray &bytes)
     return out;
 }
 
-QString errorText(int code)
-{
-    char buffer[256];
-    // The GNU strerror_r: the text may or may not be in the buffer.
-    return QString::fromLocal8Bit(strerror_r(code, buffer, sizeof buffer));
-}
-
-bool fail(QString *error, const QString &text)
-{
-    if (error)
-        *error = text;
-    return false;
-}
-
-int syncFile(int fd)
-{
-    if (const auto &hook = KestrelFile::syncHookForTests())
-        return hook(fd);
-    return ::fsync(fd) == 0 ? 0 : errno;
-}
-
-bool writeAll(int fd, const char *data, qint64 size, int &code)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size_t(std::min<qint64>(size, 1 << 30)));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            code = errno;
-            return false;
-        }
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
-// A new file gets the permissions any other program would give it.
-mode_t newFileMode()
-{
-    static const mode_t mask = [] {
-        const mode_t m = ::umask(0);
-        ::umask(m);
-        return m;
-    }();
-    return 0666 & ~mask;
-}
-
 } // namespace
-
-std::function<int(int fd)> &KestrelFile::syncHookForTests()
-{
-    static std::function<int(int fd)> hook;
-    return hook;
-}
 
 QString KestrelFile::decode(const QByteArray &bytes)
 {
@@ -117,66 +64,6 @@ QStringList KestrelFile::splitLines(const QString &text)
     return lines;
 }
 
-bool KestrelFile::WriteTextFile(const QString &text, const QString &path, QString *error, Durability durability) const
-{
-    QByteArray bytes = text.toUtf8();
-    // The readers drop one leading byte-order mark; a text that itself
-    // begins with U+FEFF gets one more, so it reads back unchanged.
-    if (text.startsWith(QChar(0xFEFF)))
-        bytes.prepend("\xEF\xBB\xBF");
-    return writeBytes(bytes, path, durability, error);
-}
-
-bool KestrelFile::writeBytes(const QByteArray &bytes, const QString &path, Durability durability, QString *error)
-{
-    QByteArray target = FileNames::toNative(path);
-    // A document behind a link is saved where the link points, as an editor
-    // does; Tarvo's own scratch files never follow one.
-    struct stat link;
-    if (durability == Durability::Flushed && ::lstat(target.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
-        if (char *resolved = ::realpath(target.constData(), nullptr)) {
-            target = resolved;
-            ::free(resolved);
-        }
-    }
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
-    // A short name of its own, so a long target name cannot make it too long.
-    QByteArray temp = folder + "/.tarvo-XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return fail(error, errorText(errno));
-    struct stat existing;
-    ::fchmod(fd, ::stat(target.constData(), &existing) == 0 ? (existing.st_mode & 07777) : newFileMode());
-
-    int code = 0;
-    bool ok = writeAll(fd, bytes.constData(), bytes.size(), code);
-    if (ok && durability == Durability::Flushed && (code = syncFile(fd)) != 0)
-        ok = false;
-    if (::close(fd) != 0 && ok) {
-        code = errno;
-        ok = false;
-    }
-    if (ok && ::rename(temp.constData(), target.constData()) != 0) {
-        code = errno;
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(temp.constData());
-        return fail(error, errorText(code));
-    }
-    if (durability == Durability::Flushed) {
-        // The rename itself is on the device only once its folder is.
-        const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        code = dir < 0 ? errno : syncFile(dir);
-        if (dir >= 0)
-            ::close(dir);
-        if (code != 0)
-            return fail(error, errorText(code));
-    }
-    return true;
-}
-
 bool KestrelFile::exists(const QString &path)
 {
     struct stat info;
@@ -189,11 +76,11 @@ bool KestrelFile::readBytes(const QString &path, QByteArray &bytes, QString *err
     // Not blocking on a pipe: what is not a regular file is refused below.
     const int fd = ::open(FileNames::toNative(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return fail(error, errorText(errno));
+        return SystemError::fail(error, SystemError::text(errno));
     struct stat info;
     QString problem;
     if (::fstat(fd, &info) != 0)
-        problem = errorText(errno);
+        problem = SystemError::text(errno);
     else if (!S_ISREG(info.st_mode))
         problem = QStringLiteral("It is not a file.");
     else if (info.st_size > kMaxReadBytes)
@@ -213,7 +100,7 @@ bool KestrelFile::readBytes(const QString &path, QByteArray &bytes, QString *err
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0) {
-                problem = errorText(errno);
+                problem = SystemError::text(errno);
                 break;
             }
             if (got == 0)
@@ -227,7 +114,7 @@ bool KestrelFile::readBytes(const QString &path, QByteArray &bytes, QString *err
     ::close(fd);
     if (!problem.isEmpty()) {
         bytes.clear();
-        return fail(error, problem);
+        return SystemError::fail(error, problem);
     }
     return true;
 }

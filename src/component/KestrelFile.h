@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "component/PieceWriter.h"
 #include "component/TextScan.h"
 
 // File services of the component library. Texts and lists are passed by
@@ -15,6 +16,11 @@ public:
         Scratch,   // replaced atomically; the device catches up in its own time
         Flushed,   // the bytes on the device before the rename, the folder after it
     };
+    // What a write does with a link standing where the file goes.
+    enum class AtLink {
+        Follow,    // a Flushed write saves where it points, as an editor does; Scratch never follows one
+        Replace,   // the link itself is replaced by the file, never written through
+    };
     // Nothing larger is read: no project comes near it, and a device or a
     // sparse file must not fill the memory.
     static constexpr qint64 kMaxReadBytes = 256LL * 1024 * 1024;
@@ -22,9 +28,17 @@ public:
     // Replaces the file whole and atomically (a temporary file beside it is
     // renamed over it), in UTF-8. Returns false, with the reason in *error,
     // when the file could not be written; the old file is then untouched.
+    // A Flushed write is a document's: the file replaced keeps its
+    // permissions and, where this process may give them, its owner and
+    // group, and a file its owner may not write is refused as read-only.
     bool WriteTextFile(const QString &text, const QString &path, QString *error = nullptr,
-                       Durability durability = Durability::Flushed) const;
-    static bool writeBytes(const QByteArray &bytes, const QString &path, Durability durability, QString *error);
+                       Durability durability = Durability::Flushed, AtLink atLink = AtLink::Follow) const;
+    static bool writeBytes(const QByteArray &bytes, const QString &path, Durability durability, QString *error,
+                           AtLink atLink = AtLink::Follow);
+    // The same replacement with the bytes handed to the sink in pieces as
+    // produce makes them, for a file too large to hold whole first.
+    static bool writePieces(const QString &path, const std::function<void(const PieceWriter::ByteSink &)> &produce,
+                            Durability durability, QString *error, AtLink atLink = AtLink::Follow);
 
     // The file's whole content. UTF-8, or Windows-1252 when the bytes are not
     // valid UTF-8 (files written on Windows in its Western code page), or

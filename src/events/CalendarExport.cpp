@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "base/Texts.h"
+#include "component/Utf8.h"
 #include "events/EventList.h"
 
 namespace {
@@ -35,36 +36,6 @@ private:
     }
     const PieceWriter::ByteSink &m_sink;
 };
-
-// Writes the character at text[i] at d as UTF-8, moving i past a surrogate
-// pair; at most three bytes for one UTF-16 unit, four for a pair. A lone
-// surrogate becomes U+FFFD.
-inline char *putUtf8(char *d, QStringView text, qsizetype &i)
-{
-    char32_t c = text[i].unicode();
-    if (c < 0x80) {   // nearly every character of a task line
-        *d++ = char(c);
-        return d;
-    }
-    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-        c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
-    else if (QChar::isSurrogate(c))
-        c = 0xFFFD;
-    if (c < 0x800) {
-        *d++ = char(0xC0 | (c >> 6));
-        *d++ = char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        *d++ = char(0xE0 | (c >> 12));
-        *d++ = char(0x80 | ((c >> 6) & 0x3F));
-        *d++ = char(0x80 | (c & 0x3F));
-    } else {
-        *d++ = char(0xF0 | (c >> 18));
-        *d++ = char(0x80 | ((c >> 12) & 0x3F));
-        *d++ = char(0x80 | ((c >> 6) & 0x3F));
-        *d++ = char(0x80 | (c & 0x3F));
-    }
-    return d;
-}
 
 // A write position in a byte array, with room made beforehand for all that
 // is written until it goes out of scope, when the array is cut to what was
@@ -119,13 +90,37 @@ private:
 
 // ---------------------------------------------------------------- CSV
 
+// A "-" as a bullet: alone, or a blank after it and then words that hold
+// none of a formula's operators, calls or references. Such a field can
+// neither compute nor call anything, so a calendar shows it as typed. A
+// lone word holding a digit would still be a number or a cell ("- 5",
+// "- A1"), and "-1+2" or "-A1" have no blank: those stay formulas.
+bool isBullet(QStringView field)
+{
+    if (field.size() == 1)
+        return true;
+    if (field[1] != u' ')
+        return false;
+    const QStringView rest = field.sliced(2).trimmed();
+    constexpr QStringView kFormulaCharacters = u"=+-*/^&<>%()[]{}|!:@\"";
+    bool digit = false;
+    for (QChar c : rest) {
+        if (kFormulaCharacters.contains(c))
+            return false;
+        digit = digit || c.isDigit();
+    }
+    return !digit || rest.contains(u' ');
+}
+
 // A spreadsheet runs a cell that starts with one of these as a formula.
 bool startsLikeFormula(QStringView field)
 {
     if (field.isEmpty())
         return false;
     const QChar c = field.front();
-    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+    if (c == u'-')
+        return !isBullet(field);
+    return c == u'=' || c == u'+' || c == u'@' || c == u'\t' || c == u'\r';
 }
 
 // Needs room for 3 + 3 × its length.
@@ -137,7 +132,7 @@ void putCsvField(Cursor &c, QStringView field)
     c.encode(field, [](char *d, QStringView text, qsizetype &i) {
         if (text[i] == u'"')
             *d++ = '"';
-        return putUtf8(d, text, i);
+        return Utf8::putChar(d, text, i);
     });
     c << '"';
 }
@@ -174,7 +169,7 @@ char *putIcsText(char *d, QStringView t, qsizetype &i)
     default:
         if ((c < 0x20 && c != u'\t') || c == 0x7F)
             return d;
-        return putUtf8(d, t, i);
+        return Utf8::putChar(d, t, i);
     }
 }
 

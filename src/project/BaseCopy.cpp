@@ -58,7 +58,7 @@ void BaseCopy::keepForUnsavedWork()
         return;
     Folders::ensure(m_folders.tmp());
     m_writer.write(m_path, [file = m_file, bytes = m_bytes] { return copyBytes(file, bytes); },
-                   KestrelFile::Durability::Flushed);
+                   KestrelFile::Durability::Flushed, KestrelFile::AtLink::Replace);
 }
 
 void BaseCopy::takeKept(const QString &kept, const QString &restoredFile)

@@ -1,163 +1,96 @@
 #include "project/GpjFormat.h"
 
 #include <algorithm>
-#include <optional>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 #include "base/Rules.h"
 #include "component/KestrelFile.h"
-#include "component/TextScan.h"
+#include "component/Utf8.h"
+#include "project/GpjKeys.h"
 #include "project/IniIndex.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
-constexpr QStringView kLineEnd = u"\r\n";   // every line of the file ends so
-
-// No value may break the line it is written on, or the rest of it would be
-// read as a line of its own. Each line break inside a value (CR LF, or a
-// lone CR or LF) is written as one blank: the task box counts such a line
-// as one task, so it stays one task with its words still apart, and
-// nothing the user typed is dropped. Splitting it instead would add tasks.
-QString oneLine(QStringView value)
-{
-    QString out;
-    out.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value.at(i);
-        if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < value.size() && value.at(i + 1) == u'\n')
-                ++i;
-            out += u' ';
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-// Per entry beyond its key stem and value: up to 20 digits of a number,
-// "=", a pair of quotes and the line break.
-constexpr qsizetype kEntryRoom = 25;
-
-// The value written at d the way the reader gets it back; it needs room for
-// the value and a pair of quotes. A line break inside becomes a blank.
-QChar *writeValueAt(QChar *d, QStringView value, bool holdsLineBreak)
-{
-    if (holdsLineBreak) {
-        const QString written = IniIndex::writeValue(oneLine(value));
-        return std::copy(written.begin(), written.end(), d);
-    }
-    const bool quoted = IniIndex::needsQuotes(value);
-    if (quoted)
-        *d++ = u'"';
-    d = std::copy(value.begin(), value.end(), d);
-    if (quoted)
-        *d++ = u'"';
-    return d;
-}
-
-void appendLine(QString &out, QStringView line)
-{
-    out += line;
-    out += kLineEnd;
-}
-
-void appendEntry(QString &out, QStringView key, QStringView value)
-{
-    out += key;
-    out += u'=';
-    const qsizetype before = out.size();
-    out.resize(before + value.size() + 2);
-    QChar *d = writeValueAt(out.data() + before, value, findEither(value, 0, u'\r', u'\n') < value.size());
-    out.resize(d - out.data());
-    out += kLineEnd;
-}
-
-QChar *writeNumber(QChar *out, qint64 n)
-{
-    char16_t digits[20];
-    int i = 20;
-    do {
-        digits[--i] = char16_t(u'0' + n % 10);
-        n /= 10;
-    } while (n > 0);
-    return std::copy(digits + i, digits + 20, out);
-}
-
-// Room for the task entries of a task text of count lines.
-qsizetype taskEntriesSize(qsizetype stemSize, QStringView tasks, qsizetype count)
-{
-    return tasks.size() + count * (stemSize + kEntryRoom);
-}
-
-// stem1=… to stemN=… for the lines of a task text, written straight into
-// the text: a save may write 200,000 of them. The room is made for count
-// lines once; a line break inside a value only shortens it.
-void appendTaskEntries(QString &out, const QString &stem, QStringView tasks, qsizetype count)
-{
-    const qsizetype before = out.size();
-    out.resize(before + taskEntriesSize(stem.size(), tasks, count));
-    QChar *d = out.data() + before;
-    QChar *end = out.data() + out.size();
-    qint64 k = 0;
-    KestrelFile::forEachLine(tasks, [&](QStringView line, bool holdsCr) {
-        const qsizetype need = stem.size() + kEntryRoom + line.size();
-        if (end - d < need) {   // more lines than counted: never with a right count
-            const qsizetype at = d - out.data();
-            out.resize(out.size() + need);
-            d = out.data() + at;
-            end = out.data() + out.size();
-        }
-        d = std::copy(stem.begin(), stem.end(), d);
-        d = writeNumber(d, ++k);
-        *d++ = u'=';
-        d = writeValueAt(d, line, holdsCr);
-        *d++ = u'\r';
-        *d++ = u'\n';
-    });
-    out.resize(d - out.data());
-}
-
-// Each task line followed by LF, as a task text holds it, built in one piece.
+// Each task line followed by the break between task lines, in one piece.
 QString taskText(const QList<QStringView> &lines)
 {
     qsizetype size = 0;
     for (QStringView line : lines)
-        size += line.size() + 1;
+        size += line.size() + Gpj::kTaskLineBreak.size();
     QString text(size, Qt::Uninitialized);
     QChar *out = text.data();
     for (QStringView line : lines) {
         out = std::copy(line.begin(), line.end(), out);
-        *out++ = u'\n';
+        out = std::copy(Gpj::kTaskLineBreak.begin(), Gpj::kTaskLineBreak.end(), out);
     }
     return text;
 }
 
-// A file exactly as Tarvo writes it, read in one pass without an index:
-// every line ends with CR LF and holds the next key of the layout, in the
-// letter case written, once. For such a file the general reader gives the
-// same project; any other file is nothing here and goes to the index.
+bool isBlankByte(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// The reader's value rule on the bytes after "=": blanks and quotes are
+// ASCII, which no other UTF-8 character holds, so this is the rule on text.
+QByteArrayView valueOf(QByteArrayView raw)
+{
+    while (!raw.isEmpty() && isBlankByte(raw.front()))
+        raw = raw.sliced(1);
+    while (!raw.isEmpty() && isBlankByte(raw.back()))
+        raw.chop(1);
+    if (raw.size() >= 2 && raw.front() == raw.back() && (raw.front() == '"' || raw.front() == '\''))
+        raw = raw.sliced(1, raw.size() - 2);
+    return raw;
+}
+
+// The count as the writer writes it: plain digits, no leading zero; -1
+// for anything else.
+qint64 writtenCount(QByteArrayView raw)
+{
+    if (raw.isEmpty() || raw.size() > 15 || (raw.size() > 1 && raw[0] == '0'))
+        return -1;
+    qint64 count = 0;
+    for (char c : raw) {
+        if (c < '0' || c > '9')
+            return -1;
+        count = count * 10 + (c - '0');
+    }
+    return count;
+}
+
+// A file exactly as Tarvo writes it, read in one pass straight from its
+// bytes, without decoding the whole file first or an index: every line
+// ends with CR LF and holds the next key of the layout, in the letter case
+// written, once, and every value is well-formed UTF-8. For such a file the
+// general reader gives the same project; any other file is nothing here
+// and goes to the index.
 class StrictReader {
 public:
-    explicit StrictReader(QStringView text) : m_text(text) {}
+    explicit StrictReader(QByteArrayView bytes) : m_bytes(bytes)
+    {
+        if (bytes.startsWith("\xEF\xBB\xBF"))   // dropped once, as decode() does
+            m_pos = 3;
+    }
 
     std::optional<Project> read()
     {
         Project project;
-        QStringView value;
-        if (!line(u"[Project]") || !entry(u"Name", value))
+        if (!line("[Project]") || !text("Name", project.name))
             return std::nullopt;
-        project.name = value.toString();
-        QStringView next;
-        if (!peek(next))
-            return std::nullopt;
-        QStringView start, week, daysOff;
-        if (!optionalEntry(u"Start", start) || !optionalEntry(u"WorkWeek", week) || !optionalEntry(u"DaysOff", daysOff))
+        QString start, week, daysOff;
+        if (!optionalText("Start", start) || !optionalText("WorkWeek", week) || !optionalText("DaysOff", daysOff))
             return std::nullopt;
         project.settings = Gpj::readSettings(start, week, daysOff);
-        if (!line(u"[Goals]"))
+        if (!line("[Goals]"))
             return std::nullopt;
-        for (int n = 1; m_pos < m_text.size(); ++n) {
+        for (int n = 1; m_pos < m_bytes.size(); ++n) {
             if (n > Rules::kSubGoalCards || !readGoal(n, project))
                 return std::nullopt;
         }
@@ -168,80 +101,138 @@ private:
     bool readGoal(int n, Project &project)
     {
         SubGoal goal;
-        QStringView key, name, due, after, count;
-        if (!entry(Gpj::goalKey(n), key) || key.isEmpty() || !entry(Gpj::goalKey(n, u"_Name"), name)
-            || !entry(Gpj::goalKey(n, u"_Due"), due) || !optionalEntry(Gpj::goalKey(n, u"_After"), after)
-            || !entry(Gpj::goalKey(n, u"_Tasks"), count))
+        QByteArrayView count;
+        if (!text(GoalKey(n, ""), goal.key) || goal.key.isEmpty() || !text(GoalKey(n, "_Name"), goal.name)
+            || !text(GoalKey(n, "_Due"), goal.due) || !optionalText(GoalKey(n, "_After"), goal.after)
+            || !entry(GoalKey(n, "_Tasks"), count))
             return false;
-        // The count as the writer writes it: plain digits, no leading zero.
-        if (count.isEmpty() || count.size() > 15 || (count.size() > 1 && count[0] == u'0')
-            || !std::all_of(count.begin(), count.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        const qint64 lines = writtenCount(count);
+        if (lines < 0 || !readTasks(GoalKey(n, "_Task"), lines, goal.tasks))
             return false;
-        const qint64 lines = count.toLongLong();
-        const QString stem = Gpj::goalKey(n, u"_Task");
-        QList<QStringView> tasks;
-        tasks.reserve(qsizetype(std::min<qint64>(lines, m_text.size())));
-        for (qint64 k = 1; k <= lines; ++k) {
-            QStringView raw;
-            if (!nextLine(raw) || !raw.startsWith(stem))
-                return false;
-            // The number after the stem, then "=": compared as a number.
-            qsizetype i = stem.size();
-            qint64 number = 0;
-            while (i < raw.size() && raw[i] >= u'0' && raw[i] <= u'9' && i - stem.size() < 15)
-                number = number * 10 + (raw[i++].unicode() - u'0');
-            if (number != k || i == stem.size() || raw[stem.size()] == u'0' || i >= raw.size() || raw[i] != u'=')
-                return false;
-            tasks.append(IniIndex::readValueView(raw.sliced(i + 1)));
-        }
-        goal.key = key.toString();
-        goal.name = name.toString();
-        goal.due = due.toString();
-        goal.after = after.toString();
-        goal.tasks = taskText(tasks);
         project.subGoals.append(std::move(goal));
         return true;
     }
 
-    // The next line, which must end with CR LF and hold no other break.
-    bool nextLine(QStringView &line)
+    // stem1=… to stem<lines>=…, each value decoded where it goes in the
+    // task text. The text cannot hold more units than the rest of the file
+    // has bytes, whatever the count says: that is its room, and what it
+    // does not use is given back.
+    bool readTasks(QByteArrayView stem, qint64 lines, QString &tasks)
+    {
+        tasks = QString();
+        if (lines == 0)
+            return true;
+        tasks.resize(m_bytes.size() - m_pos + Utf8::kReadSlack);
+        char16_t *const begin = reinterpret_cast<char16_t *>(tasks.data());
+        char16_t *d = begin;
+        TaskKey key(stem);
+        for (qint64 k = 1; k <= lines; ++k) {
+            if (!(d = readTask(key, d)))
+                return false;
+            for (QChar c : Gpj::kTaskLineBreak)
+                *d++ = c.unicode();
+        }
+        tasks.resize(d - begin);
+        tasks.squeeze();
+        return true;
+    }
+
+    // One task line, "key=value" and CR LF, its value decoded at d with
+    // the reader's value rule; null when the line is not that.
+    char16_t *readTask(TaskKey &key, char16_t *d)
+    {
+        const char *p = m_bytes.data() + m_pos;
+        const char *const end = m_bytes.data() + m_bytes.size();
+        if (!startsWithKey(p, end, key))
+            return nullptr;
+        p += key.size();
+        key.next();
+        while (p < end && isBlankByte(*p))
+            ++p;
+        char16_t *const value = d;
+        d = Utf8::getUntilBreak(p, end, d);
+        if (!d || end - p < 2 || p[0] != '\r' || p[1] != '\n')
+            return nullptr;
+        m_pos = p + 2 - m_bytes.data();
+        while (d > value && (d[-1] == u' ' || d[-1] == u'\t'))
+            --d;
+        if (d - value >= 2 && value[0] == d[-1] && (value[0] == u'"' || value[0] == u'\'')) {
+            std::copy(value + 1, d - 1, value);
+            d -= 2;
+        }
+        return d;
+    }
+
+    static bool startsWithKey(const char *p, const char *end, const TaskKey &key)
+    {
+#if defined(__SSE2__)
+        if (end - p >= TaskKey::kRoom) {   // the whole key compared at once
+            const auto equal = [&](int at) {
+                return _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + at)),
+                                                        _mm_loadu_si128(reinterpret_cast<const __m128i *>(key.data() + at))));
+            };
+            const quint32 same = quint32(equal(0)) | quint32(equal(16)) << 16;
+            const quint32 wanted = key.size() >= 32 ? ~0u : (1u << key.size()) - 1;
+            return (same & wanted) == wanted;
+        }
+#endif
+        return end - p >= key.size() && std::memcmp(p, key.data(), size_t(key.size())) == 0;
+    }
+
+    // The next line, which must end with CR LF; a lone CR inside it is
+    // refused where the line is compared or decoded.
+    bool peek(QByteArrayView &line) const
+    {
+        const char *begin = m_bytes.data() + m_pos;
+        const auto *end = static_cast<const char *>(std::memchr(begin, '\n', size_t(m_bytes.size() - m_pos)));
+        if (!end || end == begin || end[-1] != '\r')
+            return false;
+        line = QByteArrayView(begin, end - 1 - begin);
+        return true;
+    }
+    bool nextLine(QByteArrayView &line)
     {
         if (!peek(line))
             return false;
         m_pos += line.size() + 2;
         return true;
     }
-    bool peek(QStringView &line) const
+    bool line(QByteArrayView expected)
     {
-        const qsizetype end = findEither(m_text, m_pos, u'\r', u'\n');
-        if (end + 1 >= m_text.size() || m_text[end] != u'\r' || m_text[end + 1] != u'\n')
-            return false;
-        line = m_text.sliced(m_pos, end - m_pos);
-        return true;
-    }
-    bool line(QStringView expected)
-    {
-        QStringView got;
+        QByteArrayView got;
         return nextLine(got) && got == expected;
     }
-    // A key written only when set: read when the next line holds it.
-    bool optionalEntry(QStringView key, QStringView &value)
+    bool entry(QByteArrayView key, QByteArrayView &value)
     {
-        QStringView next;
-        if (!peek(next) || next.size() <= key.size() || !next.startsWith(key) || next[key.size()] != u'=')
-            return true;
-        return entry(key, value);
-    }
-    bool entry(QStringView key, QStringView &value)
-    {
-        QStringView got;
-        if (!nextLine(got) || got.size() <= key.size() || !got.startsWith(key) || got[key.size()] != u'=')
+        QByteArrayView got;
+        if (!nextLine(got) || got.size() <= key.size() || !got.startsWith(key) || got[key.size()] != '=')
             return false;
-        value = IniIndex::readValueView(got.sliced(key.size() + 1));
+        value = valueOf(got.sliced(key.size() + 1));
         return true;
     }
+    // A key written only when set: read when the next line holds it.
+    bool optionalText(QByteArrayView key, QString &value)
+    {
+        QByteArrayView next;
+        if (!peek(next) || next.size() <= key.size() || !next.startsWith(key) || next[key.size()] != '=')
+            return true;
+        return text(key, value);
+    }
+    bool text(QByteArrayView key, QString &value)
+    {
+        QByteArrayView raw;
+        if (!entry(key, raw))
+            return false;
+        value.resize(raw.size() + Utf8::kReadSlack);
+        char16_t *begin = reinterpret_cast<char16_t *>(value.data());
+        const char *p = raw.data();
+        char16_t *end = Utf8::getUntilBreak(p, raw.data() + raw.size(), begin);
+        value.resize(end ? end - begin : 0);
+        value.squeeze();
+        return end && p == raw.data() + raw.size();   // a CR inside is no such line
+    }
 
-    QStringView m_text;
+    QByteArrayView m_bytes;
     qsizetype m_pos = 0;
 };
 
@@ -251,50 +242,15 @@ namespace Gpj {
 
 ReadResult readFile(const QByteArray &bytes)
 {
-    const QString text = KestrelFile::decode(bytes);
-    if (std::optional<Project> project = StrictReader(text).read())
+    if (std::optional<Project> project = StrictReader(bytes).read())
         return {std::move(*project), false};
-    return read(IniIndex(text));
+    return read(IniIndex(KestrelFile::decode(bytes)));
 }
+
 
 QString goalKey(int n, QStringView suffix)
 {
     return QStringLiteral("Goal") + QString::number(n) + suffix.toString();
-}
-
-void writeInto(const Project &project, QString &out)
-{
-    QList<qsizetype> lines;
-    qsizetype size = 256 + project.name.size();
-    for (const SubGoal &goal : project.subGoals) {
-        lines.append(KestrelFile::lineCount(goal.tasks));
-        size += goal.name.size() + goal.due.size() + 128 + taskEntriesSize(12, goal.tasks, lines.last());
-    }
-    out.resize(0);   // keeps its room
-    out.reserve(size);
-    appendLine(out, u"[Project]");
-    appendEntry(out, u"Name", project.name);
-    for (const auto &[key, value] : settingsEntries(project.settings))
-        appendEntry(out, key, value);
-    appendLine(out, u"[Goals]");
-    for (qsizetype i = 0; i < project.subGoals.size(); ++i) {
-        const SubGoal &goal = project.subGoals.at(i);
-        const int n = int(i + 1);
-        appendEntry(out, goalKey(n), goal.key);
-        appendEntry(out, goalKey(n, u"_Name"), goal.name);
-        appendEntry(out, goalKey(n, u"_Due"), goal.due);
-        if (!goal.after.isEmpty())
-            appendEntry(out, goalKey(n, u"_After"), goal.after);
-        appendEntry(out, goalKey(n, u"_Tasks"), QString::number(lines.at(i)));
-        appendTaskEntries(out, goalKey(n, u"_Task"), goal.tasks, lines.at(i));
-    }
-}
-
-QString write(const Project &project)
-{
-    QString out;
-    writeInto(project, out);
-    return out;
 }
 
 ReadResult read(const IniIndex &index)

@@ -4,6 +4,7 @@
 #include <QStringView>
 #include <utility>
 
+#include "component/PieceWriter.h"
 #include "project/Project.h"
 
 class IniIndex;
@@ -23,13 +24,26 @@ class IniIndex;
 //   Goal<n>_Tasks=<T>  Goal<n>_Task1=<line> ... Goal<n>_Task<T>=<line>
 namespace Gpj {
 
-// The whole file's text. Each task line of a sub-goal is one entry (LF, or
-// CR LF, ends a line; no entry for an empty remainder after the last break). A value the reader would change
+// What follows each task line in a sub-goal's text in memory, as the
+// readers build it and the task box holds it (the writers take LF or CR LF
+// either way). The file's own lines always end with CR LF.
+inline constexpr QStringView kTaskLineBreak = u"\n";
+
+// The whole file's text. Each task line of a sub-goal is one entry, as its
+// task file's lines are read (CR LF or a lone LF ends a line; no entry for
+// an empty remainder after the last break). A value the reader would change
 // (blanks at an end, enclosing quotes) is written in double quotes, and a
 // line break inside a value becomes a blank, so every value reads back.
 QString write(const Project &project);
 // The same into out, keeping out's room: saving again needs as much.
 void writeInto(const Project &project, QString &out);
+// The file's bytes, the UTF-8 of write(), made straight from the project
+// in one pass and handed to sink in pieces.
+void writeUtf8(const Project &project, const PieceWriter::ByteSink &sink);
+// Saves the project to path as a document is saved (KestrelFile's
+// flushed, atomic replacement) without holding its text whole. False, with
+// the reason in *error, when it could not; the old file is then untouched.
+bool writeFile(const Project &project, const QString &path, QString *error = nullptr);
 
 struct ReadResult {
     Project project;
@@ -41,11 +55,12 @@ struct ReadResult {
 // stopping at the first that has no key (a group after a gap is not read).
 // Task T is read for T up to the "_Tasks" count, and never beyond the last
 // numbered task line the file holds. Each sub-goal's task text holds its
-// lines, each followed by LF.
+// lines, each followed by kTaskLineBreak.
 ReadResult read(const IniIndex &index);
 // The same from the file's bytes as stored, decoded as KestrelFile::decode
-// does. A file as Tarvo writes it is read in one pass without an index; any
-// other goes through the index, with the same result.
+// does. A file as Tarvo writes it (and in well-formed UTF-8) is read in one
+// pass straight from its bytes; any other is decoded and goes through the
+// index, with the same result.
 ReadResult readFile(const QByteArray &bytes);
 // The settings from the values of "Start", "WorkWeek" and "DaysOff"; what
 // is not in their form reads as not set (a day off that is no date is left

@@ -98,8 +98,7 @@ void IniIndex::build(QString text)
     m_lineBound = countEither(all, u'\r', u'\n') + 1;
 
     Section *current = nullptr;   // null before the first section and in repeated ones
-    Numbered *lastStem = nullptr;  // task lines come in runs of one stem
-    QStringView lastStemName;
+    LastStem lastStem;
     const char16_t *p = all.utf16();
     const qsizetype n = all.size();
     qsizetype start = 0;
@@ -119,7 +118,7 @@ void IniIndex::build(QString text)
             if (close < 0)
                 close = line.size();
             const Name name{trimBlanks(line.sliced(1, close - 1))};
-            lastStem = nullptr;
+            lastStem = {};
             if (m_sectionIndex.contains(name)) {
                 current = nullptr;   // only the first section of a name is read
             } else {
@@ -134,32 +133,57 @@ void IniIndex::build(QString text)
         const qsizetype eq = findEither(line, 0, u'=', u'=');
         if (eq == line.size())
             continue;
-        const QStringView key = trimBlanks(line.first(eq));
-        const QStringView value = readValueView(line.sliced(eq + 1));
-
-        NumberedKey numbered;
-        if (splitTrailingNumber(key, numbered) && numbered.number <= m_lineBound) {
-            const bool sameStem = lastStem && lastStemName.size() == numbered.stem.size()
-                                  && std::equal(lastStemName.begin(), lastStemName.end(), numbered.stem.begin());
-            if (!sameStem) {
-                lastStem = &current->numbered[Name{numbered.stem}];
-                lastStemName = numbered.stem;
-            }
-            if (numbered.canonical) {
-                // "Task05" is a key of its own, not task 5: it neither
-                // counts as present nor gives a value.
-                lastStem->highest = std::max(lastStem->highest, numbered.number);
-                QList<QStringView> &values = lastStem->values;
-                if (values.size() <= numbered.number)
-                    values.resize(numbered.number + 1);
-                if (values[numbered.number].isNull())   // the first line of a key wins
-                    values[numbered.number] = value;
-                continue;
-            }
-        }
-        if (!current->values.contains(Name{key}))   // the first line of a key wins
-            current->values.insert(Name{key}, value);
+        addEntry(*current, trimBlanks(line.first(eq)), readValueView(line.sliced(eq + 1)), lastStem);
     }
+    for (Section &s : m_sections)
+        for (Numbered &stem : s.numbered)
+            putInOrder(stem);
+}
+
+void IniIndex::addEntry(Section &section, QStringView key, QStringView value, LastStem &lastStem) const
+{
+    NumberedKey numbered;
+    if (splitTrailingNumber(key, numbered) && numbered.number <= m_lineBound && numbered.canonical) {
+        // Task lines come in runs of one stem: it is looked up once a run.
+        const bool sameStem = lastStem.numbered && lastStem.name.size() == numbered.stem.size()
+                              && std::equal(lastStem.name.begin(), lastStem.name.end(), numbered.stem.begin());
+        if (!sameStem)
+            lastStem = {&section.numbered[Name{numbered.stem}], numbered.stem};
+        QList<Numbered::Entry> &entries = lastStem.numbered->entries;
+        if (!entries.isEmpty() && entries.last().number >= numbered.number)
+            lastStem.numbered->inOrder = false;
+        entries.append({numbered.number, value});
+        return;
+    }
+    // "Task05" is a key of its own, not task 5: it neither counts as
+    // present nor gives a value.
+    if (!section.values.contains(Name{key}))   // the first line of a key wins
+        section.values.insert(Name{key}, value);
+}
+
+void IniIndex::putInOrder(Numbered &numbered)
+{
+    if (numbered.inOrder)
+        return;
+    QList<Numbered::Entry> &entries = numbered.entries;
+    const auto byNumber = [](const Numbered::Entry &a, const Numbered::Entry &b) { return a.number < b.number; };
+    // Stable, so of two lines with one number the first stays first, and
+    // is the one kept: the first line of a key wins.
+    std::stable_sort(entries.begin(), entries.end(), byNumber);
+    const auto sameNumber = [](const Numbered::Entry &a, const Numbered::Entry &b) { return a.number == b.number; };
+    entries.erase(std::unique(entries.begin(), entries.end(), sameNumber), entries.end());
+    numbered.inOrder = true;
+}
+
+QStringView IniIndex::numberedValue(const Numbered &numbered, qint64 number)
+{
+    const QList<Numbered::Entry> &entries = numbered.entries;
+    // A file as Tarvo writes it numbers from 1 without a gap.
+    if (number >= 1 && number <= entries.size() && entries.at(number - 1).number == number)
+        return entries.at(number - 1).value;
+    const auto it = std::lower_bound(entries.begin(), entries.end(), number,
+                                     [](const Numbered::Entry &e, qint64 n) { return e.number < n; });
+    return it != entries.end() && it->number == number ? it->value : QStringView();
 }
 
 const IniIndex::Section *IniIndex::section(QStringView name) const
@@ -176,9 +200,7 @@ QStringView IniIndex::valueView(QStringView sectionName, QStringView key) const
     NumberedKey numbered;
     if (splitTrailingNumber(key, numbered) && numbered.canonical && numbered.number <= m_lineBound) {
         const auto it = s->numbered.constFind(Name{numbered.stem});
-        if (it == s->numbered.cend() || it->values.size() <= numbered.number)
-            return {};
-        return it->values.at(numbered.number);
+        return it == s->numbered.cend() ? QStringView() : numberedValue(*it, numbered.number);
     }
     return s->values.value(Name{key});
 }
@@ -189,7 +211,7 @@ qint64 IniIndex::highestNumber(QStringView sectionName, QStringView stem) const
     if (!s)
         return 0;
     const auto it = s->numbered.constFind(Name{stem});
-    return it == s->numbered.cend() ? 0 : it->highest;
+    return it == s->numbered.cend() || it->entries.isEmpty() ? 0 : it->entries.last().number;
 }
 
 QList<QStringView> IniIndex::numberedValues(QStringView sectionName, QStringView stem, qint64 count) const
@@ -203,9 +225,12 @@ QList<QStringView> IniIndex::numberedValues(QStringView sectionName, QStringView
     const auto it = s->numbered.constFind(Name{stem});
     if (it == s->numbered.cend())
         return out;
-    const qint64 present = std::min<qint64>(count, it->values.size() - 1);
-    for (qint64 k = 1; k <= present; ++k)
-        out[k - 1] = it->values.at(k);
+    for (const Numbered::Entry &e : it->entries) {
+        if (e.number > count)
+            break;
+        if (e.number >= 1)
+            out[e.number - 1] = e.value;
+    }
     return out;
 }
 
@@ -215,11 +240,6 @@ QStringView IniIndex::readValueView(QStringView raw)
     if (enclosedInQuotes(v))
         v = v.sliced(1, v.size() - 2);
     return v;
-}
-
-bool IniIndex::needsQuotes(QStringView value)
-{
-    return !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()) || enclosedInQuotes(value));
 }
 
 QString IniIndex::writeValue(const QString &value)

@@ -55,7 +55,14 @@ public:
     // unless the reader would change it (a blank at either end, or a
     // matching pair of enclosing quotes), then enclosed in double quotes.
     static QString writeValue(const QString &value);
-    static bool needsQuotes(QStringView value);
+    // Asked of every task line a save writes: kept inline.
+    static bool needsQuotes(QStringView value)
+    {
+        if (value.isEmpty())
+            return false;
+        const QChar first = value.front(), last = value.back();
+        return isBlank(first) || isBlank(last) || (value.size() >= 2 && first == last && (first == u'"' || first == u'\''));
+    }
     static bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
     // A section or key name compared and hashed without regard to case.
@@ -66,15 +73,29 @@ public:
     };
 
 private:
+    // A stem's numbered keys, one entry per number present: room kept by
+    // number would let a small file of high numbers ask for gigabytes.
     struct Numbered {
-        QList<QStringView> values;   // [n] = value of stem + n; null when absent
-        qint64 highest = 0;
+        struct Entry {
+            qint64 number;
+            QStringView value;
+        };
+        QList<Entry> entries;   // in number order, the first line of each number, once the index is built
+        bool inOrder = true;    // the lines came in rising order, as Tarvo writes them
     };
     struct Section {
         QHash<Name, QStringView> values;   // keys not held in `numbered`
         QHash<Name, Numbered> numbered;    // by stem
     };
+    // The stem of the last numbered key, its entries, and its name as written.
+    struct LastStem {
+        Numbered *numbered = nullptr;
+        QStringView name;
+    };
+    void addEntry(Section &section, QStringView key, QStringView value, LastStem &lastStem) const;
     const Section *section(QStringView name) const;
+    static void putInOrder(Numbered &numbered);
+    static QStringView numberedValue(const Numbered &numbered, qint64 number);
 
     QString m_path;
     QString m_text;                    // every view points into it

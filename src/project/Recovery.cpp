@@ -164,7 +164,7 @@ void Recovery::update()
     m_keptRevision = m_document.revision();
     m_keptFile = m_document.filePath();
     m_writer.write(m_path, [project = m_document.project(), file = m_keptFile] { return snapshotBytes(project, file); },
-                   KestrelFile::Durability::Flushed);
+                   KestrelFile::Durability::Flushed, KestrelFile::AtLink::Replace);
 }
 
 void Recovery::takeWriteResult()
