@@ -59,6 +59,7 @@ private slots:
     void saveAndSaveAs();
     void failedSaveIsReported_data();
     void failedSaveIsReported();
+    void aProjectTooLargeToOpenIsNotSaved();
     void openFlows_data();
     void openFlows();
     void openFailures_data();
@@ -168,6 +169,24 @@ void TestProjectCommands::failedSaveIsReported()
     QVERIFY(f.stillAsItWas());
     // A Save As that failed leaves the project with the file it had.
     QCOMPARE(f.s.document.filePath(), f.path("Saved"));
+}
+
+// A file larger than Open takes would be a save the user cannot get back.
+void TestProjectCommands::aProjectTooLargeToOpenIsNotSaved()
+{
+    Fixture f;
+    const QByteArray before = f.file("Saved");
+    f.s.document.setTasks(0, QString(257 * 1024 * 1024, u'x'));
+    QVERIFY(!f.s.project.mnuSave_Click());
+    QCOMPARE(f.asked(), QStringList{"Save Failed/16"});
+    QVERIFY2(f.modals.lastText().contains("256 MB"), qPrintable(f.modals.lastText()));
+    QCOMPARE(f.file("Saved"), before);
+    QVERIFY(f.s.document.isModified());
+    // Shortened, it saves.
+    f.s.document.setTasks(0, "done --\nnext");
+    f.modals.asked.clear();
+    QVERIFY(f.s.project.mnuSave_Click());
+    QCOMPARE(f.asked(), QStringList{"Done/64"});
 }
 
 void TestProjectCommands::openFlows_data()

@@ -61,6 +61,11 @@ inline QString notSaved(const QString &path, const QString &reason)
 {
     return QStringLiteral("The project could not be saved to \"%1\".\n\n%2").arg(path, reason);
 }
+inline QString tooLargeToOpen(qint64 megabytes, qint64 limit)
+{
+    return QStringLiteral("At %1 MB it would be larger than the %2 MB a project may have to be opened again. "
+                          "Shorten some task lists and save again.").arg(megabytes).arg(limit);
+}
 inline QString folderNotCreated(const QString &folder)
 {
     return QStringLiteral("The folder \"%1\" could not be created.").arg(folder);

@@ -40,6 +40,8 @@ void writeInto(const Project &project, QString &out);
 // The file's bytes, the UTF-8 of write(), made straight from the project
 // in one pass and handed to sink in pieces.
 void writeUtf8(const Project &project, const PieceWriter::ByteSink &sink);
+// The same bytes whole, for a save that keeps them as its base.
+QByteArray toUtf8(const Project &project);
 // Saves the project to path as a document is saved (KestrelFile's
 // flushed, atomic replacement) without holding its text whole. False, with
 // the reason in *error, when it could not; the old file is then untouched.

@@ -251,6 +251,14 @@ void writeUtf8(const Project &project, const PieceWriter::ByteSink &sink)
     putProject(project, bytes);
 }
 
+QByteArray toUtf8(const Project &project)
+{
+    QByteArray bytes;
+    bytes.reserve(expectedSize(project));
+    writeUtf8(project, [&](QByteArrayView piece) { bytes.append(piece); });
+    return bytes;
+}
+
 bool writeFile(const Project &project, const QString &path, QString *error)
 {
     return KestrelFile::writePieces(

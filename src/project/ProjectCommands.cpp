@@ -92,14 +92,16 @@ bool ProjectCommands::writeProject(const QString &target, const QString &text, c
         return false;   // the changes stay unsaved
     };
     // The tasks as the user last saw them, whether or not their task files
-    // could be written: what is saved is what was typed.
-    Gpj::writeInto(m_document.project(), m_projectText);
-    QString error;
+    // could be written: what is saved is what was typed. Exactly these
+    // bytes are the base: Tarvo's own save is no change on disk.
+    const QByteArray bytes = Gpj::toUtf8(m_document.project());
+    // A file Open would refuse is no save.
+    if (bytes.size() > KestrelFile::kMaxReadBytes)
+        return fail(Texts::tooLargeToOpen(bytes.size() >> 20, KestrelFile::kMaxReadBytes >> 20));
     // A fresh install has no projects folder yet.
     if (!Folders::ensure(m_folders.projects()))
         return fail(Texts::folderNotCreated(m_folders.projects()));
-    // Exactly these bytes are the base: Tarvo's own save is no change on disk.
-    const QByteArray bytes = m_projectText.toUtf8();
+    QString error;
     if (!KestrelFile::writeBytes(bytes, target, KestrelFile::Durability::Flushed, &error))
         return fail(error);
 

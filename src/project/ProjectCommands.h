@@ -81,7 +81,6 @@ private:
     BaseCopy &m_base;
     Ask &m_ask;
     const KestrelTools &m_tools;
-    QString m_projectText;   // the save's text, kept for its room
     QSet<QString> m_answeredCopies;   // this run: not offered again
     QSet<QString> m_laterCopies;      // not now: offered at the next Open
 };

@@ -131,18 +131,9 @@ void PlanLists::drawRow(Sheet &sheet, const Row &row, double x) const
         drawLine(sheet, font, PlanInk::navy, baseline, m_names[row.goal].mid(row.from, row.length).trimmed(),
                  m_columnWidth + slack);
         break;
-    case Kind::Counters: {
-        const TaskCounts counts = TaskText::count(goal.tasks);
-        double at = x;
-        for (const auto &[text, ink] : {std::pair{Texts::tasksCounter(counts.total), PlanInk::totalInk},
-                                        std::pair{Texts::completedCounter(counts.completed), PlanInk::completedInk},
-                                        std::pair{Texts::pendingCounter(counts.total - counts.completed),
-                                                  PlanInk::pendingInk}}) {
-            drawLine(sheet, font, ink, {at, baseline.y()}, text, x + m_columnWidth - at);
-            at += fm.horizontalAdvance(text) + sheet.mm(5);
-        }
+    case Kind::Counters:
+        drawCounters(sheet, font, TaskText::count(goal.tasks), baseline, x);
         break;
-    }
     case Kind::Due: {
         const QString due = Texts::dueDateCaption(plainLine(goal.due));
         drawLine(sheet, font, PlanInk::navy, baseline, due, m_columnWidth);
@@ -154,20 +145,9 @@ void PlanLists::drawRow(Sheet &sheet, const Row &row, double x) const
         }
         break;
     }
-    case Kind::Task: {
-        const Task &task = m_tasks[row.goal][row.task];
-        const double box = tickBoxWidth(sheet, font);
-        if (row.first) {
-            drawTickBox(sheet, font, baseline, task.done);
-            if (!task.dates.isEmpty())
-                drawLine(sheet, font, PlanInk::muted, baseline + QPointF(m_columnWidth, 0), task.dates, m_datesWidth,
-                         Qt::AlignRight);
-        }
-        const double width = m_columnWidth - box - (m_datesWidth > 0 ? m_datesWidth + sheet.mm(4) : 0);
-        drawLine(sheet, font, task.done ? PlanInk::muted : Qt::black, baseline + QPointF(box, 0),
-                 task.text.mid(row.from, row.length).trimmed(), width + slack);
+    case Kind::Task:
+        drawTask(sheet, font, row, baseline, slack);
         break;
-    }
     case Kind::NoTasks: {
         QFont italic = font;
         italic.setItalic(true);
@@ -175,4 +155,33 @@ void PlanLists::drawRow(Sheet &sheet, const Row &row, double x) const
         break;
     }
     }
+}
+
+void PlanLists::drawCounters(Sheet &sheet, const QFont &font, const TaskCounts &counts, QPointF baseline,
+                             double x) const
+{
+    const QFontMetricsF fm = sheet.metrics(font);
+    double at = x;
+    for (const auto &[text, ink] :
+         {std::pair{Texts::tasksCounter(counts.total), PlanInk::totalInk},
+          std::pair{Texts::completedCounter(counts.completed), PlanInk::completedInk},
+          std::pair{Texts::pendingCounter(counts.total - counts.completed), PlanInk::pendingInk}}) {
+        drawLine(sheet, font, ink, {at, baseline.y()}, text, x + m_columnWidth - at);
+        at += fm.horizontalAdvance(text) + sheet.mm(5);
+    }
+}
+
+void PlanLists::drawTask(Sheet &sheet, const QFont &font, const Row &row, QPointF baseline, double slack) const
+{
+    const Task &task = m_tasks[row.goal][row.task];
+    const double box = tickBoxWidth(sheet, font);
+    if (row.first) {
+        drawTickBox(sheet, font, baseline, task.done);
+        if (!task.dates.isEmpty())
+            drawLine(sheet, font, PlanInk::muted, baseline + QPointF(m_columnWidth, 0), task.dates, m_datesWidth,
+                     Qt::AlignRight);
+    }
+    const double width = m_columnWidth - box - (m_datesWidth > 0 ? m_datesWidth + sheet.mm(4) : 0);
+    drawLine(sheet, font, task.done ? PlanInk::muted : Qt::black, baseline + QPointF(box, 0),
+             task.text.mid(row.from, row.length).trimmed(), width + slack);
 }

@@ -8,6 +8,8 @@
 #include <QRectF>
 #include <utility>
 
+#include "project/TaskText.h"
+
 struct Plan;
 
 namespace PlanInk {
@@ -95,6 +97,8 @@ private:
 
     void place(double top, double bottom);
     void drawRow(Sheet &sheet, const Row &row, double x) const;
+    void drawCounters(Sheet &sheet, const QFont &font, const TaskCounts &counts, QPointF baseline, double x) const;
+    void drawTask(Sheet &sheet, const QFont &font, const Row &row, QPointF baseline, double slack) const;
 
     const Plan &m_plan;
     QList<QList<Task>> m_tasks;   // per sub-goal
