@@ -4,7 +4,7 @@
 #   tools/install-deps.sh test     to build and run the tests as well
 #   tools/install-deps.sh xvfb     to build and run on a machine without a display
 set -euo pipefail
-packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core)
 case "${1:-}" in
   test) packages+=(poppler-utils libical-dev pkg-config) ;;
   xvfb) packages+=(xvfb xauth) ;;
