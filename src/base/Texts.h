@@ -326,15 +326,15 @@ inline QString timelineTip(const QString &subject, const QString &dates, qint64 
     return subject + u'\n' + dates + u'\n'
            + (days == 1 ? QStringLiteral("1 working day") : QStringLiteral("%1 working days").arg(days));
 }
+inline QString noPlanYet()
+{
+    return QStringLiteral("There is no plan yet, so there is no timeline to export. Set the project's start under "
+                          "%1 > %2, and every task gets its days.").arg(scheduleMenu(), scheduleCommand());
+}
 inline QString exportTimelineMenu() { return QStringLiteral("Export Timeline..."); }
 inline QString exportTimelineTitle() { return QStringLiteral("Export Timeline"); }
 inline QString pictureFilter() { return QStringLiteral("PNG or SVG pictures (*.png *.svg)"); }
 inline QString timelineWhat() { return QStringLiteral("timeline"); }
-inline QString noPlanYet()
-{
-    return QStringLiteral("There is no plan yet, so there is no timeline to export. Set the project's start "
-                          "under Plan > Schedule, and every task gets its days.");
-}
 inline QString notAPicture(const QString &path)
 {
     return QStringLiteral("\"%1\" ends in neither .png nor .svg. Choose a name ending in .png for a picture, or in "

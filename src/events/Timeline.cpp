@@ -82,14 +82,11 @@ int TimelineLayout::barAt(QPointF point) const
     return point.x() >= bar.left() && point.x() < bar.right() ? row : -1;
 }
 
-std::pair<int, int> TimelineLayout::goalRows(int row) const
+int TimelineLayout::goalRowOf(int row) const
 {
-    int from = row, to = row + 1;
-    while (from > 0 && !rows.at(from).isGoal())
-        --from;
-    while (to < rows.size() && !rows.at(to).isGoal())
-        ++to;
-    return {from, to};
+    while (row > 0 && !rows.at(row).isGoal())
+        --row;
+    return row;
 }
 
 QList<std::pair<double, double>> TimelineLayout::shadedWithin(double x0, double x1) const

@@ -51,8 +51,8 @@ struct TimelineLayout {
     QDate dayAt(double x) const;
     int rowAt(double y) const;      // -1: no row there
     int barAt(QPointF point) const;  // the row whose bar holds point; -1: none
-    // The rows [first, end) of the sub-goal shown on row.
-    std::pair<int, int> goalRows(int row) const;
+    // The row of the sub-goal that row belongs to.
+    int goalRowOf(int row) const;
     // The days not worked whose columns meet [x0, x1), as x ranges, runs
     // of days joined into one.
     QList<std::pair<double, double>> shadedWithin(double x0, double x1) const;

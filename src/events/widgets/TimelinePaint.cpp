@@ -77,7 +77,7 @@ void paintDues(const TimelineFrame &f)
 {
     const TimelineLayout &l = f.layout;
     const double half = l.rowHeight * 0.28;
-    int goal = l.goalRows(f.firstRow).first;
+    int goal = l.goalRowOf(f.firstRow);
     while (goal < f.endRow) {
         int end = goal + 1;
         while (end < f.endRow && !l.rows.at(end).isGoal())
@@ -132,6 +132,22 @@ void paintNames(const TimelineFrame &f, const QRectF &column)
         f.p.drawText(QPointF(column.left() + indent, middle + (fm.ascent() - fm.descent()) / 2),
                      fm.elidedText(text, Qt::ElideRight, column.width() - indent - pad));
     }
+}
+
+// Above the names: the sub-goal whose tasks go on from above, so its name
+// is in sight however far down the view is scrolled or the pages go.
+void paintCorner(const TimelineFrame &f, const QRectF &corner)
+{
+    f.p.fillRect(corner, f.style.header);
+    if (f.firstRow >= f.endRow || f.layout.rows.at(f.firstRow).isGoal())
+        return;
+    const QString &name = f.layout.rows.at(f.layout.goalRowOf(f.firstRow)).label;
+    const QFontMetricsF fm = f.metrics(f.style.goalFont);
+    const double pad = f.style.numberWidth / 2;
+    f.p.setFont(f.style.goalFont);
+    f.p.setPen(f.style.ink);
+    f.p.drawText(QPointF(corner.left() + pad, corner.bottom() - pad - fm.descent()),
+                 fm.elidedText(name, Qt::ElideRight, corner.width() - 2 * pad));
 }
 
 } // namespace
@@ -232,7 +248,7 @@ void paintTimeline(QPainter &painter, const TimelineLayout &layout, const Timeli
     paintNames(f, names);
     painter.setClipping(false);
     paintTimelineHeader(f);
-    painter.fillRect(QRectF(target.left(), target.top(), style.nameWidth, style.headerHeight), style.header);
+    paintCorner(f, QRectF(target.left(), target.top(), style.nameWidth, style.headerHeight));
     // The rules that keep the names and the dates apart from the bars.
     painter.setPen(QPen(style.grid, style.line));
     painter.drawLine(QPointF(chart.left(), target.top()), QPointF(chart.left(), chart.bottom()));

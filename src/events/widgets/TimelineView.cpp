@@ -106,19 +106,39 @@ const ScheduledTask *TimelineView::taskOf(int row) const
     return &m_schedule.goals.at(r.subGoal).tasks.at(r.task);
 }
 
-void TimelineView::paintEvent(QPaintEvent *)
+bool TimelineView::viewportEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Paint:
+        paintViewport();
+        return true;
+    case QEvent::Resize:
+        updateScrollBars();
+        break;
+    case QEvent::ToolTip:
+        showTip(*static_cast<QHelpEvent *>(event));
+        return true;
+    case QEvent::MouseButtonPress:
+        if (pressed(*static_cast<QMouseEvent *>(event)))
+            return true;
+        break;
+    case QEvent::Wheel:
+        if (turned(*static_cast<QWheelEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TimelineView::paintViewport()
 {
     QPainter painter(viewport());
     const QRectF target = viewport()->rect();
     const QRectF source(horizontalScrollBar()->value(), verticalScrollBar()->value(),
                         target.width() - m_style.nameWidth, target.height() - m_style.headerHeight);
     paintTimeline(painter, m_layout, m_style, target, source, m_selected);
-}
-
-void TimelineView::resizeEvent(QResizeEvent *event)
-{
-    QAbstractScrollArea::resizeEvent(event);
-    updateScrollBars();
 }
 
 void TimelineView::showEvent(QShowEvent *event)
@@ -128,41 +148,32 @@ void TimelineView::showEvent(QShowEvent *event)
         relayout();
 }
 
-void TimelineView::wheelEvent(QWheelEvent *event)
+bool TimelineView::turned(const QWheelEvent &event)
 {
-    if (!(event->modifiers() & Qt::ControlModifier)) {
-        QAbstractScrollArea::wheelEvent(event);
-        return;
-    }
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return false;
     // Towards the user: closer, in days; away: further, in weeks.
-    if (const int turn = event->angleDelta().y(); turn != 0)
-        setScaleAt(turn > 0 ? TimelineScale::Days : TimelineScale::Weeks, event->position().x());
-    event->accept();
+    if (const int turn = event.angleDelta().y(); turn != 0)
+        setScaleAt(turn > 0 ? TimelineScale::Days : TimelineScale::Weeks, event.position().x());
+    return true;
 }
 
-void TimelineView::mousePressEvent(QMouseEvent *event)
+bool TimelineView::pressed(const QMouseEvent &event)
 {
-    const int row = event->button() == Qt::LeftButton ? rowAt(event->position().toPoint()) : -1;
-    if (row < 0) {
-        QAbstractScrollArea::mousePressEvent(event);
-        return;
-    }
+    const int row = event.button() == Qt::LeftButton ? rowAt(event.position().toPoint()) : -1;
+    if (row < 0)
+        return false;
     const ScheduledTask *task = taskOf(row);
     emit taskClicked(m_layout.rows.at(row).subGoal, task ? task->lineNumber : 0);
-    event->accept();
+    return true;
 }
 
-bool TimelineView::viewportEvent(QEvent *event)
+void TimelineView::showTip(const QHelpEvent &event)
 {
-    if (event->type() == QEvent::ToolTip) {
-        auto *help = static_cast<QHelpEvent *>(event);
-        if (const ScheduledTask *task = taskOf(rowAt(help->pos())))
-            QToolTip::showText(help->globalPos(), timelineTip(*task, m_layout.calendar), viewport());
-        else
-            QToolTip::hideText();
-        return true;
-    }
-    return QAbstractScrollArea::viewportEvent(event);
+    if (const ScheduledTask *task = taskOf(rowAt(event.pos())))
+        QToolTip::showText(event.globalPos(), timelineTip(*task, m_layout.calendar), viewport());
+    else
+        QToolTip::hideText();
 }
 
 void TimelineView::changeEvent(QEvent *event)

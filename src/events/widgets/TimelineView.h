@@ -5,6 +5,10 @@
 #include "events/Timeline.h"
 #include "events/widgets/TimelinePaint.h"
 
+class QHelpEvent;
+class QMouseEvent;
+class QWheelEvent;
+
 // The timeline tab of the schedule panel, timelineView: the plan as bars
 // over the days, the names down the left and the dates along the top in
 // sight however far it scrolls. Ctrl+wheel switches between days and
@@ -33,15 +37,17 @@ signals:
     void taskClicked(int subGoal, int lineNumber);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
+    // What happens on the viewport: paints, sizes, clicks, wheels, tips.
     bool viewportEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    void paintViewport();
+    // True when the event was the view's own: a click on a task, Ctrl+wheel.
+    bool pressed(const QMouseEvent &event);
+    bool turned(const QWheelEvent &event);
+    void showTip(const QHelpEvent &event);
     void relayout();
     void updateScrollBars();
     void setScaleAt(TimelineScale scale, double viewX);
