@@ -1,5 +1,6 @@
 // Export PDF of the whole plan, as the menu runs it: the open project's
-// plan, the chart and every list page drawn, the file replaced.
+// plan from its start date, the chart, the timeline pages and every list
+// page drawn, the file replaced.
 // Its floor writes the same PDF's bytes the way the export does.
 #include "Measure.h"
 #include "ScriptedModals.h"
@@ -25,7 +26,7 @@ void BM_ExportPdf(benchmark::State &state)
 {
     const int tasks = int(state.range(0));
     const workload::Project source = workload::makeProject(tasks);
-    Project project{source.name, {}};
+    Project project{source.name, {}, {QDate(2027, 3, 1)}};   // dated: the timeline is drawn
     for (int g = 0; g < workload::Project::kGoals; ++g)
         project.subGoals.append({source.keys[g], source.goalNames[g], source.dues[g], source.taskText(g)});
     TempAppFolder app;
@@ -43,9 +44,11 @@ void BM_ExportPdf(benchmark::State &state)
         [&] { s.plan.mnuExportPdf_Click(); }, [&] { writeFlushed(path, bytes); });
     check(state, modals.asked.isEmpty() && modals.saveFileNames.isEmpty(),
           QStringLiteral("Export PDF asked: ") + modals.lastText());
-    // The chart and the lists: about 60 tasks fit on a list page.
+    // The chart, the timeline (about 35 rows a page, a band of years over
+    // four pages) and the lists (about 60 tasks a page).
     const qsizetype pages = readWhole(path).count("/Type /Page\n");
-    check(state, pages > 1 + 8 * tasks / 100 && pages <= 2 + 8 * tasks / 50,
+    const int rows = 8 * (tasks + 1);
+    check(state, pages > 1 + rows / 40 + 8 * tasks / 100 && pages <= 2 + rows / 10 + 8 * 4 + 8 * tasks / 50,
           QStringLiteral("the PDF of 8 x %1 tasks has %2 pages").arg(tasks).arg(pages));
 }
 BENCHMARK(BM_ExportPdf)->Name("ExportPdf")->Arg(100)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);

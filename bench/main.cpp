@@ -156,6 +156,11 @@ void buildRows()
         pairRow("pdf/" + std::to_string(n), "Export PDF, 8 × " + thousands(n) + " tasks", 8 * n, 0,
                 n == 100 ? "< 300 ms" : "< 3 s", med("pdf/" + std::to_string(n)) < goal);
     }
+    pairRow("timeline/1000", "timeline tab painted, 8 × 1,000 tasks: its visible 1280 × 420 viewport, scrolled to the "
+            "middle (floor: filling it and drawing as many plain rectangles as it shows bars)", 0, 0, "< 16 ms",
+            med("timeline/1000") < 16e6);
+    pairRow("timelinelayout/1000", "timeline laid out again after a replan, 8 × 1,000 tasks (floor: one pass over "
+            "the plan's tasks)", 8000, 0);
     for (long long n : {1000, 100000}) {
         const std::string key = "keystroke/" + std::to_string(n);
         const bool big = n == 100000;

@@ -111,6 +111,7 @@ class TestPlan : public QObject {
 private slots:
     void chartAndListsReadBack();
     void bigProjectFillsItsPages();
+    void timelineRunsOverItsPages();
     void awkwardTexts_data();
     void awkwardTexts();
     void cardSaysHowManyMore();
@@ -126,25 +127,30 @@ void TestPlan::chartAndListsReadBack()
     // From Monday 1 March 2027 the plan's dates stand beside each task,
     // blank and one-letter lines counted but never planned.
     const QString pdf = writePdf(app, planFor(garden(QDate(2027, 3, 1))));
-    QCOMPARE(pageCount(pdf), 2);
+    QCOMPARE(pageCount(pdf), 3);
     const QStringList pages = pagesOf(pdf);
-    const QString chart = flat(pages[0]), lists = flat(pages[1]);
+    const QString chart = flat(pages[0]), timeline = flat(pages[1]), lists = flat(pages[2]);
     QString missing;
     QVERIFY2(inOrder(chart, {"Garden makeover", "Printed on " + DueDate::text(kToday)}, &missing), qPrintable(missing));
     for (const char *card : {"Soil Tasks: 3 Completed: 2 Pending: 1", "Planting Tasks: 2 Completed: 0 Pending: 2",
-                             "Paths Tasks: 0 Completed: 0 Pending: 0", "Due Date: 01/01/2020", "Overdue", "Page 1 of 2"})
+                             "Paths Tasks: 0 Completed: 0 Pending: 0", "Due Date: 01/01/2020", "Overdue", "Page 1 of 3"})
         QVERIFY2(chart.contains(card), card);
+    // The timeline between them: every sub-goal and task by its name, as text.
+    QVERIFY2(inOrder(timeline, {"Timeline", "Soil", "✓ Dig the beds", "Add compost", "✓ Test the pH", "Planting",
+                                "Buy seeds", "Fill the office planters", "Paths", "Page 2 of 3"}, &missing),
+             qPrintable(missing));
     const QDate mar1(2027, 3, 1), mar2(2027, 3, 2), mar3(2027, 3, 3), mar4(2027, 3, 4);
     QVERIFY2(inOrder(lists, {"Soil", "Tasks: 3 Completed: 2 Pending: 1", "✓ " + fromTo(mar1, mar1) + " Dig the beds",
                              fromTo(mar2, mar3) + " Add compost + 2", "✓ " + fromTo(mar4, mar4) + " Test the pH",
                              "Planting", "Due Date: 01/01/2020 Overdue", fromTo(mar1, mar1) + " Buy seeds",
-                             fromTo(mar2, mar2) + " Fill the office planters", "Paths", "No tasks yet", "Page 2 of 2"},
+                             fromTo(mar2, mar2) + " Fill the office planters", "Paths", "No tasks yet", "Page 3 of 3"},
                      &missing),
              qPrintable(missing));
     QCOMPARE(overlap(pdf), QString());
-    QVERIFY(!(chart + lists).contains("--"));
-    // Without a start date there is no plan, and no dates.
+    QVERIFY(!(chart + timeline + lists).contains("--"));
+    // Without a start date there is no plan, no dates and no timeline.
     const QString undated = flat(pagesOf(writePdf(app, planFor(garden()))).value(1));
+    QVERIFY(!undated.contains("Timeline"));
     QVERIFY2(inOrder(undated, {"✓ Dig the beds", "Add compost + 2", "✓ Test the pH"}, &missing), qPrintable(missing));
 }
 
@@ -179,6 +185,46 @@ void TestPlan::bigProjectFillsItsPages()
     QCOMPARE(std::accumulate(tasksOn.begin(), tasksOn.end(), 0), 8000);
     const int least = (8000 + most - 1) / most;
     QVERIFY2(pages - 1 >= least && pages - 1 <= least + 1, qPrintable(QString::number(pages)));
+}
+
+void TestPlan::timelineRunsOverItsPages()
+{
+    TempAppFolder app;
+    // More rows than a page holds, and a sub-goal of more than a year.
+    QStringList steps;
+    for (int i = 1; i <= 60; ++i)
+        steps << QString("Alpha step %1").arg(i);
+    const Project long_{"Long", {{"1-1-1", "Alpha", "", steps.join("\n")},
+                                 {"2-2-2", "Beta", "", "Survey the site + 30 weeks\nBuild the walls + 30 weeks"}},
+                        {QDate(2027, 3, 1)}};
+    const QString pdf = writePdf(app, planFor(long_));
+    const int count = pageCount(pdf);
+    const QStringList pages = pagesOf(pdf);
+    QList<int> timeline;   // the pages titled "Timeline": those after the chart
+    for (int i = 0; i < count; ++i) {
+        if (pages[i].trimmed().startsWith("Timeline"))
+            timeline << i;
+        QVERIFY(pages[i].contains(QString("Page %1 of %2").arg(i + 1).arg(count)));
+    }
+    QVERIFY(timeline.size() >= 3);
+    QCOMPARE(timeline.last(), timeline.size());
+    // Each page names the sub-goal of every task it shows; each task is on one.
+    const auto holds = [](const QString &page, const QString &name) {
+        return page.contains(QRegularExpression("\\b" + name + "\\b(?! step)"));
+    };
+    QList<int> survey;
+    for (int i : timeline) {
+        for (const QString &step : steps)
+            QVERIFY2(!holds(pages[i], step) || holds(pages[i], "Alpha"), qPrintable(QString::number(i)));
+        if (holds(pages[i], "Survey the site"))
+            survey << i;
+        QCOMPARE(holds(pages[i], "Survey the site"), holds(pages[i], "Beta"));
+    }
+    for (const QString &step : steps)
+        QVERIFY2(std::any_of(timeline.begin(), timeline.end(), [&](int i) { return holds(pages[i], step); }),
+                 qPrintable(step));
+    QVERIFY2(survey.size() >= 2, "a band of a year goes on over the next page");
+    QCOMPARE(overlap(pdf), QString());
 }
 
 void TestPlan::awkwardTexts_data()

@@ -2,6 +2,7 @@
 // the program without a display:  tarvo_screenshots [output folder]
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QFont>
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +51,10 @@ public:
     bool writePlanPdf(const Plan &plan, const QString &path, QString *error) override
     {
         return ::writePlanPdf(plan, path, error);
+    }
+    bool writeTimelinePicture(const Plan &plan, const QString &path, PictureFormat format, QString *error) override
+    {
+        return ::writeTimelinePicture(plan, path, format, error);
     }
     void setClipboardText(const QString &) override {}
     std::optional<QString> nextSaveFile;   // the next save-file dialog's answer
@@ -155,6 +161,13 @@ void shootSchedule(const QString &folder, SilentModals &modals)
     w.findChild<QScrollArea *>(QStringLiteral("sidebarScroll"))
         ->ensureWidgetVisible(w.findChild<QWidget *>(QStringLiteral("cboStartsAfter")));
     shoot(w, QStringLiteral("main-schedule"));
+
+    // The same plan on the Timeline tab: Launch's bars run past its due date.
+    auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("tabSchedule"));
+    tabs->setCurrentWidget(w.findChild<QWidget *>(QStringLiteral("tabTimeline")));
+    auto *dock = w.findChild<QDockWidget *>(QStringLiteral("frmSchedule"));
+    w.resizeDocks({dock}, {430}, Qt::Vertical);
+    shoot(w, QStringLiteral("main-timeline"));
 }
 
 } // namespace

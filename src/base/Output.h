@@ -5,10 +5,12 @@
 struct Plan;
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
+enum class PictureFormat { Png, Svg };
 
 // Everything that reaches outside the program without a question to
-// answer: the printer, PDF files, the clipboard and the desktop's file
-// browser. The window layer does it for real; tests record it.
+// answer: the printer, PDF files, pictures, the clipboard and the
+// desktop's file browser. The window layer does it for real; tests record
+// it.
 class Output {
 public:
     virtual ~Output() = default;
@@ -26,6 +28,9 @@ public:
     // Writes the plan as a PDF file, replacing it whole; false, with the
     // reason, when it could not.
     virtual bool writePlanPdf(const Plan &plan, const QString &path, QString *error) = 0;
+    // Writes the plan's timeline as a picture, replacing the file whole;
+    // false, with the reason, when it could not.
+    virtual bool writeTimelinePicture(const Plan &plan, const QString &path, PictureFormat format, QString *error) = 0;
 
     virtual void setClipboardText(const QString &text) = 0;
 };

@@ -308,7 +308,6 @@ inline QString printPlanMenu() { return QStringLiteral("Print Plan..."); }
 inline QString exportPdfMenu() { return QStringLiteral("Export PDF..."); }
 inline QString exportPdfTitle() { return QStringLiteral("Export PDF"); }
 inline QString pdfFilter() { return QStringLiteral("PDF files (*.pdf)"); }
-inline QString pdfSuffix() { return QStringLiteral(".pdf"); }
 inline QString printedOn(const QString &date) { return QStringLiteral("Printed on ") + date; }
 inline QString overdue() { return QStringLiteral("Overdue"); }
 inline QString endsLate() { return QStringLiteral("Ends late"); }
@@ -327,4 +326,41 @@ inline QString deviceNotOpened() { return QStringLiteral("it could not be opened
 inline QString pageNotStarted() { return QStringLiteral("a new page could not be started."); }
 inline QString pagesNotFinished() { return QStringLiteral("the pages could not be finished."); }
 inline QString printFailedTitle() { return QStringLiteral("Print Failed"); }
+
+// The timeline: a tab of the schedule panel, pages of the printed plan, a picture.
+inline QString listTab() { return QStringLiteral("List"); }
+inline QString timelineTab() { return QStringLiteral("Timeline"); }
+inline QString timelineTitle() { return QStringLiteral("Timeline"); }
+inline QString timelineName() { return QStringLiteral("Timeline of the plan"); }
+inline QString timelineDays() { return QStringLiteral("Days"); }
+inline QString timelineWeeks() { return QStringLiteral("Weeks"); }
+inline QString timelineScaleTip() { return QStringLiteral("Ctrl+wheel over the timeline switches too"); }
+inline QString timelineMonth() { return QStringLiteral("MMMM yyyy"); }   // date formats of its header
+inline QString timelineShortMonth() { return QStringLiteral("MMM yyyy"); }
+inline QString timelineYear() { return QStringLiteral("yyyy"); }
+inline QString timelineTip(const QString &subject, const QString &dates, qint64 days)
+{
+    return subject + u'\n' + dates + u'\n'
+           + (days == 1 ? QStringLiteral("1 working day") : QStringLiteral("%1 working days").arg(days));
+}
+inline QString noPlanYet()
+{
+    return QStringLiteral("There is no plan yet, so there is no timeline to export. Set the project's start under "
+                          "%1 > %2, and every task gets its days.").arg(scheduleMenu(), scheduleCommand());
+}
+inline QString exportTimelineMenu() { return QStringLiteral("Export Timeline..."); }
+inline QString exportTimelineTitle() { return QStringLiteral("Export Timeline"); }
+inline QString pictureFilter() { return QStringLiteral("PNG or SVG pictures (*.png *.svg)"); }
+inline QString timelineWhat() { return QStringLiteral("timeline"); }
+inline QString notAPicture(const QString &path)
+{
+    return QStringLiteral("\"%1\" ends in neither .png nor .svg. Choose a name ending in .png for a picture, or in "
+                          ".svg for a drawing that scales.").arg(path);
+}
+inline QString pictureNotEncoded() { return QStringLiteral("the picture could not be made."); }
+inline QString pictureTooLarge(int width, int height)
+{
+    return QStringLiteral("a picture of %1 \u00D7 %2 pixels is too large; export it as .svg, or as a PDF with "
+                          "Export PDF.").arg(width).arg(height);
+}
 } // namespace Texts

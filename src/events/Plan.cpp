@@ -47,12 +47,12 @@ QList<PlanTask> planTasks(const QString &taskText)
     return tasks;
 }
 
-QString pdfFileName(const QString &projectName)
+QString exportFileName(const QString &projectName, const QString &suffix)
 {
     QString name;
     for (QChar c : projectName.trimmed())
         name += (c.unicode() < 32 || QStringView(u"/\\:*?\"<>|").contains(c)) ? u'_' : c;
     if (name.isEmpty() || name.startsWith(u'.'))
         name.prepend(Texts::productName());
-    return name + Texts::pdfSuffix();
+    return name + u'.' + suffix;
 }

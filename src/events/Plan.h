@@ -37,6 +37,8 @@ QString plainLine(QString text);
 // The tasks of a task text, in order: exactly the lines the card counters
 // count, a line holding "--" done.
 QList<PlanTask> planTasks(const QString &taskText);
-// The project's name as a PDF file name: characters that cannot stand in a
-// file name on any desktop are replaced, and the name is never empty.
-QString pdfFileName(const QString &projectName);
+// The project's name as the name of an exported file ending in .suffix:
+// characters that cannot stand in a file name on any desktop are
+// replaced, and the name is never empty.
+QString exportFileName(const QString &projectName, const QString &suffix);
+inline QString pdfFileName(const QString &projectName) { return exportFileName(projectName, QStringLiteral("pdf")); }

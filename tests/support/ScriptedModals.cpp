@@ -90,6 +90,14 @@ bool ScriptedModals::writePlanPdf(const Plan &plan, const QString &path, QString
     return KestrelFile().WriteTextFile(plan.project.name, path, error);
 }
 
+bool ScriptedModals::writeTimelinePicture(const Plan &plan, const QString &path, PictureFormat format, QString *error)
+{
+    timelinesWritten.append(plan);
+    picturePaths.append(path);
+    pictureFormats.append(format);
+    return KestrelFile().WriteTextFile(plan.project.name, path, error);
+}
+
 std::function<DialogStep(SaveDialog &)> typeAndSave(const QString &name)
 {
     return [name](SaveDialog &d) {

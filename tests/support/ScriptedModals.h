@@ -47,6 +47,9 @@ public:
     QList<Plan> plansPrinted;      // each plan the print dialog printed
     QList<Plan> plansWritten;      // each plan written as a PDF ...
     QStringList pdfPaths;          // ... and where
+    QList<Plan> timelinesWritten;  // each plan whose timeline was written as a picture ...
+    QStringList picturePaths;      // ... where ...
+    QList<PictureFormat> pictureFormats;   // ... and as what
     QString clipboard;
 
     // Convenience for the common case.
@@ -65,6 +68,8 @@ public:
     // Writes the project's name to the path, so a path that cannot be
     // written fails as it would for a real PDF.
     bool writePlanPdf(const Plan &plan, const QString &path, QString *error) override;
+    // The same for a timeline's picture.
+    bool writeTimelinePicture(const Plan &plan, const QString &path, PictureFormat format, QString *error) override;
     void setClipboardText(const QString &text) override { clipboard = text; }
 };
 

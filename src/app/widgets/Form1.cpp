@@ -86,6 +86,7 @@ void Form1::build()
     buildMenu();
     scheduleDock = new ScheduleDock(m_session->document, m_session->schedule, m_session->events, this);
     addDockWidget(Qt::BottomDockWidgetArea, scheduleDock);
+    connect(scheduleDock, &ScheduleDock::taskClicked, this, &Form1::goToTask);
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->setSizeGripEnabled(false);
     lblDiskNote = new QLabel(statusBar());

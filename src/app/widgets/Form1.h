@@ -69,6 +69,9 @@ private:
     void showCards();
     void showProblem(const QString &problem);
     void showDiskNote(const QString &note);
+    // A task clicked on the timeline: its sub-goal selected, the task box's
+    // cursor on its line (1-based; 0: none).
+    void goToTask(int subGoal, int lineNumber);
 
     std::unique_ptr<QtModals> m_ownModals;
     std::unique_ptr<Session> m_session;

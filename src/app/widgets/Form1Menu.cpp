@@ -53,6 +53,8 @@ void Form1::buildMenu()
     mnuPlan->setObjectName(QStringLiteral("mnuPlan"));
     item(mnuPlan, "mnuSchedule", mnemonic(Texts::scheduleCommand(), 0), QKeySequence(Qt::CTRL | Qt::Key_L),
          [this] { scheduleDock->setVisible(!scheduleDock->isVisible()); });
+    item(mnuPlan, "mnuExportTimeline", mnemonic(Texts::exportTimelineMenu(), 7), QKeySequence(),
+         [&s] { s.plan.mnuExportTimeline_Click(); });
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

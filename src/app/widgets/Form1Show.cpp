@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTextBlock>
 
 #include "app/Layout.h"
 #include "base/Rules.h"
@@ -169,6 +170,21 @@ void Form1::showStartsAfter()
             box->addItem(choice.name, choice.key);
     }
     box->setCurrentIndex(m_session->startsAfter.chosen());
+}
+
+void Form1::goToTask(int subGoal, int lineNumber)
+{
+    // As a click on the card's name does, then on to the line.
+    m_session->dashboard.lblGoal_Click(subGoal + 1);
+    if (m_session->document.selectedSubGoal() != subGoal)
+        return;
+    QPlainTextEdit *box = m_ui->txtGoalTasks;
+    const QTextBlock line = box->document()->findBlockByNumber(lineNumber - 1);
+    if (lineNumber > 0 && line.isValid()) {
+        box->setTextCursor(QTextCursor(line));
+        box->ensureCursorVisible();
+    }
+    box->setFocus();
 }
 
 void Form1::showCards()

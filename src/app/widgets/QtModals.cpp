@@ -110,6 +110,11 @@ bool QtModals::writePlanPdf(const Plan &plan, const QString &path, QString *erro
     return ::writePlanPdf(plan, path, error);
 }
 
+bool QtModals::writeTimelinePicture(const Plan &plan, const QString &path, PictureFormat format, QString *error)
+{
+    return ::writeTimelinePicture(plan, path, format, error);
+}
+
 void QtModals::setClipboardText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);

@@ -24,6 +24,7 @@ public:
     PrintOutcome printLines(const QStringList &lines, QString *error) override;
     bool printPlan(const Plan &plan, QString *target, QString *error) override;
     bool writePlanPdf(const Plan &plan, const QString &path, QString *error) override;
+    bool writeTimelinePicture(const Plan &plan, const QString &path, PictureFormat format, QString *error) override;
     void setClipboardText(const QString &text) override;
 
 private:

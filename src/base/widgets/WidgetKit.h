@@ -26,6 +26,11 @@ public:
 };
 
 namespace Kit {
+// A late task, a late sub-goal's band: one red wherever lateness shows.
+inline const QColor lateRed{192, 0, 0};
+// A done task in the schedule's list and timeline.
+inline const QColor doneGrey{128, 128, 128};
+
 // A font as the designs give it: family, points (fractions too), weight.
 QFont font(const char *family, double points, bool bold = false, bool underline = false);
 void setTextColour(QWidget *widget, const QColor &colour);

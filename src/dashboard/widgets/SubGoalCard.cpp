@@ -126,13 +126,13 @@ void SubGoalCard::showCard(const CardRecord &card)
     Kit::setShown(m_ui->lblDueDateDate, due);
     Kit::setShown(m_ui->shDueDate, due);
     // Navy, or red when the sub-goal will not be done by its due date.
-    Kit::fillBackground(m_ui->shDueDate, card.lateness.late() ? QColor(192, 0, 0) : QColor(0, 0, 128));
+    Kit::fillBackground(m_ui->shDueDate, card.lateness.late() ? Kit::lateRed : QColor(0, 0, 128));
     const QString why = whyLate(card.lateness);
     if (m_ui->shDueDate->toolTip() != why)
         m_ui->shDueDate->setToolTip(why);
     const QString slack = slackText(card.lateness);
     if (!slack.isEmpty())
-        Kit::setTextColour(m_ui->lblSlack, *card.lateness.slack < 0 ? QColor(192, 0, 0) : QColor(0, 0, 128));
+        Kit::setTextColour(m_ui->lblSlack, *card.lateness.slack < 0 ? Kit::lateRed : QColor(0, 0, 128));
     Kit::setShown(m_ui->lblSlack, due && !slack.isEmpty());
     Kit::setShown(m_ui->shActive, card.selected);
     if (card.selected)

@@ -1,5 +1,5 @@
-// The printed plan on a device: the chart, then the lists; the PDF export
-// and the print preview around it.
+// The printed plan on a device: the chart, the timeline, then the lists;
+// the PDF export and the print preview around it.
 #include "events/widgets/PlanPrint.h"
 
 #include <QBuffer>
@@ -23,18 +23,22 @@ bool drawPlan(QPagedPaintDevice &device, const Plan &plan, QString *error)
     }
     painter.setRenderHint(QPainter::Antialiasing);
     Sheet sheet{painter, &device, QRectF(0, 0, device.width(), device.height()), double(device.logicalDpiY())};
-    // The lists are laid out first: every page says how many there are.
+    // Laid out first: every page says how many there are.
+    const TimelinePages timeline(sheet, plan);
     const PlanLists lists(sheet, plan);
-    const int pages = 1 + lists.pageCount();
+    const int pages = 1 + timeline.pageCount() + lists.pageCount();
     drawChart(sheet, plan, pages);
-    for (int i = 0; i < lists.pageCount(); ++i) {
+    for (int i = 0; i < pages - 1; ++i) {
         if (!device.newPage()) {
             painter.end();
             if (error)
                 *error = Texts::pageNotStarted();
             return false;
         }
-        lists.drawPage(sheet, i, 2, pages);
+        if (i < timeline.pageCount())
+            timeline.drawPage(sheet, i, 2 + i, pages);
+        else
+            lists.drawPage(sheet, i - timeline.pageCount(), 2 + timeline.pageCount(), pages);
     }
     if (!painter.end()) {
         if (error)

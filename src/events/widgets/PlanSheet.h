@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "project/TaskText.h"
+#include "events/widgets/TimelinePaint.h"
 
 struct Plan;
 
@@ -107,4 +108,32 @@ private:
     QList<qsizetype> m_firstRow;  // per page: its first row
     double m_columnWidth = 0, m_columnGap = 0, m_datesWidth = 0;
     int m_pages = 0;
+};
+
+// The timeline pages, after the chart and before the lists, when the plan
+// has dates: the rows in bands a page high, each band over the days its
+// bars take, fitted to the page's width or split across pages by time; the
+// names down the left of every page. Laid out first, so that every page can say how many there are.
+class TimelinePages {
+public:
+    TimelinePages(const Sheet &sheet, const Plan &plan);
+    int pageCount() const { return int(m_pages.size()); }
+    // Draws timeline page `index` as page `number` of `pages`.
+    void drawPage(Sheet &sheet, int index, int number, int pages) const;
+
+private:
+    struct Page {
+        int firstRow = 0, endRow = 0;   // the rows it shows
+        qint64 fromDay = 0, toDay = 0;  // the days it shows, counted from the timeline's first
+        double dayWidth = 0;
+    };
+    void addBand(int firstRow, int endRow, double chartWidth);
+    const TimelineLayout &layoutFor(double dayWidth) const;
+
+    const Plan &m_plan;
+    TimelineStyle m_style;
+    TimelineLayout m_days, m_weeks;
+    mutable TimelineLayout m_other;   // the last of any other width
+    QList<Page> m_pages;
+    double m_top = 0;   // where the timeline starts under the title
 };

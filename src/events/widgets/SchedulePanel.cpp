@@ -6,9 +6,11 @@
 #include <QSignalBlocker>
 
 #include "events/EventList.h"
+#include "events/widgets/TimelineView.h"
 #include "events/ScheduleCommands.h"
 #include "project/ProjectDocument.h"
 #include "base/Texts.h"
+#include "base/widgets/WidgetKit.h"
 #include "project/DueDate.h"
 #include "ui_SchedulePanel.h"
 
@@ -53,8 +55,8 @@ public:
         }
         case Qt::ForegroundRole:
             if (task.done)
-                return QColor(128, 128, 128);
-            return task.late ? QVariant(QColor(192, 0, 0)) : QVariant();
+                return Kit::doneGrey;
+            return task.late ? QVariant(Kit::lateRed) : QVariant();
         case Qt::ToolTipRole: return toolTip(task);
         default: return {};
         }
@@ -110,8 +112,10 @@ ScheduleDock::ScheduleDock(const ProjectDocument &document, ScheduleCommands &sc
         day->setPalette(palette);
     }
     connectControls();
+    connectTimeline();
     showSettings();
     showList();
+    showTimeline();
     connect(&events, &EventList::rowsChanged, this, &ScheduleDock::showList);
     hide();
 }
@@ -171,13 +175,46 @@ QList<QDate> ScheduleDock::selectedDaysOff() const
     return days;
 }
 
+void ScheduleDock::connectTimeline()
+{
+    const Ui::SchedulePanel &ui = *m_ui;
+    ui.tabSchedule->setTabText(ui.tabSchedule->indexOf(ui.tabList), Texts::listTab());
+    ui.tabSchedule->setTabText(ui.tabSchedule->indexOf(ui.tabTimeline), Texts::timelineTab());
+    ui.cmdTimelineDays->setText(Texts::timelineDays());
+    ui.cmdTimelineWeeks->setText(Texts::timelineWeeks());
+    for (QToolButton *button : {ui.cmdTimelineDays, ui.cmdTimelineWeeks})
+        button->setToolTip(Texts::timelineScaleTip());
+    TimelineView *view = ui.timelineView;
+    ui.cmdTimelineDays->setChecked(view->scale() == TimelineScale::Days);
+    ui.cmdTimelineWeeks->setChecked(view->scale() == TimelineScale::Weeks);
+    connect(ui.cmdTimelineDays, &QToolButton::clicked, view, [view] { view->setScale(TimelineScale::Days); });
+    connect(ui.cmdTimelineWeeks, &QToolButton::clicked, view, [view] { view->setScale(TimelineScale::Weeks); });
+    // Ctrl+wheel switches too: the buttons say which scale is shown.
+    connect(view, &TimelineView::scaleChanged, this, [this](TimelineScale scale) {
+        m_ui->cmdTimelineDays->setChecked(scale == TimelineScale::Days);
+        m_ui->cmdTimelineWeeks->setChecked(scale == TimelineScale::Weeks);
+    });
+    connect(view, &TimelineView::taskClicked, this, &ScheduleDock::taskClicked);
+}
+
 void ScheduleDock::documentChanged(const DocumentChange &change)
 {
     if (change.has(DocumentChange::Settings))
         showSettings();
     // The rows follow the plan, which follows the tasks a moment after typing.
-    if (change.parts & (DocumentChange::Plan | DocumentChange::Outline | DocumentChange::Settings))
+    const unsigned planned = DocumentChange::Plan | DocumentChange::Outline | DocumentChange::Settings;
+    if (change.parts & planned) {
         showList();
+        showTimeline();
+    } else if (change.has(DocumentChange::Selection)) {
+        m_ui->timelineView->showSelection(m_document.selectedSubGoal());
+    }
+}
+
+void ScheduleDock::showTimeline()
+{
+    m_ui->timelineView->showPlan(m_document.project(), m_document.schedule(), QDate::currentDate(),
+                                 m_document.selectedSubGoal());
 }
 
 void ScheduleDock::showSettings()
