@@ -1,9 +1,12 @@
-// Tarvo keeps everything beside itself: the folder of the executable is
-// its application folder.
+// Tarvo started from an application folder keeps everything beside itself;
+// installed for every user, it keeps each user's files in their own folder
+// (app/AppFolders.h).
 #include <QApplication>
+#include <QDir>
 #include <QLockFile>
 #include <QTimer>
 
+#include "app/AppFolders.h"
 #include "app/StartUp.h"
 #include "app/Termination.h"
 #include "app/widgets/FontSetup.h"
@@ -16,7 +19,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvo"));
     installFontSubstitutions();
-    const QString appFolder = QCoreApplication::applicationDirPath();
+    const AppFolders folders = chooseAppFolders(QCoreApplication::applicationDirPath(),
+                                                qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    QString problem;
+    if (!linkImages(folders, &problem))
+        qWarning("Tarvo: %s", qUtf8Printable(problem));   // the cards show without their pictures
+    const QString appFolder = folders.data;
 
     // A second Tarvo in this folder would empty tmp/ under the first one.
     QLockFile lock(instanceLockPath(appFolder));
