@@ -1,14 +1,16 @@
 // Tarvo started from an application folder keeps everything beside itself;
 // installed for every user, it keeps each user's files in their own folder
-// (app/AppFolders.h).
+// (app/AppFolders.h). With an export option it runs without a window.
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QTimer>
 
 #include "app/AppFolders.h"
+#include "app/CommandLine.h"
 #include "app/StartUp.h"
 #include "app/Termination.h"
+#include "app/widgets/CommandLineRun.h"
 #include "app/widgets/FontSetup.h"
 #include "app/widgets/Form1.h"
 #include "app/widgets/QtModals.h"
@@ -16,6 +18,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (CommandLine::wanted(argc, argv))
+        return runCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvo"));
     installFontSubstitutions();
