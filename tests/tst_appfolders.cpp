@@ -131,8 +131,6 @@ void TestAppFolders::linksThePictures_data()
     QTest::addColumn<bool>("picturesInData");
     QTest::newRow("first start") << "" << false;
     QTest::newRow("an older install's pictures") << "@/old/imgs" << false;
-    QTest::newRow("a link to pictures that are gone") << "@/gone" << false;
-    QTest::newRow("the right link already") << "@/share/tarvo/imgs" << false;
     QTest::newRow("a folder of the user's own") << "folder" << false;
     QTest::newRow("an application folder") << "folder" << true;
 }

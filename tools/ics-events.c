@@ -1,8 +1,10 @@
 /* Lists the events of an iCalendar file as libical reads them, one line
  * each: "DTSTART DTEND SUMMARY | DESCRIPTION", all-day dates as YYYYMMDD.
  * Fails on a file libical does not read whole, or an event that is not an
- * all-day one. tools/package-test.sh compares the list with the expected
- * one; build: cc ics-events.c $(pkg-config --cflags --libs libical) */
+ * all-day one. tools/package-test.sh (for the installed program) and
+ * tst_commandline (for the built one) compare the list with
+ * tests/data/sample-events.txt.
+ * Build: cc ics-events.c $(pkg-config --cflags --libs libical) */
 #include <libical/ical.h>
 #include <stdio.h>
 #include <stdlib.h>
