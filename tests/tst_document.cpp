@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "Patience.h"
 #include "project/ProjectDocument.h"
 
 Q_DECLARE_METATYPE(DocumentChange)

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "Patience.h"
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "app/widgets/Form1.h"

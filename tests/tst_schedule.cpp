@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "Patience.h"
 #include "Plans.h"
 #include "app/widgets/Form1.h"
 #include "events/CalendarExport.h"

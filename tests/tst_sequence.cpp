@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "Patience.h"
 #include "Plans.h"
 #include "app/widgets/Form1.h"
 #include "dashboard/widgets/SubGoalCard.h"

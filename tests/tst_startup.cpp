@@ -10,6 +10,7 @@
 #include <QTest>
 #include <sys/stat.h>
 
+#include "Patience.h"
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "app/StartUp.h"
@@ -127,7 +128,7 @@ void TestStartUp::realInstancesShareOneFolder()
 
     QProcess first;
     QVERIFY(start(first));
-    QTRY_VERIFY_WITH_TIMEOUT(!app.exists("tmp/old.txt"), 15000); // its splash emptied tmp/
+    QTRY_VERIFY_WITH_TIMEOUT(!app.exists("tmp/old.txt"), 60000); // its splash emptied tmp/
     QCOMPARE(first.state(), QProcess::Running);
     app.write("tmp/101-301-301.txt", "the first Tarvo's tasks");
 
@@ -149,7 +150,7 @@ void TestStartUp::realInstancesShareOneFolder()
     // tmp/ taken away while the first runs: it makes the folder and its lock
     // again at once, and a Tarvo started now is still refused.
     QVERIFY(QDir(app.file("tmp")).removeRecursively());
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(instanceLockPath(app.path())), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(instanceLockPath(app.path())), 60000);
     QVERIFY(!takeInstanceLock(here, app.path(), modals));
     QCOMPARE(modals.asked.size(), 2);
 
@@ -270,7 +271,7 @@ void TestStartUp::aReadOnlyInstallStillLocksItsFolder()
     };
     QProcess first;
     QVERIFY(start(first));
-    QTRY_VERIFY_WITH_TIMEOUT(!app.exists("tmp/old.txt"), 15000);   // it started, and emptied tmp/
+    QTRY_VERIFY_WITH_TIMEOUT(!app.exists("tmp/old.txt"), 60000);   // it started, and emptied tmp/
     QVERIFY(app.exists("tmp/.tarvo.lock"));
     app.write("tmp/101-301-301.txt", "the first Tarvo's tasks");
     QProcess second;
@@ -335,7 +336,7 @@ void TestStartUp::splashLooksAsDesignedAndOpensTheMainWindow()
     QTest::qWait(1500);
     QCOMPARE(opened, 0); // not before the two seconds
     QVERIFY(app.exists("tmp/old.txt"));
-    QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 4000);
+    QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 60000);
     QVERIFY(tmpEmptiedFirst);
     auto *fileTMP = splash.findChild<QListWidget *>(QStringLiteral("fileTMP"));
     QVERIFY(fileTMP && fileTMP->isHidden());

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "Patience.h"
 #include "ScriptedModals.h"
 #include "TempAppFolder.h"
 #include "app/widgets/Form1.h"

@@ -15,6 +15,7 @@
 #include <QToolTip>
 #include <QXmlStreamReader>
 
+#include "Patience.h"
 #include "Plans.h"
 #include "app/widgets/Form1.h"
 #include "events/Timeline.h"

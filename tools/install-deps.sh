@@ -3,11 +3,13 @@
 #   tools/install-deps.sh          to build and run
 #   tools/install-deps.sh test     to build and run the tests as well
 #   tools/install-deps.sh xvfb     to build and run on a machine without a display
+#   tools/install-deps.sh package  to build the Debian package and check it (tools/package-test.sh)
 set -euo pipefail
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core)
 case "${1:-}" in
   test) packages+=(poppler-utils libical-dev pkg-config xvfb xauth dbus at-spi2-core python3-pyatspi) ;;
   xvfb) packages+=(xvfb xauth) ;;
+  package) packages+=(dpkg-dev file desktop-file-utils appstream poppler-utils libical-dev pkg-config) ;;
 esac
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,15 @@
-// Tarvo keeps everything beside itself: the folder of the executable is
-// its application folder.
+// Tarvo started from an application folder keeps everything beside itself;
+// installed for every user, it keeps each user's files in their own folder
+// (app/AppFolders.h). With an export option it runs without a window.
 #include <QApplication>
+#include <QDir>
 #include <QLockFile>
 
+#include "app/AppFolders.h"
+#include "app/CommandLine.h"
 #include "app/StartUp.h"
 #include "app/Termination.h"
+#include "app/widgets/CommandLineRun.h"
 #include "app/widgets/FontSetup.h"
 #include "app/widgets/Form1.h"
 #include "app/widgets/MainWindowStart.h"
@@ -14,10 +19,17 @@
 
 int main(int argc, char *argv[])
 {
+    if (CommandLine::wanted(argc, argv))
+        return runCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvo"));
     installFontSubstitutions();
-    const QString appFolder = QCoreApplication::applicationDirPath();
+    const AppFolders folders = chooseAppFolders(QCoreApplication::applicationDirPath(),
+                                                qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    QString problem;
+    if (!linkImages(folders, &problem))
+        qWarning("Tarvo: %s", qUtf8Printable(problem));   // the cards show without their pictures
+    const QString appFolder = folders.data;
     // Qt's file dialog remembers its folder in QtProject.conf: in tmp/, not ~/.config.
     keepQtSettingsIn(appFolder + QStringLiteral("/tmp"));
 

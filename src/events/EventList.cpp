@@ -74,18 +74,40 @@ QString EventList::columnText(const Project &project, const ScheduledTask &task,
     }
 }
 
-template <typename F> void EventList::forEachShown(F &&f) const
+namespace {
+// Each shown row's task and its uid, walking the plan once.
+template <typename F>
+void forEachShown(const Project &project, const Schedule &schedule, const QSet<QString> &removed, F &&f)
 {
-    const Schedule &schedule = m_document.schedule();
     qsizetype row = 0;
     for (qsizetype g = 0; g < schedule.goals.size(); ++g) {
         const QList<ScheduledTask> &tasks = schedule.goals.at(g).tasks;
-        const QStringList uids = eventUids(m_document.subGoal(int(g)).key, tasks);
+        const QStringList uids = eventUids(project.subGoals.at(g).key, tasks);
         for (qsizetype t = 0; t < tasks.size(); ++t, ++row) {
-            if (!m_removed.contains(uids.at(t)))
+            if (!removed.contains(uids.at(t)))
                 f(row, tasks.at(t), uids.at(t));
         }
     }
+}
+} // namespace
+
+template <typename F> void EventList::forEachShown(F &&f) const
+{
+    ::forEachShown(m_document.project(), m_document.schedule(), m_removed, std::forward<F>(f));
+}
+
+QList<CalendarEvent> calendarEvents(const Project &project, const Schedule &schedule, bool includeDone,
+                                    const QSet<QString> &removed)
+{
+    QList<CalendarEvent> events;
+    events.reserve(schedule.size());
+    forEachShown(project, schedule, removed, [&](qsizetype, const ScheduledTask &task, const QString &uid) {
+        if (task.done && !includeDone)
+            return;
+        events.append({task.done ? Texts::donePrefix() + task.subject : task.subject,
+                       project.subGoals.at(task.subGoal).name, uid, task.start, task.end});
+    });
+    return events;
 }
 
 QList<qsizetype> EventList::shownRows() const
@@ -104,16 +126,7 @@ QList<qsizetype> EventList::shownRows() const
 
 QList<CalendarEvent> EventList::events() const
 {
-    QList<CalendarEvent> events;
-    events.reserve(m_document.schedule().size());
-    const Project &project = m_document.project();
-    forEachShown([&](qsizetype, const ScheduledTask &task, const QString &uid) {
-        if (task.done && !m_includeDone)
-            return;
-        events.append({task.done ? Texts::donePrefix() + task.subject : task.subject,
-                       project.subGoals.at(task.subGoal).name, uid, task.start, task.end});
-    });
-    return events;
+    return calendarEvents(m_document.project(), m_document.schedule(), m_includeDone, m_removed);
 }
 
 void EventList::setChkIncludeDone(bool include)

@@ -18,6 +18,11 @@ struct DocumentChange;
 // once. Inserting or deleting a line leaves the others' alone.
 QStringList eventUids(const QString &key, const QList<ScheduledTask> &tasks);
 
+// The planned tasks as calendar events, less the removed uids: done tasks
+// only with includeDone, their subject then starting with "Done: ".
+QList<CalendarEvent> calendarEvents(const Project &project, const Schedule &schedule, bool includeDone,
+                                    const QSet<QString> &removed = {});
+
 // The calendar event list ListView2: the plan's tasks, one row each, in the
 // nine columns a calendar imports, less the rows the user took out. It
 // follows the plan as it changes; what was taken out stays out until

@@ -18,15 +18,23 @@ mkdir -p "$app/tmp"
 # Unsaved work of an earlier run: the start asks about it, and Yes lays it out.
 printf '[Project]\r\nName=Accessible plan\r\n[Goals]\r\nGoal1=1-2-3\r\nGoal1_Name=Design\r\nGoal1_Due=\r\nGoal1_Tasks=2\r\nGoal1_Task1=Brief --\r\nGoal1_Task2=Sketches\r\nGoal2=4-5-6\r\nGoal2_Name=Content\r\nGoal2_Due=\r\nGoal2_Tasks=0\r\n[Recovery]\r\nFile=\r\n' > "$app/tmp/.recovery.gpj"
 
-display=:$((100 + RANDOM % 800))
+# On a busy machine each part may take seconds to come up: every step waits
+# for the one before rather than for a fixed time.
+number=$((100 + RANDOM % 800))
+display=:$number
 Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-sleep 1
+for _ in $(seq 600); do [ -S /tmp/.X11-unix/X$number ] && break; sleep 0.1; done
 export DISPLAY=$display
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export QT_QPA_PLATFORM=xcb
 dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-  sleep 1
+  # Tarvo finds the accessibility bus only if it is there when it starts.
+  for _ in $(seq 600); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+      org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break
+    sleep 0.1
+  done
   "$0/tarvo" >/dev/null 2>&1 &
-  timeout 120 /usr/bin/python3 "$1"
+  timeout 400 /usr/bin/python3 "$1"
 ' "$app" "$source/tests/accessibility/walk.py"

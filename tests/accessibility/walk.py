@@ -12,7 +12,7 @@ REACHABLE = (pyatspi.STATE_FOCUSABLE, pyatspi.STATE_SHOWING, pyatspi.STATE_VISIB
 NAMELESS_ROLES = {"filler", "panel", "unknown", "redundant object"}
 
 
-def tarvo(timeout=30):
+def tarvo(timeout=180):
     """The running Tarvo on the bus, once it has a window."""
     end = time.monotonic() + timeout
     while time.monotonic() < end:
@@ -33,7 +33,7 @@ def nodes(node):
             yield from nodes(child)
 
 
-def find(app, role, name, timeout=15):
+def find(app, role, name, timeout=60):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         for node in nodes(app):
