@@ -175,7 +175,7 @@ void TestEventList::panelMarksAndDaysOff()
     QVERIFY(w.session().document.project().settings.daysOff.isEmpty());
 
     auto *includeDone = w.findChild<QCheckBox *>("chkIncludeDone");
-    QCOMPARE(includeDone->text(), QStringLiteral("Include done tasks"));
+    QCOMPARE(includeDone->text(), QStringLiteral("Include d&one tasks"));
     QTest::mouseClick(includeDone, Qt::LeftButton, {}, QPoint(6, includeDone->height() / 2));   // on its box
     QVERIFY(w.session().events.chkIncludeDone());
     QCOMPARE(w.session().events.events().first().subject, QStringLiteral("Done: Brief"));

@@ -5,7 +5,9 @@
 #   tools/install-deps.sh xvfb     to build and run on a machine without a display
 #   tools/install-deps.sh package  to build the Debian package and check it (tools/package-test.sh)
 set -euo pipefail
-packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core)
+# qt6-l10n-tools builds the translations; qt6-translations-l10n holds Qt's own
+# (its dialogs' buttons) in the user's language.
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libgl-dev fonts-dejavu-core)
 case "${1:-}" in
   test) packages+=(poppler-utils libical-dev pkg-config xvfb xauth dbus at-spi2-core python3-pyatspi) ;;
   xvfb) packages+=(xvfb xauth) ;;

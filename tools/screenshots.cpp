@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QAction>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScrollArea>
@@ -21,6 +22,7 @@
 #include "app/widgets/frmTips.h"
 #include "base/Ask.h"
 #include "base/Output.h"
+#include "base/Translations.h"
 #include "dashboard/widgets/CardCanvas.h"
 #include "events/widgets/PlanPrint.h"
 #include "project/DueDate.h"
@@ -137,7 +139,7 @@ void typeTasks(Form1 &w, const QString &text)
 // The schedule panel under the cards: a small plan from the notations, a
 // day off, a done task, Launch in sequence after Design and ending after
 // its due date, and the slack under each card.
-void shootSchedule(const QString &folder, SilentModals &modals)
+void shootSchedule(const QString &folder, SilentModals &modals, const QString &suffix = QString())
 {
     Form1 w(folder, modals, modals);
     w.resize(1280, 940);
@@ -160,29 +162,30 @@ void shootSchedule(const QString &folder, SilentModals &modals)
     // The side bar scrolled down to the sub-goal Launch starts after.
     w.findChild<QScrollArea *>(QStringLiteral("sidebarScroll"))
         ->ensureWidgetVisible(w.findChild<QWidget *>(QStringLiteral("cboStartsAfter")));
-    shoot(w, QStringLiteral("main-schedule"));
+    shoot(w, QStringLiteral("main-schedule") + suffix);
 
     // The same plan on the Timeline tab: Launch's bars run past its due date.
     auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("tabSchedule"));
     tabs->setCurrentWidget(w.findChild<QWidget *>(QStringLiteral("tabTimeline")));
     auto *dock = w.findChild<QDockWidget *>(QStringLiteral("frmSchedule"));
     w.resizeDocks({dock}, {430}, Qt::Vertical);
-    shoot(w, QStringLiteral("main-timeline"));
+    shoot(w, QStringLiteral("main-timeline") + suffix);
 }
 
 } // namespace
 
-// The same window on a screen scaled to 200 %: this program again, in a
-// process of its own, since the scale is set before the application starts.
-void shootScaled()
+// The same window on a screen scaled to 200 %, or in German: this program
+// again, in a process of its own, since the scale and the language are set
+// before the application starts.
+void shootInAnotherProcess(const QStringList &options, const QString &variable, const QString &value)
 {
-    QProcess scaled;
+    QProcess other;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
-    scaled.setProcessEnvironment(env);
-    scaled.setProcessChannelMode(QProcess::ForwardedChannels);
-    scaled.start(QCoreApplication::applicationFilePath(), {g_out, QStringLiteral("--scaled")});
-    scaled.waitForFinished(120000);
+    env.insert(variable, value);
+    other.setProcessEnvironment(env);
+    other.setProcessChannelMode(QProcess::ForwardedChannels);
+    other.start(QCoreApplication::applicationFilePath(), QStringList{g_out} + options);
+    other.waitForFinished(120000);
 }
 
 int shootScaledWindow(const QString &folder, SilentModals &modals)
@@ -210,6 +213,13 @@ int main(int argc, char **argv)
     SilentModals modals;
     if (argc > 2 && QByteArray(argv[2]) == "--scaled")
         return shootScaledWindow(folder.path(), modals);
+    if (argc > 3 && QByteArray(argv[2]) == "--language") {
+        const QString language = QString::fromLatin1(argv[3]);
+        QLocale::setDefault(QLocale(language));
+        installTranslations(QLocale());
+        shootSchedule(folder.path(), modals, u'-' + language);
+        return 0;
+    }
 
     {
         frmSplash splash(folder.path(), [] { return nullptr; });
@@ -255,7 +265,9 @@ int main(int argc, char **argv)
         w.resize(size);
         shoot(w, QStringLiteral("main-%1x%2").arg(size.width()).arg(size.height()));
     }
-    shootScaled();
+    shootInAnotherProcess({QStringLiteral("--scaled")}, QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    for (const QString &language : {QStringLiteral("de"), QStringLiteral("es")})
+        shootInAnotherProcess({QStringLiteral("--language"), language}, QStringLiteral("LANGUAGE"), language);
 
     shootSchedule(folder.path(), modals);
 

@@ -64,21 +64,15 @@ bool takeInstanceLock(QLockFile &lock, const QString &appFolder, Ask &modals)
         return true;
     if (lock.error() != QLockFile::LockFailedError) {
         // Without the lock a second Tarvo could empty tmp/ under this one.
-        return refuse(QStringLiteral("Tarvo cannot start: it cannot write in the folder \"%1\", where it keeps the "
-                                     "open project's tasks. Make that folder writable, or run Tarvo from a folder "
-                                     "you can write to.").arg(tmp));
+        return refuse(Texts::folderNotWritable(tmp));
     }
     qint64 pid = 0;
     QString host, application;
     if (!lock.getLockInfo(&pid, &host, &application)) {
-        return refuse(QStringLiteral("Tarvo cannot tell whether another Tarvo uses the folder \"%1\": its lock file "
-                                     "\"%2\" cannot be read. If no Tarvo is running from this folder, delete that "
-                                     "file and start Tarvo again.").arg(appFolder, path));
+        return refuse(Texts::lockUnreadable(appFolder, path));
     }
     if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
-        return refuse(QStringLiteral("The folder \"%1\" is in use by Tarvo on the computer \"%2\". If Tarvo is not "
-                                     "running there any more, delete the lock file \"%3\" and start Tarvo again.")
-                          .arg(appFolder, host, path));
+        return refuse(Texts::usedOnOtherComputer(appFolder, host, path));
     }
     return refuse(Texts::alreadyRunning());
 }

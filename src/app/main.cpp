@@ -3,6 +3,7 @@
 // (app/AppFolders.h). With an export option it runs without a window.
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QLockFile>
 
 #include "app/AppFolders.h"
@@ -15,6 +16,7 @@
 #include "app/widgets/MainWindowStart.h"
 #include "app/widgets/QtModals.h"
 #include "app/widgets/frmSplash.h"
+#include "base/Translations.h"
 #include "component/QtSettingsFolder.h"
 
 int main(int argc, char *argv[])
@@ -24,6 +26,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvo"));
     installFontSubstitutions();
+    installTranslations(QLocale());
     const AppFolders folders = chooseAppFolders(QCoreApplication::applicationDirPath(),
                                                 qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     QString problem;

@@ -1,5 +1,6 @@
 #include "component/KestrelFile.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -82,9 +83,9 @@ bool KestrelFile::readBytes(const QString &path, QByteArray &bytes, QString *err
     if (::fstat(fd, &info) != 0)
         problem = SystemError::text(errno);
     else if (!S_ISREG(info.st_mode))
-        problem = QStringLiteral("It is not a file.");
+        problem = QCoreApplication::translate("KestrelFile", "It is not a file.");
     else if (info.st_size > kMaxReadBytes)
-        problem = QStringLiteral("It is larger than %1 MB.").arg(kMaxReadBytes >> 20);
+        problem = QCoreApplication::translate("KestrelFile", "It is larger than %1 MB.").arg(kMaxReadBytes >> 20);
     if (problem.isEmpty()) {
         // Room for the size the file says it has, and one byte more: a read
         // that fills it tells the file grew, and only then is there more room.
@@ -109,7 +110,7 @@ bool KestrelFile::readBytes(const QString &path, QByteArray &bytes, QString *err
         }
         bytes.resize(done);
         if (problem.isEmpty() && done > kMaxReadBytes)
-            problem = QStringLiteral("It is larger than %1 MB.").arg(kMaxReadBytes >> 20);
+            problem = QCoreApplication::translate("KestrelFile", "It is larger than %1 MB.").arg(kMaxReadBytes >> 20);
     }
     ::close(fd);
     if (!problem.isEmpty()) {

@@ -2,6 +2,8 @@
 // atomically, a temporary file beside it renamed over it.
 #include "component/KestrelFile.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -161,7 +163,7 @@ bool KestrelFile::writePieces(const QString &path, const std::function<void(cons
     const QByteArray target = targetOf(path, durability, atLink);
     const Replaced old = replacedAt(target, durability);
     if (durability == Durability::Flushed && old.readOnly())
-        return SystemError::fail(error, QStringLiteral("The file is read-only."));
+        return SystemError::fail(error, QCoreApplication::translate("KestrelFile", "The file is read-only."));
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
     // A short name of its own, so a long target name cannot make it too long.

@@ -67,9 +67,9 @@ QString EventList::columnText(const Project &project, const ScheduledTask &task,
     case 0: return task.subject;
     case 1: return DueDate::text(task.start);
     case 3: return DueDate::text(task.end);
-    case 5: return QStringLiteral("True");
+    case 5: return Texts::trueValue();
     case 6: return project.subGoals.value(task.subGoal).name;
-    case 8: return QStringLiteral("False");
+    case 8: return Texts::falseValue();
     default: return QString();
     }
 }

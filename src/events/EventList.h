@@ -34,7 +34,9 @@ class EventList : public QObject {
 public:
     EventList(ProjectDocument &document, Ask &ask, Output &output);
 
-    static const QStringList &columnHeaders();   // the nine, in order
+    // The nine, in order, as a calendar imports them: the CSV file keeps
+    // these English names in every language (Texts::listColumns() shows them).
+    static const QStringList &columnHeaders();
     // The text of column c (0 = "Subject") of a planned task.
     static QString columnText(const Project &project, const ScheduledTask &task, int column);
 

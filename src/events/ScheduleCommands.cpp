@@ -47,7 +47,7 @@ void ScheduleCommands::setDtpStartDate(const QDate &date)
 
 WorkWeek ScheduleCommands::workWeek() const
 {
-    return m_document.project().settings.workWeek.value_or(kDefaultWorkWeek);
+    return m_document.project().settings.workWeek.value_or(defaultWorkWeek());
 }
 
 bool ScheduleCommands::chkWorkDay(int day) const { return day >= 1 && day <= 7 && workWeek()[day - 1]; }

@@ -39,7 +39,7 @@ Pick<T> pick(const T &base, const T &mine, const T &theirs)
 
 QString weekText(const std::optional<WorkWeek> &week)
 {
-    const WorkWeek days = week.value_or(kDefaultWorkWeek);
+    const WorkWeek days = week.value_or(defaultWorkWeek());
     QStringList names;
     for (int d = 0; d < 7; ++d) {
         if (days[size_t(d)])

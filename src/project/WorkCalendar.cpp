@@ -1,11 +1,26 @@
 // Working days: the working week less the days off.
 #include "project/WorkCalendar.h"
 
+#include <QLocale>
 #include <algorithm>
 
 bool hasWorkingDay(const WorkWeek &week)
 {
     return std::find(week.begin(), week.end(), true) != week.end();
+}
+
+WorkWeek workWeekOf(const QLocale &locale)
+{
+    WorkWeek week{};
+    for (Qt::DayOfWeek day : locale.weekdays())
+        week[size_t(day - 1)] = true;
+    // A locale that names no weekday would leave nothing to plan on.
+    return hasWorkingDay(week) ? week : kDefaultWorkWeek;
+}
+
+WorkWeek defaultWorkWeek()
+{
+    return workWeekOf(QLocale());
 }
 
 WorkCalendar::WorkCalendar(const WorkWeek &week, QList<QDate> daysOff)
@@ -15,7 +30,7 @@ WorkCalendar::WorkCalendar(const WorkWeek &week, QList<QDate> daysOff)
 
 WorkCalendar WorkCalendar::of(const ProjectSettings &settings)
 {
-    return WorkCalendar(settings.workWeek.value_or(kDefaultWorkWeek), settings.daysOff);
+    return WorkCalendar(settings.workWeek.value_or(defaultWorkWeek()), settings.daysOff);
 }
 
 bool WorkCalendar::isWorkingDay(const QDate &date) const

@@ -4,8 +4,16 @@
 
 #include "project/Project.h"
 
-constexpr WorkWeek kDefaultWorkWeek = {true, true, true, true, true, false, false};
+class QLocale;
+
+constexpr WorkWeek kDefaultWorkWeek = {true, true, true, true, true, false, false};   // Monday to Friday
 bool hasWorkingDay(const WorkWeek &week);
+// The working week where the locale is used (QLocale::weekdays()): Monday
+// to Friday in most countries, Sunday to Thursday in some.
+WorkWeek workWeekOf(const QLocale &locale);
+// The week a project that has none saved is planned over: the user's
+// locale's. It is never written into the project for them.
+WorkWeek defaultWorkWeek();
 
 // The days that are worked: the days of the working week, less the days
 // off. Every count walks whole weeks at once, so a task of 9,999 days or a

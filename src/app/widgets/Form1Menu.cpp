@@ -18,47 +18,45 @@ void Form1::buildMenu()
         connect(action, &QAction::triggered, this, [this, run] { command(run); });
         return action;
     };
-    // The letter after "&" opens or picks an item with Alt.
-    const auto mnemonic = [](QString caption, int at) { return caption.insert(at, u'&'); };
     Session &s = *m_session;
 
-    QMenu *mnuProject = menuBar()->addMenu(QStringLiteral("&Project"));
+    QMenu *mnuProject = menuBar()->addMenu(Texts::menuProject());
     mnuProject->setObjectName(QStringLiteral("mnuProject"));
-    item(mnuProject, "mnuNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), [&s] { s.project.mnuNew_Click(); });
-    item(mnuProject, "mnuOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), [&s] { s.project.mnuOpen_Click(); });
-    item(mnuProject, "mnuSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), [&s] { s.project.mnuSave_Click(); });
-    item(mnuProject, "mnuSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    item(mnuProject, "mnuNew", Texts::menuNew(), QKeySequence(Qt::CTRL | Qt::Key_N), [&s] { s.project.mnuNew_Click(); });
+    item(mnuProject, "mnuOpen", Texts::menuOpen(), QKeySequence(Qt::CTRL | Qt::Key_O), [&s] { s.project.mnuOpen_Click(); });
+    item(mnuProject, "mnuSave", Texts::menuSave(), QKeySequence(Qt::CTRL | Qt::Key_S), [&s] { s.project.mnuSave_Click(); });
+    item(mnuProject, "mnuSaveAs", Texts::menuSaveAs(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
          [&s] { s.project.mnuSaveAs_Click(); });
-    item(mnuProject, "mnuPrintPlan", mnemonic(Texts::printPlanMenu(), 0), QKeySequence(Qt::CTRL | Qt::Key_P),
+    item(mnuProject, "mnuPrintPlan", Texts::printPlanMenu(), QKeySequence(Qt::CTRL | Qt::Key_P),
          [&s] { s.plan.mnuPrintPlan_Click(); });
-    item(mnuProject, "mnuExportPdf", mnemonic(Texts::exportPdfMenu(), 0), QKeySequence(), [&s] { s.plan.mnuExportPdf_Click(); });
+    item(mnuProject, "mnuExportPdf", Texts::exportPdfMenu(), QKeySequence(), [&s] { s.plan.mnuExportPdf_Click(); });
     mnuProject->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    QAction *exit = mnuProject->addAction(QStringLiteral("E&xit"));
+    QAction *exit = mnuProject->addAction(Texts::menuExit());
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     // The edit boxes undo their own typing while they have the focus: they
     // take Ctrl+Z before these do.
-    QMenu *mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *mnuEdit = menuBar()->addMenu(Texts::menuEdit());
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    QAction *undo = m_history->stack().createUndoAction(this, QStringLiteral("&Undo"));
+    QAction *undo = m_history->stack().createUndoAction(this, Texts::menuUndo());
     undo->setObjectName(QStringLiteral("mnuUndo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction *redo = m_history->stack().createRedoAction(this, QStringLiteral("&Redo"));
+    QAction *redo = m_history->stack().createRedoAction(this, Texts::menuRedo());
     redo->setObjectName(QStringLiteral("mnuRedo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     mnuEdit->addActions({undo, redo});
 
-    QMenu *mnuPlan = menuBar()->addMenu(mnemonic(Texts::scheduleMenu(), 2));
+    QMenu *mnuPlan = menuBar()->addMenu(Texts::menuPlan());
     mnuPlan->setObjectName(QStringLiteral("mnuPlan"));
-    item(mnuPlan, "mnuSchedule", mnemonic(Texts::scheduleCommand(), 0), QKeySequence(Qt::CTRL | Qt::Key_L),
+    item(mnuPlan, "mnuSchedule", Texts::menuSchedule(), QKeySequence(Qt::CTRL | Qt::Key_L),
          [this] { scheduleDock->setVisible(!scheduleDock->isVisible()); });
-    item(mnuPlan, "mnuExportTimeline", mnemonic(Texts::exportTimelineMenu(), 7), QKeySequence(),
+    item(mnuPlan, "mnuExportTimeline", Texts::exportTimelineMenu(), QKeySequence(),
          [&s] { s.plan.mnuExportTimeline_Click(); });
 
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *mnuHelp = menuBar()->addMenu(Texts::menuHelp());
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    item(mnuHelp, "mnuTips", QStringLiteral("&Tips"), QKeySequence(Qt::Key_F1), [&s] { s.shell.ShowTips(); });
+    item(mnuHelp, "mnuTips", Texts::menuTips(), QKeySequence(Qt::Key_F1), [&s] { s.shell.ShowTips(); });
 
     // F10 opens the menu bar at its first menu, as on the desktops Tarvo
     // users come from; arrows and Enter go on from there.

@@ -40,7 +40,7 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        return EventList::columnHeaders().value(section);
+        return Texts::listColumns().value(section);
     }
     QVariant data(const QModelIndex &index, int role) const override
     {
