@@ -62,7 +62,8 @@ Project withStart(Project project)
 bool writeCalendar(const ProjectDocument &document, Format format, bool includeDone, const QString &path,
                    QString *error)
 {
-    const QList<CalendarEvent> events = calendarEvents(document.project(), document.schedule(), includeDone);
+    const QList<CalendarEvent> events = calendarEvents(document.project(), document.schedule(), includeDone, {},
+                                                        format == Format::Ics);
     const EventAt eventAt = [&events](qsizetype i) -> const CalendarEvent & { return events.at(i); };
     const QDateTime stamp = QDateTime::currentDateTimeUtc();
     return PieceWriter::writeFile(path, [&](const PieceWriter::ByteSink &sink) {

@@ -14,15 +14,17 @@
 namespace {
 
 // FNV-1a over the subject's UTF-16 units: the same on every machine and in
-// every version, unlike a seeded hash.
-QString subjectHash(QStringView subject)
+// every version, unlike a seeded hash. Written as 16 hex digits.
+void appendSubjectHash(QString &to, QStringView subject)
 {
     quint64 hash = 14695981039346656037ULL;
     for (QChar c : subject) {
         hash ^= c.unicode();
         hash *= 1099511628211ULL;
     }
-    return QString::number(hash, 16).rightJustified(16, u'0');
+    static constexpr char16_t kDigits[] = u"0123456789abcdef";
+    for (int shift = 60; shift >= 0; shift -= 4)
+        to += QChar(kDigits[(hash >> shift) & 0xf]);
 }
 
 } // namespace
@@ -31,10 +33,15 @@ QStringList eventUids(const QString &key, const QList<ScheduledTask> &tasks)
 {
     QStringList uids;
     uids.reserve(tasks.size());
-    QHash<QString, int> seen;
+    QHash<QStringView, int> seen;   // the subjects live in tasks
+    seen.reserve(tasks.size());
     for (const ScheduledTask &task : tasks) {
         const int n = ++seen[task.subject];
-        QString uid = key + u'-' + subjectHash(task.subject);
+        QString uid;
+        uid.reserve(key.size() + 18 + (n > 1 ? 8 : 0));
+        uid += key;
+        uid += u'-';
+        appendSubjectHash(uid, task.subject);
         if (n > 1)
             uid += u'-' + QString::number(n);
         uids.append(std::move(uid));
@@ -76,16 +83,23 @@ QString EventList::columnText(const Project &project, const ScheduledTask &task,
 
 namespace {
 // Each shown row's task and its uid, walking the plan once.
+// Each shown row's task and its uid, walking the plan once. Without rows
+// taken out and without uids wanted, who each task is is not worked out
+// (the uid handed on is empty).
 template <typename F>
-void forEachShown(const Project &project, const Schedule &schedule, const QSet<QString> &removed, F &&f)
+void forEachShown(const Project &project, const Schedule &schedule, const QSet<QString> &removed, bool withUids,
+                  F &&f)
 {
+    const bool uidsNeeded = withUids || !removed.isEmpty();
+    const QString none;
     qsizetype row = 0;
     for (qsizetype g = 0; g < schedule.goals.size(); ++g) {
         const QList<ScheduledTask> &tasks = schedule.goals.at(g).tasks;
-        const QStringList uids = eventUids(project.subGoals.at(g).key, tasks);
+        const QStringList uids = uidsNeeded ? eventUids(project.subGoals.at(g).key, tasks) : QStringList();
         for (qsizetype t = 0; t < tasks.size(); ++t, ++row) {
-            if (!removed.contains(uids.at(t)))
-                f(row, tasks.at(t), uids.at(t));
+            const QString &uid = uidsNeeded ? uids.at(t) : none;
+            if (removed.isEmpty() || !removed.contains(uid))
+                f(row, tasks.at(t), uid);
         }
     }
 }
@@ -93,15 +107,15 @@ void forEachShown(const Project &project, const Schedule &schedule, const QSet<Q
 
 template <typename F> void EventList::forEachShown(F &&f) const
 {
-    ::forEachShown(m_document.project(), m_document.schedule(), m_removed, std::forward<F>(f));
+    ::forEachShown(m_document.project(), m_document.schedule(), m_removed, true, std::forward<F>(f));
 }
 
 QList<CalendarEvent> calendarEvents(const Project &project, const Schedule &schedule, bool includeDone,
-                                    const QSet<QString> &removed)
+                                    const QSet<QString> &removed, bool withUids)
 {
     QList<CalendarEvent> events;
     events.reserve(schedule.size());
-    forEachShown(project, schedule, removed, [&](qsizetype, const ScheduledTask &task, const QString &uid) {
+    forEachShown(project, schedule, removed, withUids, [&](qsizetype, const ScheduledTask &task, const QString &uid) {
         if (task.done && !includeDone)
             return;
         events.append({task.done ? Texts::donePrefix() + task.subject : task.subject,
@@ -124,9 +138,9 @@ QList<qsizetype> EventList::shownRows() const
     return rows;
 }
 
-QList<CalendarEvent> EventList::events() const
+QList<CalendarEvent> EventList::events(bool withUids) const
 {
-    return calendarEvents(m_document.project(), m_document.schedule(), m_includeDone, m_removed);
+    return calendarEvents(m_document.project(), m_document.schedule(), m_includeDone, m_removed, withUids);
 }
 
 void EventList::setChkIncludeDone(bool include)

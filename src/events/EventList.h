@@ -19,9 +19,10 @@ struct DocumentChange;
 QStringList eventUids(const QString &key, const QList<ScheduledTask> &tasks);
 
 // The planned tasks as calendar events, less the removed uids: done tasks
-// only with includeDone, their subject then starting with "Done: ".
+// only with includeDone, their subject then starting with "Done: ". Without
+// withUids the events' uids are left empty (a CSV names none).
 QList<CalendarEvent> calendarEvents(const Project &project, const Schedule &schedule, bool includeDone,
-                                    const QSet<QString> &removed = {});
+                                    const QSet<QString> &removed = {}, bool withUids = true);
 
 // The calendar event list ListView2: the plan's tasks, one row each, in the
 // nine columns a calendar imports, less the rows the user took out. It
@@ -44,7 +45,7 @@ public:
     QList<qsizetype> shownRows() const;
     // The shown rows as calendar events, for the exports: done tasks only
     // with chkIncludeDone, their subject then starting with "Done: ".
-    QList<CalendarEvent> events() const;
+    QList<CalendarEvent> events(bool withUids = true) const;
 
     bool chkIncludeDone() const { return m_includeDone; }
     void setChkIncludeDone(bool include);

@@ -108,7 +108,7 @@ void ScheduleCommands::exportCalendar(bool iCalendar)
     if (!path)
         return;
     // The project as it stands, not as it was when the list was last looked at.
-    const QList<CalendarEvent> events = m_events.events();
+    const QList<CalendarEvent> events = m_events.events(iCalendar);
     const EventAt eventAt = [&events](qsizetype i) -> const CalendarEvent & { return events.at(i); };
     const QDateTime stamp = QDateTime::currentDateTimeUtc();
     QString error;
