@@ -1,5 +1,8 @@
 #include "project/TaskText.h"
 
+#include <QStringEncoder>
+#include <algorithm>
+
 #include "base/Rules.h"
 #include "component/TextScan.h"
 
@@ -75,17 +78,28 @@ QString fromFile(const QString &fileText)
 
 QByteArray toFileBytes(QStringView text)
 {
+    // Room for the worst case, every unit three bytes and every one a line
+    // break besides; pages never written are never touched, and the
+    // result is cut to what was written.
+    QByteArray out(3 + text.size() * 4, Qt::Uninitialized);
+    char *d = out.data();
     // The readers drop one leading byte-order mark; a text that itself
     // begins with U+FEFF gets one more, so it reads back unchanged.
-    const QByteArrayView mark = text.startsWith(QChar(0xFEFF)) ? QByteArrayView("\xEF\xBB\xBF") : QByteArrayView();
-    const QByteArray bytes = text.toUtf8();
-    QByteArray out(mark.size() + bytes.size() + bytes.count('\n'), Qt::Uninitialized);
-    char *d = std::copy(mark.begin(), mark.end(), out.data());
-    for (char c : bytes) {
-        if (c == '\n')
-            *d++ = '\r';
-        *d++ = c;
+    if (text.startsWith(QChar(0xFEFF)))
+        d = std::copy_n("\xEF\xBB\xBF", 3, d);
+    // One pass: each line encoded straight into the result, CR LF after it.
+    QStringEncoder utf8(QStringConverter::Utf8);
+    for (qsizetype from = 0;;) {
+        const qsizetype lineBreak = text.indexOf(u'\n', from);
+        const qsizetype to = lineBreak < 0 ? text.size() : lineBreak;
+        d = utf8.appendToBuffer(d, text.sliced(from, to - from));
+        if (lineBreak < 0)
+            break;
+        *d++ = '\r';
+        *d++ = '\n';
+        from = lineBreak + 1;
     }
+    out.truncate(d - out.constData());
     return out;
 }
 
