@@ -74,6 +74,39 @@ bool writeCalendar(const ProjectDocument &document, Format format, bool includeD
     }, error);
 }
 
+// Reads the project and writes what the option asks for, or says why not.
+int exportProject(const ExportOption &chosen, const QString &projectPath, const QString &outputPath, bool includeDone,
+                  QTextStream &err, const CommandLine::PdfWriter &writePdf)
+{
+    QByteArray bytes;
+    QString error;
+    if (!KestrelFile::readBytes(projectPath, bytes, &error))
+        return fail(err, CommandLine::FileFailed, QStringLiteral("cannot read the project \"%1\": %2").arg(projectPath, error));
+    const Gpj::ReadResult read = Gpj::readFile(bytes);
+    if (read.noProjectSections)
+        return fail(err, CommandLine::FileFailed, QStringLiteral("\"%1\" is not a Tarvo project: it has no [Project] or [Goals] section")
+                                         .arg(projectPath));
+    ProjectDocument document;
+    document.assign(withStart(read.project), DocumentChange::Cause::Load);
+    const ProjectSettings &settings = document.project().settings;
+
+    const bool noWorkingDay = !WorkCalendar::of(settings).hasWorkingDay();
+    if (noWorkingDay && chosen.format != Format::Pdf)
+        return fail(err, CommandLine::FileFailed, QStringLiteral("the project \"%1\" has no working day in its week: nothing can be "
+                                                    "scheduled").arg(projectPath));
+    const qsizetype leftOut = document.schedule().leftOut();
+    if (leftOut > 0)
+        err << QStringLiteral("tarvo: %1 task(s) would end after the year 9999 and were left out").arg(leftOut)
+            << Qt::endl;
+
+    const bool written = chosen.format == Format::Pdf
+                             ? writePdf(planOf(document, QDate::currentDate()), outputPath, &error)
+                             : writeCalendar(document, chosen.format, includeDone, outputPath, &error);
+    if (!written)
+        return fail(err, CommandLine::FileFailed, QStringLiteral("cannot write \"%1\": %2").arg(outputPath, error));
+    return CommandLine::Done;
+}
+
 } // namespace
 
 bool CommandLine::wanted(const QStringList &arguments)
@@ -145,32 +178,5 @@ int CommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream
     if (QFileInfo(outputPath).exists() && QFileInfo(outputPath).canonicalFilePath() == QFileInfo(projectPath).canonicalFilePath())
         return fail(err, Usage, QStringLiteral("the output \"%1\" is the project itself").arg(outputPath));
 
-    QByteArray bytes;
-    QString error;
-    if (!KestrelFile::readBytes(projectPath, bytes, &error))
-        return fail(err, FileFailed, QStringLiteral("cannot read the project \"%1\": %2").arg(projectPath, error));
-    const Gpj::ReadResult read = Gpj::readFile(bytes);
-    if (read.noProjectSections)
-        return fail(err, FileFailed, QStringLiteral("\"%1\" is not a Tarvo project: it has no [Project] or [Goals] section")
-                                         .arg(projectPath));
-    ProjectDocument document;
-    document.assign(withStart(read.project), DocumentChange::Cause::Load);
-    const ProjectSettings &settings = document.project().settings;
-
-    const bool noWorkingDay = !WorkCalendar::of(settings).hasWorkingDay();
-    if (noWorkingDay && chosen->format != Format::Pdf)
-        return fail(err, FileFailed, QStringLiteral("the project \"%1\" has no working day in its week: nothing can be "
-                                                    "scheduled").arg(projectPath));
-    const qsizetype leftOut = document.schedule().leftOut();
-    if (leftOut > 0)
-        err << QStringLiteral("tarvo: %1 task(s) would end after the year 9999 and were left out").arg(leftOut)
-            << Qt::endl;
-
-    const bool includeDone = parser.isSet(QStringLiteral("include-done"));
-    const bool written = chosen->format == Format::Pdf
-                             ? writePdf(planOf(document, QDate::currentDate()), outputPath, &error)
-                             : writeCalendar(document, chosen->format, includeDone, outputPath, &error);
-    if (!written)
-        return fail(err, FileFailed, QStringLiteral("cannot write \"%1\": %2").arg(outputPath, error));
-    return Done;
+    return exportProject(*chosen, projectPath, outputPath, parser.isSet(QStringLiteral("include-done")), err, writePdf);
 }

@@ -155,10 +155,7 @@ public:
     // The list's print: a title, then a table with these columns after the
     // one that ticks done tasks.
     static QString scheduleOf(const QString &project) { return tr("Schedule of %1").arg(project); }
-    static QStringList printedColumns()
-    {
-        return {tr("Subject"), tr("Sub-Goal"), tr("Start"), tr("End")};
-    }
+    static QStringList printedColumns() { return {tr("Subject"), tr("Sub-Goal"), tr("Start"), tr("End")}; }
     // The panel's captions set in code.
     static QString includeDoneTasks() { return tr("Include d&one tasks"); }
     static QString daysOffLabel() { return tr("Days off:"); }
@@ -218,10 +215,7 @@ public:
     {
         return days == 1 ? tr("late by 1 working day") : tr("late by %1 working days").arg(days);
     }
-    static QString toSpare(qint64 days)
-    {
-        return days == 1 ? tr("1 day to spare") : tr("%1 days to spare").arg(days);
-    }
+    static QString toSpare(qint64 days) { return days == 1 ? tr("1 day to spare") : tr("%1 days to spare").arg(days); }
     static QString dueDatePassed() { return tr("The due date has passed with tasks still pending."); }
     static QString planEndsAfterDue(const QString &end)
     {
@@ -253,10 +247,7 @@ public:
     {
         return tr("• Changes from the other copy taken in: %1.").arg(names);
     }
-    static QString mergedTakenIn(const QString &what)
-    {
-        return tr("• Taken from the other copy: %1.").arg(what);
-    }
+    static QString mergedTakenIn(const QString &what) { return tr("• Taken from the other copy: %1.").arg(what); }
     static QString mergedRemoved(const QString &names)
     {
         return tr("• Deleted in the other copy, so deleted here too: %1.").arg(names);
