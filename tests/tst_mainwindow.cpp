@@ -1,4 +1,5 @@
 // The main window as a person uses it: real widgets, real keys and clicks.
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
@@ -101,6 +102,8 @@ private slots:
     void theScheduleLeavesARowOfCards();
     void aMissingPictureLeavesTheCardAsItWas();
     void tabGoesWhereReadmeSays();
+    void ctrlLTogglesTheSchedule();
+    void everyPanelButtonHasItsOwnAltLetter();
 };
 
 void TestMainWindow::opensInItsDesignedState()
@@ -857,5 +860,49 @@ void TestMainWindow::tabGoesWhereReadmeSays()
     QCOMPARE(t.s().document.selectedCard(), 2);
 }
 
+// Ctrl+L through the window shows the schedule, and again hides it.
+void TestMainWindow::ctrlLTogglesTheSchedule()
+{
+    Window t;
+    auto *dock = t.w.findChild<QDockWidget *>("frmSchedule");
+    QVERIFY(!dock->isVisible());
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_L, Qt::ControlModifier);
+    QTRY_VERIFY(dock->isVisible());
+    QTest::keyClick(t.w.windowHandle(), Qt::Key_L, Qt::ControlModifier);
+    QTRY_VERIFY(!dock->isVisible());
+}
+
+// Each button and box of the schedule panel has an Alt letter, none shared
+// with another or with a menu of the menu bar, and Alt+letter presses it.
+void TestMainWindow::everyPanelButtonHasItsOwnAltLetter()
+{
+    Window t;
+    t.get<QAction>("mnuSchedule")->trigger();
+    QSet<QChar> taken;
+    for (QAction *menu : t.w.menuBar()->actions())
+        taken.insert(menu->text().at(menu->text().indexOf(u'&') + 1).toLower());
+    auto *dock = t.w.findChild<QDockWidget *>("frmSchedule");
+    const QList<QAbstractButton *> buttons = dock->findChildren<QAbstractButton *>();
+    int checked = 0;
+    for (QAbstractButton *button : buttons) {
+        if (!button->isVisibleTo(dock) || button->objectName().startsWith("chkWorkDay") || button->text().isEmpty())
+            continue;
+        const qsizetype at = button->text().indexOf(u'&');
+        QVERIFY2(at >= 0, qPrintable(button->objectName()));
+        const QChar letter = button->text().at(at + 1).toLower();
+        QVERIFY2(!taken.contains(letter), qPrintable(button->objectName()));
+        taken.insert(letter);
+        ++checked;
+    }
+    QVERIFY(checked >= 10);
+    auto *includeDone = t.get<QCheckBox>("chkIncludeDone");
+    const QString text = includeDone->text();
+    t.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.w));
+    QTest::keyClick(t.w.windowHandle(), text.at(text.indexOf(u'&') + 1).toLatin1(), Qt::AltModifier);
+    QTRY_VERIFY(includeDone->isChecked());   // a mnemonic clicks as a mouse would, after a moment
+}
+
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
+
