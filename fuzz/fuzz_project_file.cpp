@@ -12,12 +12,14 @@
 //    format's text for it.
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <list>
+#include <set>
 
 #include "ScriptedModals.h"
 #include "component/KestrelFile.h"
@@ -36,8 +38,14 @@ namespace {
 QString describe(const Project &p)
 {
     QStringList parts{QStringLiteral("name ") + p.name.toUtf8().toPercentEncoding()};
+    QStringList off;
+    for (const QDate &day : p.settings.daysOff)
+        off << day.toString(Qt::ISODate);
+    parts << QStringLiteral("start %1 week %2 off %3")
+                 .arg(p.settings.start.toString(Qt::ISODate), p.settings.workWeek ? QStringLiteral("set") : QString(),
+                      off.join(u','));
     for (const SubGoal &g : p.subGoals)
-        parts << QStringList{g.key, g.name, g.due, g.tasks}.join(u'|').toUtf8().toPercentEncoding();
+        parts << QStringList{g.key, g.name, g.due, g.tasks, g.after}.join(u'|').toUtf8().toPercentEncoding();
     return parts.join(u' ');
 }
 
@@ -162,6 +170,34 @@ private:
     std::list<Section> m_sections;
 };
 
+// The settings as the format describes them: the start and each day off
+// as yyyy-mm-dd, the week as seven "0" or "1" from Monday; anything else
+// not set. Days off sorted, each once.
+ProjectSettings expectedSettings(const QString &start, const QString &week, const QString &daysOff)
+{
+    const auto date = [](const QString &text) {
+        static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+        if (!form.match(text).hasMatch())
+            return QDate();
+        return QDate(text.left(4).toInt(), text.mid(5, 2).toInt(), text.right(2).toInt());
+    };
+    ProjectSettings settings;
+    settings.start = date(start);
+    static const QRegularExpression weekForm(QStringLiteral("^[01]{7}$"));
+    if (weekForm.match(week).hasMatch()) {
+        WorkWeek days{};
+        for (int d = 0; d < 7; ++d)
+            days[size_t(d)] = week.at(d) == u'1';
+        settings.workWeek = days;
+    }
+    std::set<QDate> off;
+    for (const QString &part : daysOff.split(u','))
+        if (const QDate day = date(part.trimmed()); day.isValid())
+            off.insert(day);
+    settings.daysOff = QList<QDate>(off.begin(), off.end());
+    return settings;
+}
+
 // The project the oracle reads, key by key, as the loader is meant to.
 Project expectedFrom(const QString &text)
 {
@@ -169,9 +205,12 @@ Project expectedFrom(const QString &text)
     const qint64 lineCount = text.count(u'\n') + text.count(u'\r') + 1;
     Project p;
     p.name = ini.value("PROJECT", "Name");
+    p.settings = expectedSettings(ini.value("PROJECT", "Start"), ini.value("PROJECT", "WorkWeek"),
+                                  ini.value("PROJECT", "DaysOff"));
     for (int n = 1; n <= 8; ++n) {
         const QString g = QStringLiteral("Goal%1").arg(n);
-        SubGoal goal{ini.value("GOALS", g), ini.value("GOALS", g + "_Name"), ini.value("GOALS", g + "_Due"), {}};
+        SubGoal goal{ini.value("GOALS", g), ini.value("GOALS", g + "_Name"), ini.value("GOALS", g + "_Due"), {},
+                     ini.value("GOALS", g + "_After")};
         if (goal.key.isEmpty())
             break;
         const qint64 lines = std::min(countOf(ini.value("GOALS", g + "_Tasks")), ini.highest("GOALS", g + "_Task", lineCount));
