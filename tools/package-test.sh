@@ -40,7 +40,7 @@ echo "Installed $(basename "$deb"): $(dpkg-deb -f "$deb" Depends)"
 # What the package put where.
 [ "$(command -v tarvo)" = /usr/bin/tarvo ] || fail "tarvo is not /usr/bin/tarvo on the PATH"
 [ "$(tarvo --version)" = "Tarvo $version" ] || fail "tarvo --version says \"$(tarvo --version)\""
-for picture in "$SOURCE"/imgs/*.gif; do
+for picture in "$SOURCE"/imgs/*.svg; do
   cmp -s "$picture" "/usr/share/tarvo/imgs/$(basename "$picture")" || fail "no $(basename "$picture") in /usr/share/tarvo/imgs"
 done
 outside=$(dpkg -L tarvo | grep -v -e '^/usr/' -e '^/usr$' -e '^/\.$' || true)
@@ -63,7 +63,7 @@ cc -o "$work/ics-events" tools/ics-events.c $(pkg-config --cflags --libs libical
 "$work/ics-events" "$work/plan.ics" > "$work/events.txt" || fail "libical does not read plan.ics"
 diff -u tests/data/sample-events.txt "$work/events.txt" || fail "the iCalendar events differ"
 pdftotext -layout "$work/plan.pdf" - | tr -s ' \n' ' ' > "$work/pdf.txt"
-for text in "Garden Shed" "Walls, roof & door" "Hang the Tür 4 Mar 2027 – 4 Mar 2027" "Page 2 of 2"; do
+for text in "Garden Shed" "Walls, roof & door" "Hang the Tür 4 Mar 2027 – 4 Mar 2027" "Timeline" "Page 3 of 3"; do
   grep -qF "$text" "$work/pdf.txt" || fail "the PDF does not show \"$text\""
 done
 rm "$work/ics-events" "$work/events.txt" "$work/pdf.txt"
@@ -93,7 +93,7 @@ expect 2 "tarvo: --export-csv needs a project file and an output file" --export-
 mkdir "$work/home"
 HOME=$work/home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen tarvo 2>/dev/null &
 started=$!
-for _ in $(seq 150); do
+for _ in $(seq 600); do   # a minute at most, on a busy machine
   [ -e "$work/home/.local/share/Tarvo/tmp/.tarvo.lock" ] && break
   sleep 0.1
 done
