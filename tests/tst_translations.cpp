@@ -22,14 +22,17 @@
 
 namespace {
 
-// Each tr("...") of Texts.h as the compiler reads it: adjacent literals
+// Each tr("...") of Texts as the compiler reads it: adjacent literals
 // joined, the escapes \" \n \\ undone.
 QStringList textsSources()
 {
-    QFile header(qEnvironmentVariable("TARVO_SOURCE_DIR") + QStringLiteral("/src/base/Texts.h"));
-    if (!header.open(QIODevice::ReadOnly))
-        return {};
-    const QString code = QString::fromUtf8(header.readAll());
+    QString code;
+    for (const char *name : {"/src/base/Texts.h", "/src/base/Texts.cpp"}) {
+        QFile file(qEnvironmentVariable("TARVO_SOURCE_DIR") + QLatin1String(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        code += QString::fromUtf8(file.readAll());
+    }
     static const QRegularExpression call(QStringLiteral(R"re(\btr\(((?:\s*"(?:[^"\\]|\\.)*")+)\s*\))re"));
     static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     QStringList sources;

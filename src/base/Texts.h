@@ -45,7 +45,7 @@ public:
     static QString tooManySubGoals()
     {
         return tr("Ooops! You can create up to 8 sub-goals per goal so you can keep an eye on everything "
-                              "(sometimes less is more).");
+                  "(sometimes less is more).");
     }
     static QString tooManySubGoalsTitle() { return tr("Ooops"); }
     static QString confirmDelete() { return tr("Delete Sub Goal?"); }
@@ -72,7 +72,7 @@ public:
     static QString tooLargeToOpen(qint64 megabytes, qint64 limit)
     {
         return tr("At %1 MB it would be larger than the %2 MB a project may have to be opened again. "
-                              "Shorten some task lists and save again.").arg(megabytes).arg(limit);
+                  "Shorten some task lists and save again.").arg(megabytes).arg(limit);
     }
     static QString folderNotCreated(const QString &folder)
     {
@@ -85,7 +85,7 @@ public:
     static QString tasksNotWritten(const QString &path, const QString &reason)
     {
         return tr("The tasks could not be written to \"%1\": %2\n\nThey are kept, and written as soon as "
-                              "the file can be.").arg(path, reason);
+                  "the file can be.").arg(path, reason);
     }
     static QString tasksNotRead(const QString &path, const QString &reason)
     {
@@ -102,12 +102,12 @@ public:
     static QString recoveryNotWritten(const QString &path, const QString &reason)
     {
         return tr("The copy of your unsaved changes could not be written to \"%1\": %2\n\nSave the project "
-                              "to keep them safe.").arg(path, reason);
+                  "to keep them safe.").arg(path, reason);
     }
     static QString lockLost(const QString &folder)
     {
         return tr("Another Tarvo now uses the folder \"%1\", so this one no longer writes there. Save your "
-                              "project with Save As, close this window and carry on in the other Tarvo.").arg(folder);
+                  "project with Save As, close this window and carry on in the other Tarvo.").arg(folder);
     }
     static QString unsafeKey(const QString &key)
     {
@@ -132,7 +132,7 @@ public:
     static QString noWorkingDay()
     {
         return tr("The working week has no working day, so no task can be scheduled. "
-                              "Tick at least one day and prepare the calendar again.");
+                  "Tick at least one day and prepare the calendar again.");
     }
     static QString tasksLeftOut(qsizetype n)
     {
@@ -148,7 +148,7 @@ public:
     static QString notUnderstood(const QString &text)
     {
         return tr("“%1” was not understood, so this task lasts one day. End the line with "
-                              "“+ 3”, “+ 3 days” or “+ 2 weeks”.").arg(text);
+                  "“+ 3”, “+ 3 days” or “+ 2 weeks”.").arg(text);
     }
     // Before the subject of a done task in the exports, when they include it.
     static QString donePrefix() { return QStringLiteral("Done: "); }
@@ -193,7 +193,7 @@ public:
     static QString sequenceLoop(const QString &name, const QString &other)
     {
         return tr("%1 cannot start after %2: %2 already waits for %1 to end, so neither could ever start. "
-                              "Nothing was changed.").arg(quoted(name), quoted(other));
+                  "Nothing was changed.").arg(quoted(name), quoted(other));
     }
 
     // A card's slack under its due-date band, and why the band is red.
@@ -224,43 +224,20 @@ public:
 
     // Another copy of the open project: a synced folder, another device.
     static QString updatedFromDisk() { return tr("Updated from disk"); }
-    static QString changedOnDisk()
-    {
-        return tr("The project's file changed on disk: the next Save merges it with your changes.");
-    }
+    static QString changedOnDisk();
     static QString goneFromDisk() { return tr("The project's file is no longer on disk."); }
     static QString stepUpdateFromDisk() { return tr("Update from Disk"); }
     static QString mergedTitle() { return tr("Merged"); }
-    static QString mergedAtSave(const QStringList &lines)
-    {
-        return tr("The project's file had changed on disk since Tarvo last read or saved it. Both versions "
-                              "are merged and saved:\n\n") + lines.join(u'\n');
-    }
-    static QString mergedCopy(const QString &file, const QStringList &lines)
-    {
-        return tr("\"%1\" is merged into the open project:\n\n").arg(file) + lines.join(u'\n');
-    }
+    static QString mergedAtSave(const QStringList &lines);
+    static QString mergedCopy(const QString &file, const QStringList &lines);
     static QString mergedNothingNew() { return tr("• It holds nothing that the open project lacks."); }
     static QString otherCopyMarker() { return QStringLiteral(" (other copy)"); }
     static QString mergedAdded(const QString &names) { return tr("• Added in the other copy: %1.").arg(names); }
-    static QString mergedChanged(const QString &names)
-    {
-        return tr("• Changes from the other copy taken in: %1.").arg(names);
-    }
+    static QString mergedChanged(const QString &names);
     static QString mergedTakenIn(const QString &what) { return tr("• Taken from the other copy: %1.").arg(what); }
-    static QString mergedRemoved(const QString &names)
-    {
-        return tr("• Deleted in the other copy, so deleted here too: %1.").arg(names);
-    }
-    static QString mergedKeptDeleted(const QString &names)
-    {
-        return tr("• Kept, because one copy deleted it and the other changed it: %1.").arg(names);
-    }
-    static QString mergedBothTexts(const QString &names)
-    {
-        return tr("• Lines changed in both copies, so both texts are kept (the other copy's lines end "
-                              "in “ (other copy)”): %1.").arg(names);
-    }
+    static QString mergedRemoved(const QString &names);
+    static QString mergedKeptDeleted(const QString &names);
+    static QString mergedBothTexts(const QString &names);
     // "the due date of “Design”" ...: what a value is, in a sentence.
     static QString projectNameWhat() { return tr("the project's name"); }
     static QString startDateWhat() { return tr("the start date"); }
@@ -269,37 +246,14 @@ public:
     static QString dueDateWhat(const QString &name) { return tr("the due date of %1").arg(quoted(name)); }
     static QString notSet() { return tr("none"); }
     static QString noWorkingDays() { return tr("no working day"); }
-    static QString otherValue(const QString &what, const QString &value)
-    {
-        return tr("• Both copies changed %1: yours is kept; the other copy's is %2.").arg(what, value);
-    }
+    static QString otherValue(const QString &what, const QString &value);
     // The line above the tasks of a sub-goal that found no free card.
-    static QString movedInNote(const QString &name, const QString &due)
-    {
-        return due.isEmpty() ? QStringLiteral("From the other copy: %1:").arg(name)
-                             : QStringLiteral("From the other copy: %1 (due %2):").arg(name, due);
-    }
-    static QString mergedMovedIn(const QString &name, const QString &card, const QString &note)
-    {
-        return tr("• %1 found no free card: its name and tasks are on %2, under the line \"%3\".")
-            .arg(quoted(name), quoted(card), note);
-    }
-    static QString fileGone(const QString &path)
-    {
-        return tr("The project's file \"%1\" is no longer there: it was moved, renamed or deleted after "
-                              "Tarvo opened it. Tarvo does not make it again on its own. Choose where to save the "
-                              "project.").arg(path);
-    }
-    static QString fileUnreadable(const QString &path, const QString &reason)
-    {
-        return tr("The project's file \"%1\" can no longer be read: %2\n\nTarvo does not write over "
-                              "what it cannot read. Choose where to save the project.").arg(path, reason);
-    }
+    static QString movedInNote(const QString &name, const QString &due);
+    static QString mergedMovedIn(const QString &name, const QString &card, const QString &note);
+    static QString fileGone(const QString &path);
+    static QString fileUnreadable(const QString &path, const QString &reason);
     static QString fileGoneTitle() { return tr("Save"); }
-    static QString conflictCopyQuestion(const QString &file)
-    {
-        return tr("A copy of this project made by a sync tool was found: %1. Merge it in?").arg(file);
-    }
+    static QString conflictCopyQuestion(const QString &file);
     static QString conflictCopyTitle() { return tr("Copy Found"); }
 
     // The printed plan and its commands.
@@ -345,7 +299,7 @@ public:
     static QString noPlanYet()
     {
         return tr("There is no plan yet, so there is no timeline to export. Set the project's start under "
-                              "%1 > %2, and every task gets its days.").arg(scheduleMenu(), scheduleCommand());
+                  "%1 > %2, and every task gets its days.").arg(scheduleMenu(), scheduleCommand());
     }
     static QString exportTimelineMenu() { return tr("Export &Timeline..."); }
     static QString exportTimelineTitle() { return tr("Export Timeline"); }
@@ -354,13 +308,13 @@ public:
     static QString notAPicture(const QString &path)
     {
         return tr("\"%1\" ends in neither .png nor .svg. Choose a name ending in .png for a picture, or in "
-                              ".svg for a drawing that scales.").arg(path);
+                  ".svg for a drawing that scales.").arg(path);
     }
     static QString pictureNotEncoded() { return tr("the picture could not be made."); }
     static QString pictureTooLarge(int width, int height)
     {
         return tr("a picture of %1 × %2 pixels is too large; export it as .svg, or as a PDF with "
-                              "Export PDF.").arg(width).arg(height);
+                  "Export PDF.").arg(width).arg(height);
     }
     // The menus; the letter after "&" opens or picks an item with Alt.
     static QString menuProject() { return tr("&Project"); }
