@@ -35,6 +35,10 @@ dbus-run-session -- bash -c '
       org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break
     sleep 0.1
   done
-  "$0/tarvo" >/dev/null 2>&1 &
-  timeout 400 /usr/bin/python3 "$1"
+  # The registry, which lists the applications, starts when first asked;
+  # an application that comes up before it may never be listed.
+  timeout 120 /usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0).childCount" >/dev/null 2>&1 || true
+  "$0/tarvo" >"$0/tarvo.log" 2>&1 &
+  # What Tarvo said, should the walk fail.
+  timeout 400 /usr/bin/python3 "$1" || { status=$?; tail -n 40 "$0/tarvo.log"; exit $status; }
 ' "$app" "$source/tests/accessibility/walk.py"

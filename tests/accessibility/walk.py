@@ -22,7 +22,9 @@ def tarvo(timeout=180):
             if app is not None and app.name == "Tarvo" and app.childCount > 0:
                 return app
         time.sleep(0.2)
-    sys.exit("Tarvo did not show up on the accessibility bus")
+    desktop = pyatspi.Registry.getDesktop(0)
+    names = [desktop.getChildAtIndex(i).name for i in range(desktop.childCount) if desktop.getChildAtIndex(i)]
+    sys.exit("Tarvo did not show up on the accessibility bus; it lists: %s" % names)
 
 
 def nodes(node):

@@ -73,7 +73,14 @@ Form1::Form1(const QString &appFolder, Ask &ask, Output &output, QWidget *parent
     build();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The session's last writes, as it goes, may still report: there is no
+    // window left to show them in.
+    for (QObject *source : {static_cast<QObject *>(&m_session->document), static_cast<QObject *>(&m_session->problems),
+                            static_cast<QObject *>(&m_session->sync)})
+        disconnect(source, nullptr, this, nullptr);
+}
 
 void Form1::build()
 {
