@@ -24,8 +24,12 @@ QFont font(const char *family, double points, bool bold, bool underline)
     return f;
 }
 
+// Both change the palette only when the colour changes: a palette set
+// again still repaints the widget and tells its children.
 void setTextColour(QWidget *widget, const QColor &colour)
 {
+    if (widget->palette().color(QPalette::WindowText) == colour)
+        return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
@@ -33,6 +37,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 void fillBackground(QWidget *widget, const QColor &colour)
 {
+    if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == colour)
+        return;
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);

@@ -120,8 +120,24 @@ void SubGoalCard::showCard(const CardRecord &card)
         Kit::setText(m_ui->lblTasks_Pending, Texts::pendingCounter(card.counts.pending()));
         setPicture(card.counts.allDone() ? m_status.done : m_status.pending);
     }
-    if (worded)
+    if (worded) {
         fitTexts();   // measuring text is not for every keystroke
+        showDueBand(card);
+    }
+    Kit::setShown(m_ui->shActive, card.selected);
+    if (card.selected)
+        m_ui->shActive->raise();
+    if (!card.inUse)
+        Kit::setShown(m_ui->lblDeleteOnMouseOver, false);
+    Kit::setShown(this, card.inUse);
+    if (counted || worded)
+        describe(card);
+}
+
+// The due date's band, navy or red, with why it is red, and the slack
+// under it.
+void SubGoalCard::showDueBand(const CardRecord &card)
+{
     const bool due = !card.due.isEmpty();
     Kit::setShown(m_ui->lblDueDateDate, due);
     Kit::setShown(m_ui->shDueDate, due);
@@ -134,13 +150,6 @@ void SubGoalCard::showCard(const CardRecord &card)
     if (!slack.isEmpty())
         Kit::setTextColour(m_ui->lblSlack, *card.lateness.slack < 0 ? Kit::lateRed : QColor(0, 0, 128));
     Kit::setShown(m_ui->lblSlack, due && !slack.isEmpty());
-    Kit::setShown(m_ui->shActive, card.selected);
-    if (card.selected)
-        m_ui->shActive->raise();
-    if (!card.inUse)
-        Kit::setShown(m_ui->lblDeleteOnMouseOver, false);
-    Kit::setShown(this, card.inUse);
-    describe(card);
 }
 
 void SubGoalCard::describe(const CardRecord &card)

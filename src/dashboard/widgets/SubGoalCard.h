@@ -37,6 +37,7 @@ public:
 
 private:
     void describe(const CardRecord &card);
+    void showDueBand(const CardRecord &card);
 
     std::unique_ptr<Ui::SubGoalCard> m_ui;
     StatusPictures m_status;
