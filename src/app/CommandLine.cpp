@@ -2,12 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QHash>
 #include <QTextStream>
 #include <algorithm>
 
 #include "component/KestrelFile.h"
-#include "component/PieceWriter.h"
 #include "events/CalendarExport.h"
 #include "events/EventList.h"
 #include "events/Plan.h"
@@ -62,16 +60,9 @@ Project withStart(Project project)
 bool writeCalendar(const ProjectDocument &document, Format format, bool includeDone, const QString &path,
                    QString *error)
 {
-    const QList<CalendarEvent> events = calendarEvents(document.project(), document.schedule(), includeDone, {},
-                                                        format == Format::Ics);
-    const EventAt eventAt = [&events](qsizetype i) -> const CalendarEvent & { return events.at(i); };
-    const QDateTime stamp = QDateTime::currentDateTimeUtc();
-    return PieceWriter::writeFile(path, [&](const PieceWriter::ByteSink &sink) {
-        if (format == Format::Ics)
-            calendarIcs(events.size(), eventAt, stamp, sink);
-        else
-            calendarCsv(events.size(), eventAt, sink);
-    }, error);
+    const bool iCalendar = format == Format::Ics;
+    return writeCalendarFile(calendarEvents(document.project(), document.schedule(), includeDone, {}, iCalendar), iCalendar,
+                             path, error);
 }
 
 // Reads the project and writes what the option asks for, or says why not.

@@ -298,3 +298,14 @@ QByteArray calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stam
 {
     return whole([&](const PieceWriter::ByteSink &sink) { calendarIcs(events.size(), eventOf(events), stamp, sink); });
 }
+
+bool writeCalendarFile(const QList<CalendarEvent> &events, bool iCalendar, const QString &path, QString *error)
+{
+    const QDateTime stamp = QDateTime::currentDateTimeUtc();
+    return PieceWriter::writeFile(path, [&](const PieceWriter::ByteSink &sink) {
+        if (iCalendar)
+            calendarIcs(events.size(), eventOf(events), stamp, sink);
+        else
+            calendarCsv(events.size(), eventOf(events), sink);
+    }, error);
+}

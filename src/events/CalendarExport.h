@@ -34,3 +34,7 @@ QByteArray calendarIcs(const QList<CalendarEvent> &events, const QDateTime &stam
 using EventAt = std::function<const CalendarEvent &(qsizetype)>;
 void calendarCsv(qsizetype count, const EventAt &eventAt, const PieceWriter::ByteSink &sink);
 void calendarIcs(qsizetype count, const EventAt &eventAt, const QDateTime &stamp, const PieceWriter::ByteSink &sink);
+
+// The events written to path as an iCalendar file (stamped now) or a CSV,
+// in pieces as they are made; the file is replaced whole or left as it was.
+bool writeCalendarFile(const QList<CalendarEvent> &events, bool iCalendar, const QString &path, QString *error);

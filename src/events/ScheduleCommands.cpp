@@ -108,16 +108,8 @@ void ScheduleCommands::exportCalendar(bool iCalendar)
     if (!path)
         return;
     // The project as it stands, not as it was when the list was last looked at.
-    const QList<CalendarEvent> events = m_events.events(iCalendar);
-    const EventAt eventAt = [&events](qsizetype i) -> const CalendarEvent & { return events.at(i); };
-    const QDateTime stamp = QDateTime::currentDateTimeUtc();
     QString error;
-    const bool written = PieceWriter::writeFile(*path, [&](const PieceWriter::ByteSink &sink) {
-        if (iCalendar)
-            calendarIcs(events.size(), eventAt, stamp, sink);
-        else
-            calendarCsv(events.size(), eventAt, sink);
-    }, &error);
+    const bool written = writeCalendarFile(m_events.events(iCalendar), iCalendar, *path, &error);
     if (!written)
         m_ask.MsgBox(Texts::notWritten(Texts::calendarWhat(), *path, error), Texts::exportFailedTitle(), Msg::Critical);
 }
